@@ -1,0 +1,29 @@
+#include "SelectedPositionFromCatalogue.h"
+
+namespace pagaluz {
+
+SelectedPosition selectPositionByRow(const PositionCatalogue &catalogue, int index)
+{
+    const PositionRecord &r = catalogue.row(index);
+    return {r.code,
+            r.basicPoints,
+            r.name,
+            r.basicPoints,
+            r.complementPoints,
+            r.fullDayPoints,
+            r.extendedDayPoints,
+            r.differentiatedTaskPoints};
+}
+
+SelectedPosition selectPositionByCode(const PositionCatalogue &catalogue, std::string_view code)
+{
+    const int index = catalogue.findCode(code);
+    if (index == PositionCatalogue::kNoRow) {
+        SelectedPosition none;
+        none.code = std::string(code);
+        return none;
+    }
+    return selectPositionByRow(catalogue, index);
+}
+
+} // namespace pagaluz

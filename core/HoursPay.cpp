@@ -1,0 +1,102 @@
+#include "CalculationError.h"
+#include "HourLevel.h"
+#include "InputReading.h"
+#include "NumberText.h"
+#include "Sections.h"
+
+namespace pagaluz {
+
+namespace {
+
+constexpr double kPointValue = 0.653;
+constexpr double kCode06PerHour = 9.4;
+const Money kIncentiveCeiling = Money::fromTenThousandths(220 * Money::kScale);
+const Money kCode113Ceiling = Money::fromTenThousandths(200 * Money::kScale);
+
+const HourLevel kSecondaryLevel{64.7,
+                                30.0,
+                                Money::fromTenThousandths(282 * Money::kScale),
+                                7.33,
+                                6.66,
+                                30,
+                                30,
+                                30,
+                                "Hs. N. Medio",
+                                "Horas de nivel medio",
+                                InputField::SecondaryHours,
+                                &PayInputs::secondaryHoursText};
+
+const HourLevel kHigherLevel{86.9,
+                             15.0,
+                             Money::fromTenThousandths(141 * Money::kScale),
+                             9.166,
+                             8.333,
+                             15,
+                             24,
+                             24,
+                             "Hs. N. Superior",
+                             "Horas de nivel superior",
+                             InputField::HigherHours,
+                             &PayInputs::higherHours};
+
+// The amount for `count` hours at `rate`, capped at `ceiling`.
+Money cappedAmount(double count, double rate, Money ceiling)
+{
+    const double amount = count * rate;
+    if (amount >= ceiling.toDouble())
+        return ceiling;
+    return Money::fromDouble(amount);
+}
+
+Money baseHoursPay(double hours, const HourLevel &level)
+{
+    try {
+        return Money::fromDouble(hours * level.pointsPerHour * kPointValue);
+    } catch (const MoneyOverflow &) {
+        refuseInput(level.countField,
+                    "la cantidad de horas es tan grande que el importe excede el máximo posible.");
+    }
+}
+
+void readHourCounts(CalculationState &state)
+{
+    const PayInputs &in = state.inputs;
+    state.hours.code06 = readCount(in.code06Hours, InputField::Code06Hours, state.conventions);
+    state.hours.incentive =
+        readCount(in.incentiveHours, InputField::IncentiveHours, state.conventions);
+    state.hours.code113 = readCount(in.code113Hours, InputField::Code113Hours, state.conventions);
+}
+
+} // namespace
+
+const HourLevel &hourLevel(PayMode mode)
+{
+    return mode == PayMode::HigherHours ? kHigherLevel : kSecondaryLevel;
+}
+
+void payHours(CalculationState &state)
+{
+    const HourLevel &level = hourLevel(state.mode);
+    const std::string &typed = state.inputs.*level.countText;
+    const double hours = readCount(typed, level.countField, state.conventions);
+    state.payslip.header = {"Cantidad de horas", typed,
+                            formatPlainNumber(hours * level.pointsPerHour, state.conventions),
+                            level.headerName, false};
+
+    CarryValues &carry = state.carry;
+    carry.categoryAssignment = baseHoursPay(hours, level);
+    state.payslip.appendEarningsLine("001", level.conceptText, typed, carry.categoryAssignment,
+                                     Payslip::kFirstLinePrefix);
+
+    readHourCounts(state);
+    const HourCounts &counts = state.hours;
+    carry.code06Supplement = counts.code06 >= level.code06LimitHours
+                                 ? level.code06FixedAmount
+                                 : Money::fromDouble(counts.code06 * kCode06PerHour);
+    if (counts.incentive > 0)
+        carry.nationalIncentive =
+            cappedAmount(counts.incentive, level.incentivePerHour, kIncentiveCeiling);
+    carry.code113Supplement = cappedAmount(counts.code113, level.code113PerHour, kCode113Ceiling);
+}
+
+} // namespace pagaluz

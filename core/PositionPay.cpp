@@ -1,0 +1,80 @@
+#include "CalculationError.h"
+#include "InputReading.h"
+#include "NumberText.h"
+#include "Sections.h"
+
+namespace pagaluz {
+
+namespace {
+
+constexpr double kPointValue = 0.653;         // basic, complement, differentiated task
+constexpr double kWorkdayPointValue = 0.788;  // full day, prolongation
+
+// points × rate as Money; an amount beyond the range is blamed on the box.
+Money pointsAmount(double points, double rate, InputField field)
+{
+    try {
+        return Money::fromDouble(points * rate);
+    } catch (const MoneyOverflow &) {
+        refuseInput(field, "el valor es tan grande que el importe excede el máximo posible.");
+    }
+}
+
+void fillPositionHeader(CalculationState &state)
+{
+    const SelectedPosition &position = state.inputs.position;
+    state.payslip.header = {"Código del cargo", position.code, position.basicPointsText,
+                            position.name, true};
+}
+
+void readPositionPoints(CalculationState &state, double &complementPoints)
+{
+    const SelectedPosition &position = state.inputs.position;
+    const DecimalConventions &conv = state.conventions;
+    CarryValues &carry = state.carry;
+    carry.basicPoints = readInt16(position.basicPoints, InputField::BasicPoints, conv);
+    fillPositionHeader(state);
+    carry.categoryAssignment = pointsAmount(carry.basicPoints, kPointValue, InputField::BasicPoints);
+    carry.fullDayPoints = readInt16(position.fullDayPoints, InputField::FullDayPoints, conv);
+    carry.extendedDayPoints =
+        readInt16(position.extendedDayPoints, InputField::ExtendedDayPoints, conv);
+    carry.differentiatedTaskPoints =
+        readMoney(position.differentiatedTaskPoints, InputField::DifferentiatedTaskPoints, conv);
+    complementPoints = readDouble(position.complementPoints, InputField::ComplementPoints, conv);
+}
+
+} // namespace
+
+void payPosition(CalculationState &state)
+{
+    double complementPoints = 0.0;
+    readPositionPoints(state, complementPoints);
+    CarryValues &carry = state.carry;
+    if (complementPoints > 0)
+        carry.basicComplement =
+            pointsAmount(complementPoints, kPointValue, InputField::ComplementPoints);
+    if (carry.fullDayPoints >= 1)
+        carry.fullDayAmount =
+            pointsAmount(carry.fullDayPoints, kWorkdayPointValue, InputField::FullDayPoints);
+    if (carry.extendedDayPoints >= 1)
+        carry.extendedDayAmount = pointsAmount(carry.extendedDayPoints, kWorkdayPointValue,
+                                               InputField::ExtendedDayPoints);
+    carry.workdaySupplements = carry.fullDayAmount + carry.extendedDayAmount;
+    if (carry.differentiatedTaskPoints > Money())
+        carry.differentiatedTask = pointsAmount(carry.differentiatedTaskPoints.toDouble(),
+                                                kPointValue, InputField::DifferentiatedTaskPoints);
+
+    Payslip &payslip = state.payslip;
+    payslip.appendEarningsLine("001", "Asign. de la categoría", "1", carry.categoryAssignment,
+                               Payslip::kFirstLinePrefix);
+    if (complementPoints > 0)
+        payslip.appendEarningsLine("002", "Comp. de Básico", "", carry.basicComplement);
+    if (carry.fullDayPoints >= 1)
+        payslip.appendEarningsLine("052", "Jornada completa", "", carry.fullDayAmount);
+    if (carry.extendedDayPoints >= 1)
+        payslip.appendEarningsLine("052", "Prol. de Jornada", "", carry.extendedDayAmount);
+    if (carry.differentiatedTaskPoints > Money())
+        payslip.appendEarningsLine("016", "Tarea diferenciada", "", carry.differentiatedTask);
+}
+
+} // namespace pagaluz

@@ -1,0 +1,73 @@
+#include "SeniorityAndZone.h"
+
+#include "Sections.h"
+
+#include <string>
+
+namespace pagaluz {
+
+const std::array<SeniorityBracket, 12> kSeniorityBrackets{{
+    {"Menos de 1 año", "0 %", 0},
+    {"Entre 1 y 2 años", "10 %", 10},
+    {"Entre 2 y 5 años", "15 %", 15},
+    {"Entre 5 y 7 años", "30 %", 30},
+    {"Entre 7 y 10 años", "40 %", 40},
+    {"Entre 10 y 12 años", "50 %", 50},
+    {"Entre 12 y 15 años", "60 %", 60},
+    {"Entre 15 y 17 años", "70 %", 70},
+    {"Entre 17 y 20 años", "80 %", 80},
+    {"Entre 20 y 22 años", "100 %", 100},
+    {"Entre 22 y 24 años", "110 %", 110},
+    {"Más de 24 años", "120 %", 120},
+}};
+
+const std::array<Zone, 5> kZones{{
+    {"Común", 0},
+    {"Alejada radio urbano", 20},
+    {"Desfavorable", 40},
+    {"Muy desfavorable", 80},
+    {"Zona Inhóspita", 120},
+}};
+
+std::uint8_t zonePercent(int listIndex)
+{
+    if (listIndex < 0 || listIndex >= static_cast<int>(kZones.size()))
+        return 0;
+    return kZones[static_cast<std::size_t>(listIndex)].percent;
+}
+
+namespace {
+
+// base × percent / 100: the product is exact, the division in double precision.
+Money percentOf(Money base, std::uint8_t percent)
+{
+    return Money::fromDouble(base.timesWhole(percent).toDouble() / 100.0);
+}
+
+Money supplementBase(const CarryValues &carry)
+{
+    return carry.categoryAssignment + carry.basicComplement + carry.differentiatedTask +
+           carry.workdaySupplements;
+}
+
+} // namespace
+
+void paySeniorityAndZone(CalculationState &state)
+{
+    CarryValues &carry = state.carry;
+    const Money base = supplementBase(carry);
+    const std::uint8_t seniority = state.inputs.seniorityPercent;
+    if (seniority != 0) {
+        carry.seniorityAmount = percentOf(base, seniority);
+        state.payslip.appendEarningsLine("010", "Antigüedad", state.inputs.seniorityText,
+                                         carry.seniorityAmount);
+    }
+    const std::uint8_t zone = zonePercent(state.inputs.zone);
+    if (zone != 0) {
+        carry.zoneAmount = percentOf(base, zone);
+        state.payslip.appendEarningsLine("078", "As. por zona", std::to_string(zone) + " %",
+                                         carry.zoneAmount);
+    }
+}
+
+} // namespace pagaluz
