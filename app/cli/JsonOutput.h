@@ -1,0 +1,36 @@
+#pragma once
+
+#include "CalculationError.h"
+#include "Money.h"
+#include "PayCalculator.h"
+#include "Payslip.h"
+#include "PositionCatalogue.h"
+
+#include <string>
+#include <string_view>
+
+namespace pagaluz {
+
+// The exact value of an amount, with "." before the fraction, no trailing zeros and no
+// grouping: "979.5", "-12.5", "0", "-922337203685477.5808".
+std::string exactAmountText(Money amount);
+
+// Each writer appends one compact JSON value to `out`.
+
+// The payslip: its lines, the three totals (exact and as shown), the header and the name.
+void appendPayslipJson(const Payslip &payslip, std::string &out);
+
+// {"error": message, "kind": "validation"}, or for a conversion "kind": "conversion" and the
+// "field" to correct.
+void appendCalculationErrorJson(const CalculationError &error, std::string &out);
+
+// The payslip or the error of one calculation.
+void appendResultJson(const CalculationResult &result, std::string &out);
+
+// {"error": message, "kind": "input"}: an input that could not be read.
+void appendInputErrorJson(std::string_view message, std::string &out);
+
+// The catalogue as an array of its rows, each with its 0-based "row" and its texts.
+void appendPositionsJson(const PositionCatalogue &catalogue, std::string &out);
+
+} // namespace pagaluz

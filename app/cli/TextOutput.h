@@ -1,0 +1,24 @@
+#pragma once
+
+#include "Payslip.h"
+#include "PositionCatalogue.h"
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace pagaluz {
+
+// The payslip as a readable table: the header, one row per line with its code, quantity,
+// concept and amount in the earnings or the deductions column, the three totals, then
+// "Recibo de sueldos de:" with the teacher's name and the date as `dateText`.
+void writePayslipTable(const Payslip &payslip, std::string_view dateText, std::ostream &out);
+
+// A field of a CSV line: quoted, with its quotes doubled, when it holds a comma, a quote or a
+// line break or begins or ends with a blank; otherwise as it is.
+std::string csvField(std::string_view text);
+
+// The catalogue as CSV: the header line, then one line per row in table order.
+void writePositionsCsv(const PositionCatalogue &catalogue, std::ostream &out);
+
+} // namespace pagaluz

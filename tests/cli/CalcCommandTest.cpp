@@ -1,0 +1,112 @@
+#include "CalcCommand.h"
+
+#include <QDate>
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+namespace {
+
+using namespace pagaluz;
+
+struct CommandRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CommandRun run(const QStringList &arguments, const std::string &input)
+{
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = runCalc(arguments, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+bool contains(const std::string &text, const std::string &part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+const char *const kNoBasis = "No seleccionaste cargo ni horas";
+const char *const kBadKm = R"({"mode": "position", "position": {"code": "734"},
+                               "transport": true, "transportKm": "abc"})";
+
+struct CommandCase {
+    QStringList arguments;
+    const char *input;
+    int status;
+    const char *inOut; // a part of what goes to `out` ("" when `out` must stay empty)
+    const char *inErr; // a part of the message ("" when no message may be written)
+};
+
+const CommandCase kCommandCases[] = {
+    {{"--bogus"}, "{}", kExitBadUsage, "", "--bogus"},
+    {{"-x"}, "{}", kExitBadUsage, "", "-x"},
+    {{"--locale"}, "{}", kExitBadUsage, "", "--locale"},
+    {{"--locale", "xx_YY"}, "{}", kExitBadUsage, "", "xx_YY"},
+    {{"uno.json", "dos.json"}, "{}", kExitBadUsage, "", "dos.json"},
+    {{"/no/existe/datos.json"}, "{}", kExitBadUsage, "", "/no/existe/datos.json"},
+    {{"--positions", "--batch"}, "[]", kExitBadUsage, "", "--positions"},
+    {{"--positions", "datos.json"}, "", kExitBadUsage, "", "--positions"},
+    {{}, "{", kExitBadUsage, "", "JSON"},
+    {{}, "", kExitBadUsage, "", "JSON"},
+    {{}, "[{}]", kExitBadUsage, "", "objeto"},
+    {{"--json"}, R"({"zone": 7})", kExitBadUsage, "", "\"zone\""},
+    {{"--batch"}, "{}", kExitBadUsage, "", "arreglo"},
+    {{}, "{}", kExitValidationFailed, "", kNoBasis},
+    {{"-"}, "{}", kExitValidationFailed, "", kNoBasis},
+    {{"--json"},
+     "{}",
+     kExitValidationFailed,
+     "{\"error\":\"No seleccionaste cargo ni horas\",\"kind\":\"validation\"}\n",
+     ""},
+    {{}, kBadKm, kExitConversionFailed, "", "Transporte (km semanales)"},
+    {{"--json"}, kBadKm, kExitConversionFailed, "\"field\":\"transportKm\"", ""},
+    {{"--json", "--locale=en_US"},
+     R"({"mode": "secondaryHours", "secondaryHoursText": "1.25"})",
+     kExitSuccess,
+     "\"amount\":\"52.8114\"",
+     ""},
+    {{"--json", "--locale", "es_AR"},
+     R"({"mode": "secondaryHours", "secondaryHoursText": "1.25"})",
+     kExitConversionFailed,
+     "\"field\":\"secondaryHoursText\"",
+     ""},
+    {{"--batch"}, "[]", kExitSuccess, "[\n]\n", ""},
+    {{"--help"}, "", kExitSuccess, "uso: pagaluz-calc", ""},
+};
+
+TEST(CalcCommand, ExitStatusOutputAndMessages)
+{
+    for (const CommandCase &c : kCommandCases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString() + " < " + c.input);
+        const CommandRun result = run(c.arguments, c.input);
+        EXPECT_EQ(result.status, c.status);
+        EXPECT_TRUE(*c.inOut == '\0' ? result.out.empty() : contains(result.out, c.inOut))
+            << result.out;
+        EXPECT_TRUE(*c.inErr == '\0' ? result.err.empty() : contains(result.err, c.inErr))
+            << result.err;
+    }
+}
+
+TEST(CalcCommand, TableEndsWithTheNameAndTodaysDateInTheLocalesShortFormat)
+{
+    const CommandRun result =
+        run({"--locale", "es_AR"},
+            R"({"mode": "position", "position": {"code": "999"}, "teacherName": "Ana"})");
+    const QString today =
+        QLocale(QStringLiteral("es_AR")).toString(QDate::currentDate(), QLocale::ShortFormat);
+    EXPECT_EQ(result.status, kExitSuccess);
+    EXPECT_TRUE(contains(result.out, "\n001     1         Asign. de la categoría"));
+    EXPECT_TRUE(
+        contains(result.out, "Recibo de sueldos de: Ana\nFecha: " + today.toStdString() + "\n"))
+        << result.out;
+    EXPECT_EQ(result.err, "");
+}
+
+} // namespace
