@@ -17,6 +17,8 @@ struct SelectedPosition {
     std::string fullDayPoints;
     std::string extendedDayPoints;
     std::string differentiatedTaskPoints;
+
+    friend bool operator==(const SelectedPosition &, const SelectedPosition &) = default;
 };
 
 // Which of the seven deductions the teacher pays.
@@ -28,6 +30,8 @@ struct DeductionChoices {
     bool unionDues = false; // UTREL
     bool compensationFund = false;
     bool insurance3011 = false;
+
+    friend bool operator==(const DeductionChoices &, const DeductionChoices &) = default;
 };
 
 // Everything one calculation reads from the screens, as the screens hold it:
@@ -63,6 +67,8 @@ struct PayInputs {
 
     DeductionChoices deductionsChosen;
     std::string teacherName;
+
+    friend bool operator==(const PayInputs &, const PayInputs &) = default;
 };
 
 } // namespace pagaluz

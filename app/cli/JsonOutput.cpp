@@ -1,5 +1,7 @@
 #include "JsonOutput.h"
 
+#include "NumberText.h"
+
 #include <array>
 #include <cstdint>
 
@@ -126,33 +128,12 @@ void appendPositionJson(int row, const PositionRecord &position, std::string &ou
     object.close();
 }
 
-// The four fraction digits of a count of ten-thousandths without their trailing zeros.
-std::string fractionDigits(std::uint64_t fraction)
-{
-    std::array<char, 4> digits{};
-    for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit) {
-        *digit = static_cast<char>('0' + fraction % 10);
-        fraction /= 10;
-    }
-    std::string text(digits.begin(), digits.end());
-    text.erase(text.find_last_not_of('0') + 1);
-    return text;
-}
-
 } // namespace
 
 std::string exactAmountText(Money amount)
 {
-    const std::int64_t count = amount.tenThousandths();
-    // The magnitude in unsigned arithmetic, where the most negative count has one.
-    const std::uint64_t magnitude = count < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(count)
-                                              : static_cast<std::uint64_t>(count);
-    const auto scale = static_cast<std::uint64_t>(Money::kScale);
-    std::string text = count < 0 ? "-" : "";
-    text += std::to_string(magnitude / scale);
-    if (magnitude % scale != 0)
-        text += "." + fractionDigits(magnitude % scale);
-    return text;
+    // The shortest plain form with a decimal point and no prefix.
+    return formatAmount(amount, "", DecimalConventions::point());
 }
 
 void appendPayslipJson(const Payslip &payslip, std::string &out)
