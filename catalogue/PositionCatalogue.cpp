@@ -60,9 +60,8 @@ PositionRecord recordFrom(std::vector<std::string> fields, std::size_t line)
 {
     if (fields.size() != kFieldCount)
         malformed(line, "expected 7 fields, found " + std::to_string(fields.size()));
-    return {std::move(fields[0]), std::move(fields[1]), std::move(fields[2]),
-            std::move(fields[3]), std::move(fields[4]), std::move(fields[5]),
-            std::move(fields[6])};
+    return {std::move(fields[0]), std::move(fields[1]), std::move(fields[2]), std::move(fields[3]),
+            std::move(fields[4]), std::move(fields[5]), std::move(fields[6])};
 }
 
 } // namespace

@@ -29,9 +29,9 @@ Money absenceShare(double days, Money productivityPlus)
 
 Money remunerativeTotal(const CarryValues &c)
 {
-    return c.categoryAssignment + c.basicComplement + c.differentiatedTask +
-           c.workdaySupplements + c.zoneAmount + c.seniorityAmount + c.code06Supplement +
-           c.decreeProductivity + c.productivityPlus - c.absenceDeduction;
+    return c.categoryAssignment + c.basicComplement + c.differentiatedTask + c.workdaySupplements +
+           c.zoneAmount + c.seniorityAmount + c.code06Supplement + c.decreeProductivity +
+           c.productivityPlus - c.absenceDeduction;
 }
 
 // An estimate of the position's net pay, without the zone and decree
@@ -53,8 +53,8 @@ Money netPayEstimate(const CarryValues &c)
 void applyAbsencesAndMinimumPay(CalculationState &state)
 {
     CarryValues &carry = state.carry;
-    const double days = readCount(state.inputs.absenceDays, InputField::AbsenceDays,
-                                  state.conventions);
+    const double days =
+        readCount(state.inputs.absenceDays, InputField::AbsenceDays, state.conventions);
     carry.absenceDeduction = absenceShare(days, carry.productivityPlus);
     carry.remunerativeTotal = remunerativeTotal(carry);
 

@@ -58,7 +58,8 @@ void payTransport(CalculationState &state)
 void payChildren(CalculationState &state)
 {
     CarryValues &carry = state.carry;
-    carry.childCount = readUInt8(state.inputs.childCount, InputField::ChildCount, state.conventions);
+    carry.childCount =
+        readUInt8(state.inputs.childCount, InputField::ChildCount, state.conventions);
     carry.childAllowance =
         Money::fromUnits(carry.childCount * amountPerChild(familyIncomeBase(carry)));
     state.payslip.appendEarningsLine("1001", "Sal fam hijo", std::to_string(carry.childCount),
@@ -73,7 +74,8 @@ void payDisabledChildren(CalculationState &state)
     if (carry.disabledChildCount > kMaxPaidDisabledChildren)
         refuseInput(InputField::DisabledChildCount,
                     "se pueden liquidar como máximo 81 hijos con discapacidad.");
-    carry.disabledChildAllowance = Money::fromUnits(carry.disabledChildCount * kDisabledChildAmount);
+    carry.disabledChildAllowance =
+        Money::fromUnits(carry.disabledChildCount * kDisabledChildAmount);
     state.payslip.appendEarningsLine("1002", "Sal fam hijo diferenciado",
                                      std::to_string(carry.disabledChildCount),
                                      carry.disabledChildAllowance);

@@ -18,8 +18,8 @@ struct HourLevel {
     int code06QuantityCap; // largest count shown as the quantity of "006"
     int incentiveQuantityCap;
     int code113QuantityCap;
-    const char *conceptText;    // conceptText of the hours line
-    const char *headerName; // level shown in the sheet's header
+    const char *conceptText; // conceptText of the hours line
+    const char *headerName;  // level shown in the sheet's header
     InputField countField;
     std::string PayInputs::*countText;
 };

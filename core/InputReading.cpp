@@ -50,8 +50,7 @@ T valueOrRefuse(const NumberRead<T> &read, std::string_view text, InputField fie
     refuseInput(field, quoted(text) + outOfRange);
 }
 
-template <typename Integer>
-std::string integerRange()
+template <typename Integer> std::string integerRange()
 {
     return rangeText(std::numeric_limits<Integer>::min(), std::numeric_limits<Integer>::max());
 }
@@ -70,8 +69,7 @@ void refuseInput(InputField field, std::string_view problem)
 
 double readDouble(std::string_view text, InputField field, const DecimalConventions &conv)
 {
-    return valueOrRefuse(parseDouble(text, conv), text, field,
-                         " es un número demasiado grande.");
+    return valueOrRefuse(parseDouble(text, conv), text, field, " es un número demasiado grande.");
 }
 
 std::int16_t readInt16(std::string_view text, InputField field, const DecimalConventions &conv)
@@ -93,8 +91,7 @@ std::uint8_t readUInt8(std::string_view text, InputField field, const DecimalCon
 
 Money readMoney(std::string_view text, InputField field, const DecimalConventions &conv)
 {
-    return valueOrRefuse(parseMoney(text, conv), text, field,
-                         " es un importe demasiado grande.");
+    return valueOrRefuse(parseMoney(text, conv), text, field, " es un importe demasiado grande.");
 }
 
 double readCount(std::string_view text, InputField field, const DecimalConventions &conv)
@@ -105,8 +102,7 @@ double readCount(std::string_view text, InputField field, const DecimalConventio
     return value;
 }
 
-std::int16_t readWholeCount(std::string_view text, InputField field,
-                            const DecimalConventions &conv)
+std::int16_t readWholeCount(std::string_view text, InputField field, const DecimalConventions &conv)
 {
     const std::int16_t value = readInt16(text, field, conv);
     if (value < 0)

@@ -84,12 +84,12 @@ double Money::toDouble() const
     // Beyond 2^53 the count itself is not a double: read the exact decimal
     // text, which from_chars rounds correctly to the nearest double.
     const bool negative = m_count < 0;
-    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(m_count)
-                                             : static_cast<std::uint64_t>(m_count);
+    const std::uint64_t magnitude =
+        negative ? 0 - static_cast<std::uint64_t>(m_count) : static_cast<std::uint64_t>(m_count);
     std::string fractionDigits = std::to_string(magnitude % kScale);
     fractionDigits.insert(0, 4 - fractionDigits.size(), '0');
-    const std::string text = (negative ? "-" : "") + std::to_string(magnitude / kScale) + "." +
-                             fractionDigits;
+    const std::string text =
+        (negative ? "-" : "") + std::to_string(magnitude / kScale) + "." + fractionDigits;
     double result = 0.0;
     std::from_chars(text.data(), text.data() + text.size(), result);
     return result;

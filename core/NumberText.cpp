@@ -141,8 +141,8 @@ std::optional<std::int64_t> partsToTenThousandths(const NumberParts &parts)
     for (char c : digits)
         magnitude = magnitude * 10 + static_cast<unsigned>(c - '0');
     if (!rest.empty()) {
-        const bool aboveHalf = rest[0] > '5' ||
-                               (rest[0] == '5' && rest.find_first_not_of('0', 1) != std::string::npos);
+        const bool aboveHalf = rest[0] > '5' || (rest[0] == '5' && rest.find_first_not_of('0', 1) !=
+                                                                       std::string::npos);
         const bool exactHalf = rest[0] == '5' && !aboveHalf;
         if (aboveHalf || (exactHalf && magnitude % 2 == 1))
             ++magnitude;
@@ -195,8 +195,8 @@ std::string formatAmount(Money amount, std::string_view prefix,
                          const DecimalConventions &conventions)
 {
     const std::int64_t count = amount.tenThousandths();
-    const std::uint64_t magnitude = count < 0 ? 0 - static_cast<std::uint64_t>(count)
-                                              : static_cast<std::uint64_t>(count);
+    const std::uint64_t magnitude =
+        count < 0 ? 0 - static_cast<std::uint64_t>(count) : static_cast<std::uint64_t>(count);
     std::string text(prefix);
     if (count < 0)
         text += '-';
@@ -223,7 +223,8 @@ std::string formatPlainNumber(double value, const DecimalConventions &convention
     std::array<char, 64> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::scientific, 14);
-    const std::string_view scientific(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    const std::string_view scientific(buffer.data(),
+                                      static_cast<std::size_t>(result.ptr - buffer.data()));
     const bool negative = scientific.front() == '-';
     const std::size_t mantissaStart = negative ? 1 : 0;
     const std::size_t exponentMark = scientific.find('e');

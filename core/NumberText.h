@@ -12,13 +12,12 @@ namespace pagaluz {
 
 // Why the text of a box could not be read as the number its field needs.
 enum class NumberTextFailure {
-    Empty,       // nothing but blanks
-    NotANumber,  // letters, exponents, a second separator, misplaced grouping
-    OutOfRange,  // a number, but beyond what the field can hold
+    Empty,      // nothing but blanks
+    NotANumber, // letters, exponents, a second separator, misplaced grouping
+    OutOfRange, // a number, but beyond what the field can hold
 };
 
-template <typename T>
-using NumberRead = std::variant<T, NumberTextFailure>;
+template <typename T> using NumberRead = std::variant<T, NumberTextFailure>;
 
 // Reads the text of a box as a number: optional blanks, an optional sign,
 // digits (optionally grouped in threes by the group separator) with at most

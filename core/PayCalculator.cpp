@@ -43,8 +43,7 @@ void sumTotals(CalculationState &state)
                       c.decreeProductivity + c.workdaySupplements + c.differentiatedTask +
                       c.seniorityAmount + c.productivityPlus + c.minimumTopUp + c.childAllowance +
                       c.disabledChildAllowance + c.largeFamilyAllowance + c.spouseAllowance +
-                      c.zoneAmount + c.nationalIncentive + c.code113Supplement +
-                      c.transportAmount;
+                      c.zoneAmount + c.nationalIncentive + c.code113Supplement + c.transportAmount;
     c.totalDeductions = c.iosperAmount + c.ospladAmount + c.pensionAmount + c.law4035Amount +
                         c.unionDuesAmount + c.compensationFundAmount + c.insurance3011Amount +
                         c.absenceDeduction;

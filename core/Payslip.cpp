@@ -9,16 +9,26 @@ namespace pagaluz {
 void Payslip::appendEarningsLine(std::string code, std::string conceptText, std::string quantity,
                                  Money amount, std::string_view prefix)
 {
-    appendLine({nextRow(), std::move(code), std::move(conceptText), std::move(quantity),
-                AmountColumn::Earnings, amount, {}},
+    appendLine({nextRow(),
+                std::move(code),
+                std::move(conceptText),
+                std::move(quantity),
+                AmountColumn::Earnings,
+                amount,
+                {}},
                prefix);
 }
 
 void Payslip::appendDeductionLine(std::string code, std::string conceptText, std::string quantity,
                                   Money amount)
 {
-    appendLine({nextRow(), std::move(code), std::move(conceptText), std::move(quantity),
-                AmountColumn::Deductions, amount, {}},
+    appendLine({nextRow(),
+                std::move(code),
+                std::move(conceptText),
+                std::move(quantity),
+                AmountColumn::Deductions,
+                amount,
+                {}},
                kPrefix);
 }
 

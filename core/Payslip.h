@@ -12,10 +12,10 @@ namespace pagaluz {
 // The header panel of the sheet: for a position its code, basic points and
 // name; for hours the count typed, its points and the level.
 struct PayslipHeader {
-    std::string title;  // "Código del cargo" or "Cantidad de horas"
-    std::string number; // the position's code or the hours as typed
-    std::string points; // shown under "Puntaje"
-    std::string name;   // the position's name or the level of the hours
+    std::string title;          // "Código del cargo" or "Cantidad de horas"
+    std::string number;         // the position's code or the hours as typed
+    std::string points;         // shown under "Puntaje"
+    std::string name;           // the position's name or the level of the hours
     bool positionBoxes = false; // whether the position-only point boxes show
 
     friend bool operator==(const PayslipHeader &, const PayslipHeader &) = default;
@@ -30,7 +30,10 @@ public:
     static constexpr std::string_view kPrefix = "$ ";
     static constexpr std::string_view kFirstLinePrefix = "$";
 
-    explicit Payslip(DecimalConventions conventions = {}) : m_conventions(std::move(conventions)) {}
+    explicit Payslip(DecimalConventions conventions = {}) : m_conventions(std::move(conventions))
+    {
+        m_lines.reserve(kMaxLines);
+    }
 
     // The index of the next free row, i.e. the number of lines so far.
     int nextRow() const { return static_cast<int>(m_lines.size()); }

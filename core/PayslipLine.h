@@ -11,9 +11,9 @@ enum class AmountColumn { Earnings, Deductions };
 // One row of the payslip grid: the amount stands in exactly one column.
 struct PayslipLine {
     int row = 0;
-    std::string code;     // "001", "1010"
-    std::string conceptText;  // "Asign. de la categoría"
-    std::string quantity; // "1", "3 %", "7.0" or empty
+    std::string code;        // "001", "1010"
+    std::string conceptText; // "Asign. de la categoría"
+    std::string quantity;    // "1", "3 %", "7.0" or empty
     AmountColumn column = AmountColumn::Earnings;
     Money amount;
     std::string amountText; // "$979,5", "$ 65,953"

@@ -7,8 +7,8 @@ namespace pagaluz {
 
 namespace {
 
-constexpr double kPointValue = 0.653;         // basic, complement, differentiated task
-constexpr double kWorkdayPointValue = 0.788;  // full day, prolongation
+constexpr double kPointValue = 0.653;        // basic, complement, differentiated task
+constexpr double kWorkdayPointValue = 0.788; // full day, prolongation
 
 // points × rate as Money; an amount beyond the range is blamed on the box.
 Money pointsAmount(double points, double rate, InputField field)
@@ -34,7 +34,8 @@ void readPositionPoints(CalculationState &state, double &complementPoints)
     CarryValues &carry = state.carry;
     carry.basicPoints = readInt16(position.basicPoints, InputField::BasicPoints, conv);
     fillPositionHeader(state);
-    carry.categoryAssignment = pointsAmount(carry.basicPoints, kPointValue, InputField::BasicPoints);
+    carry.categoryAssignment =
+        pointsAmount(carry.basicPoints, kPointValue, InputField::BasicPoints);
     carry.fullDayPoints = readInt16(position.fullDayPoints, InputField::FullDayPoints, conv);
     carry.extendedDayPoints =
         readInt16(position.extendedDayPoints, InputField::ExtendedDayPoints, conv);

@@ -18,10 +18,11 @@ TEST(Absences, DaysTakeTheirShareOfTheProductivityPlus)
         const char *days;
         const char *deduction;
     };
-    const Case cases[] = {{"1", "31.6505"},  {"2", "63.301"}, {"3", "94.9515"}, {"4", "126.602"},
-                          {"30", "126.602"}, {"3,5", "126.602"}, {"3,0", "94.9515"},
-                          {"0", "0"},        {"0,5", "0"},     {"1,5", "0"},     {"2,5", "0"},
-                          {"-0", "0"},       {"2,9999", "0"}};
+    const Case cases[] = {{"1", "31.6505"},   {"2", "63.301"},   {"3", "94.9515"},
+                          {"4", "126.602"},   {"30", "126.602"}, {"3,5", "126.602"},
+                          {"3,0", "94.9515"}, {"0", "0"},        {"0,5", "0"},
+                          {"1,5", "0"},       {"2,5", "0"},      {"-0", "0"},
+                          {"2,9999", "0"}};
     const Money productivityPlus = money("126.602");
     for (const auto &c : cases) {
         SCOPED_TRACE(c.days);
@@ -140,9 +141,9 @@ TEST(Transport, PaysWeeklyKilometresUpToTheFixedSum)
         const char *km;
         const char *amount;
     };
-    const Case cases[] = {{"0", "0"},           {"1", "0.7814"},     {"10", "7.8138"},
-                          {"300", "234.4128"},  {"301", "234.61"},   {"400", "234.61"},
-                          {"10,5", "7.8138"},   {"32767", "234.61"}, {"11,5", "9.3765"}};
+    const Case cases[] = {{"0", "0"},          {"1", "0.7814"},     {"10", "7.8138"},
+                          {"300", "234.4128"}, {"301", "234.61"},   {"400", "234.61"},
+                          {"10,5", "7.8138"},  {"32767", "234.61"}, {"11,5", "9.3765"}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.km);
         const CalculationResult result = calculateOk(withTransport(c.km));
@@ -194,8 +195,8 @@ struct FamilyCase {
     bool disabledChildren;
     const char *disabledCount;
     bool spouse;
-    const char *codes;          // family lines, in order
-    const char *quantities;     // their quantities, joined by "|"
+    const char *codes;      // family lines, in order
+    const char *quantities; // their quantities, joined by "|"
 };
 
 TEST(FamilyAllowances, RowsFollowTheTickedBoxes)

@@ -39,8 +39,8 @@ TEST(BadInput, IsRefusedNamingTheField)
         {"blank hours", [] { return test::higherHoursInputs("   "); }, F::HigherHours, "vacío"},
         {"letters", [] { return test::secondaryHoursInputs("diez"); }, F::SecondaryHours,
          "\"diez\" no es un número"},
-        {"two separators", [] { return test::secondaryHoursInputs("1,2,3"); },
-         F::SecondaryHours, "no es un número"},
+        {"two separators", [] { return test::secondaryHoursInputs("1,2,3"); }, F::SecondaryHours,
+         "no es un número"},
         {"other locale's separator", [] { return test::secondaryHoursInputs("2.5"); },
          F::SecondaryHours, "no es un número"},
         {"exponent", [] { return test::secondaryHoursInputs("1e400"); }, F::SecondaryHours,
@@ -51,16 +51,18 @@ TEST(BadInput, IsRefusedNamingTheField)
          "no es un número"},
         {"negative hours", [] { return test::secondaryHoursInputs("-1"); }, F::SecondaryHours,
          "negativo"},
-        {"negative code-06 hours", [] { return secondary([](PayInputs &in) { in.code06Hours = "-2"; }); },
-         F::Code06Hours, "Número de horas con código 06: \"-2\" es negativo"},
+        {"negative code-06 hours",
+         [] { return secondary([](PayInputs &in) { in.code06Hours = "-2"; }); }, F::Code06Hours,
+         "Número de horas con código 06: \"-2\" es negativo"},
         {"negative incentive hours",
          [] { return secondary([](PayInputs &in) { in.incentiveHours = "-0,5"; }); },
          F::IncentiveHours, "negativo"},
         {"letters in code-113 hours",
          [] { return secondary([](PayInputs &in) { in.code113Hours = "x"; }); }, F::Code113Hours,
          "no es un número"},
-        {"hours beyond every amount", [] { return test::secondaryHoursInputs("1" + std::string(20, '0')); },
-         F::SecondaryHours, "excede el máximo"},
+        {"hours beyond every amount",
+         [] { return test::secondaryHoursInputs("1" + std::string(20, '0')); }, F::SecondaryHours,
+         "excede el máximo"},
         {"hours whose supplements overflow",
          [] {
              PayInputs in = test::secondaryHoursInputs("10000000000000");
@@ -71,18 +73,27 @@ TEST(BadInput, IsRefusedNamingTheField)
          F::SecondaryHours, "excede el máximo"},
         {"basic points beyond 16 bits",
          [] { return position([](PayInputs &in) { in.position.basicPoints = "32768"; }); },
-         F::BasicPoints, "Puntos básicos: \"32768\" está fuera del rango permitido (de -32768 a 32767)"},
+         F::BasicPoints,
+         "Puntos básicos: \"32768\" está fuera del rango permitido (de -32768 a 32767)"},
         {"unknown position", [] { return test::positionInputs("123"); }, F::BasicPoints, "vacío"},
-        {"full-day points", [] { return position([](PayInputs &in) { in.position.fullDayPoints = "a"; }); },
+        {"full-day points",
+         [] { return position([](PayInputs &in) { in.position.fullDayPoints = "a"; }); },
          F::FullDayPoints, "Jorn. completa"},
         {"prolongation points",
          [] { return position([](PayInputs &in) { in.position.extendedDayPoints = "70000"; }); },
          F::ExtendedDayPoints, "Prol. de jornada"},
         {"differentiated-task points beyond money",
-         [] { return position([](PayInputs &in) { in.position.differentiatedTaskPoints = "1" + std::string(19, '0'); }); },
+         [] {
+             return position([](PayInputs &in) {
+                 in.position.differentiatedTaskPoints = "1" + std::string(19, '0');
+             });
+         },
          F::DifferentiatedTaskPoints, "Tarea diferenc."},
         {"complement points beyond every amount",
-         [] { return position([](PayInputs &in) { in.position.complementPoints = "1" + std::string(16, '0'); }); },
+         [] {
+             return position(
+                 [](PayInputs &in) { in.position.complementPoints = "1" + std::string(16, '0'); });
+         },
          F::ComplementPoints, "Comp básico"},
         {"complement points whose supplements overflow",
          [] {
@@ -93,24 +104,50 @@ TEST(BadInput, IsRefusedNamingTheField)
              });
          },
          F::ComplementPoints, "excede el máximo"},
-        {"days not a number", [] { return secondary([](PayInputs &in) { in.absenceDays = "dos"; }); },
-         F::AbsenceDays, "no es un número"},
+        {"days not a number",
+         [] { return secondary([](PayInputs &in) { in.absenceDays = "dos"; }); }, F::AbsenceDays,
+         "no es un número"},
         {"negative days", [] { return secondary([](PayInputs &in) { in.absenceDays = "-1"; }); },
          F::AbsenceDays, "negativo"},
         {"kilometres beyond 16 bits",
-         [] { return secondary([](PayInputs &in) { in.transport = true; in.transportKm = "40000"; }); },
+         [] {
+             return secondary([](PayInputs &in) {
+                 in.transport = true;
+                 in.transportKm = "40000";
+             });
+         },
          F::TransportKm, "fuera del rango"},
         {"negative kilometres",
-         [] { return secondary([](PayInputs &in) { in.transport = true; in.transportKm = "-10"; }); },
+         [] {
+             return secondary([](PayInputs &in) {
+                 in.transport = true;
+                 in.transportKm = "-10";
+             });
+         },
          F::TransportKm, "negativo"},
         {"children beyond 255",
-         [] { return secondary([](PayInputs &in) { in.children = true; in.childCount = "256"; }); },
+         [] {
+             return secondary([](PayInputs &in) {
+                 in.children = true;
+                 in.childCount = "256";
+             });
+         },
          F::ChildCount, "Hijos: \"256\" está fuera del rango permitido (de 0 a 255)"},
         {"negative children",
-         [] { return secondary([](PayInputs &in) { in.children = true; in.childCount = "-1"; }); },
+         [] {
+             return secondary([](PayInputs &in) {
+                 in.children = true;
+                 in.childCount = "-1";
+             });
+         },
          F::ChildCount, "negativo"},
         {"82 children with a disability",
-         [] { return secondary([](PayInputs &in) { in.disabledChildren = true; in.disabledChildCount = "82"; }); },
+         [] {
+             return secondary([](PayInputs &in) {
+                 in.disabledChildren = true;
+                 in.disabledChildCount = "82";
+             });
+         },
          F::DisabledChildCount, "como máximo 81"},
         {"family beyond 255",
          [] {
@@ -136,7 +173,8 @@ TEST(BadInput, IsRefusedNamingTheField)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        const CalculationResult result = PayCalculator(DecimalConventions::comma()).calculate(c.inputs());
+        const CalculationResult result =
+            PayCalculator(DecimalConventions::comma()).calculate(c.inputs());
         ASSERT_FALSE(result.succeeded());
         const CalculationError &error = result.error();
         EXPECT_EQ(error.kind, CalculationError::Kind::Conversion);

@@ -109,10 +109,10 @@ TEST(Deductions, TotalsOfAWholeCalculation)
     const CalculationResult result = test::calculateOk(in);
     ASSERT_TRUE(result.succeeded());
     const CarryValues &c = result.carryValues();
-    EXPECT_EQ(result.payslip().totalDeductions(),
-              c.iosperAmount + c.ospladAmount + c.pensionAmount + c.law4035Amount +
-                  c.unionDuesAmount + c.compensationFundAmount + c.insurance3011Amount +
-                  c.absenceDeduction);
+    EXPECT_EQ(result.payslip().totalDeductions(), c.iosperAmount + c.ospladAmount +
+                                                      c.pensionAmount + c.law4035Amount +
+                                                      c.unionDuesAmount + c.compensationFundAmount +
+                                                      c.insurance3011Amount + c.absenceDeduction);
     EXPECT_EQ(c.absenceDeduction, c.productivityPlus);
 }
 

@@ -70,8 +70,8 @@ TEST(ParseDouble, RefusesAnythingButAPlainNumber)
         {"inf", &kComma, F::NotANumber},
         {"-inf", &kPoint, F::NotANumber},
         {"1,2,3", &kComma, F::NotANumber},
-        {"1,5", &kPoint, F::NotANumber},  // the other locale's decimal separator
-        {"1.5", &kComma, F::NotANumber},  // a group of one digit
+        {"1,5", &kPoint, F::NotANumber}, // the other locale's decimal separator
+        {"1.5", &kComma, F::NotANumber}, // a group of one digit
         {"12.34", &kComma, F::NotANumber},
         {"1234.567", &kComma, F::NotANumber}, // four digits before a group
         {".123", &kComma, F::NotANumber},
@@ -82,7 +82,10 @@ TEST(ParseDouble, RefusesAnythingButAPlainNumber)
         {"- 1", &kComma, F::NotANumber},
         {"1 2", &kComma, F::NotANumber},
         {"١٢", &kComma, F::NotANumber}, // digits of another script
-        {std::string("1\0" "2", 3), &kComma, F::NotANumber},
+        {std::string("1\0"
+                     "2",
+                     3),
+         &kComma, F::NotANumber},
         {"1" + std::string(400, '0'), &kComma, F::OutOfRange},
     };
     for (const auto &c : cases) {
@@ -99,8 +102,8 @@ TEST(ParseInteger, RoundsHalfToEvenAndChecksTheRange)
         const char *text;
         int expected; // -1000000 for out of range
     };
-    const Case int16Cases[] = {{"10,5", 10},       {"11,5", 12},      {"-2,5", -2},
-                               {"32767", 32767},   {"-32768", -32768}, {"32767,4", 32767},
+    const Case int16Cases[] = {{"10,5", 10},          {"11,5", 12},        {"-2,5", -2},
+                               {"32767", 32767},      {"-32768", -32768},  {"32767,4", 32767},
                                {"32767,5", -1000000}, {"32768", -1000000}, {"-32769", -1000000},
                                {"-32768,5", -32768}};
     for (const auto &c : int16Cases) {
@@ -114,8 +117,8 @@ TEST(ParseInteger, RoundsHalfToEvenAndChecksTheRange)
             EXPECT_EQ(std::get<std::int16_t>(read), c.expected);
         }
     }
-    const Case uint8Cases[] = {{"2,5", 2},   {"3,5", 4},         {"0", 0},
-                               {"-0,4", 0},  {"255", 255},       {"255,5", -1000000},
+    const Case uint8Cases[] = {{"2,5", 2},        {"3,5", 4},       {"0", 0},
+                               {"-0,4", 0},       {"255", 255},     {"255,5", -1000000},
                                {"256", -1000000}, {"-1", -1000000}, {"-0,5", 0}};
     for (const auto &c : uint8Cases) {
         SCOPED_TRACE(c.text);
@@ -141,8 +144,8 @@ TEST(ParseMoney, ReadsTheDecimalTextExactly)
         {"150", 1500000},
         {"0,1", 1000},
         {"1234,5678", 12345678},
-        {"0,00005", 0},     // a tie: even is 0
-        {"0,00015", 2},     // a tie: even is 2
+        {"0,00005", 0}, // a tie: even is 0
+        {"0,00015", 2}, // a tie: even is 2
         {"0,000051", 1},
         {"-0,00015", -2},
         {"922337203685477,5807", std::numeric_limits<std::int64_t>::max()},
@@ -155,8 +158,8 @@ TEST(ParseMoney, ReadsTheDecimalTextExactly)
         ASSERT_TRUE(std::holds_alternative<Money>(read));
         EXPECT_EQ(std::get<Money>(read).tenThousandths(), c.expected);
     }
-    for (const char *beyond : {"922337203685477,5808", "-922337203685477,5809", "1e5",
-                               "99999999999999999999"}) {
+    for (const char *beyond :
+         {"922337203685477,5808", "-922337203685477,5809", "1e5", "99999999999999999999"}) {
         SCOPED_TRACE(beyond);
         EXPECT_TRUE(std::holds_alternative<NumberTextFailure>(parseMoney(beyond, kComma)));
     }
@@ -187,9 +190,9 @@ TEST(FormatAmount, WritesTheShortestPlainForm)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.expected);
-        EXPECT_EQ(formatAmount(Money::fromTenThousandths(c.tenThousandths), c.prefix,
-                               *c.conventions),
-                  c.expected);
+        EXPECT_EQ(
+            formatAmount(Money::fromTenThousandths(c.tenThousandths), c.prefix, *c.conventions),
+            c.expected);
     }
 }
 

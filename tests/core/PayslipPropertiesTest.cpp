@@ -38,7 +38,8 @@ public:
         const int bracket = pick(13);
         in.seniorityBracket = bracket;
         if (bracket > 0) {
-            const SeniorityBracket &b = kSeniorityBrackets.at(static_cast<std::size_t>(bracket - 1));
+            const SeniorityBracket &b =
+                kSeniorityBrackets.at(static_cast<std::size_t>(bracket - 1));
             in.seniorityPercent = b.percent;
             in.seniorityText = std::string(b.percentText);
         }

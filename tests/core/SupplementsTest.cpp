@@ -1,7 +1,7 @@
 #include "CalculationState.h"
 #include "PayTestSupport.h"
-#include "SeniorityAndZone.h"
 #include "Sections.h"
+#include "SeniorityAndZone.h"
 
 #include <gtest/gtest.h>
 
@@ -23,20 +23,21 @@ struct Code06Case {
 TEST(PositionSupplements, Code06AmountFollowsTheTableExactly)
 {
     const Code06Case cases[] = {
-        {0, "971", "0", 160},     {1, "971", "0", 160},      {1, "971", "620", 0},
-        {0, "972", "0", 80},      {2, "971", "0", 175},      {12, "971", "0", 715},
-        {12, "972", "0", 510},    {12, "971", "620", 620},   {12, "972", "620", 510},
-        {3, "900", "619", 270},   {3, "900", "620", 220},    {7, "971", "0", 430},
-        {8, "971", "0", 415},     {4, "1169", "0", 195},     {4, "1170", "0", 240},
-        {10, "971", "620", 590},  {10, "971", "619", 620},   {5, "1400", "0", 250},
-        {5, "1401", "0", 200},    {5, "1942", "0", 200},     {5, "1943", "0", 180},
-        {5, "2220", "0", 180},    {5, "2221", "0", 140},     {2, "3429", "0", 0},
-        {11, "2221", "0", 190},   {9, "1500", "839", 475},   {6, "574", "659", 475},
+        {0, "971", "0", 160},    {1, "971", "0", 160},    {1, "971", "620", 0},
+        {0, "972", "0", 80},     {2, "971", "0", 175},    {12, "971", "0", 715},
+        {12, "972", "0", 510},   {12, "971", "620", 620}, {12, "972", "620", 510},
+        {3, "900", "619", 270},  {3, "900", "620", 220},  {7, "971", "0", 430},
+        {8, "971", "0", 415},    {4, "1169", "0", 195},   {4, "1170", "0", 240},
+        {10, "971", "620", 590}, {10, "971", "619", 620}, {5, "1400", "0", 250},
+        {5, "1401", "0", 200},   {5, "1942", "0", 200},   {5, "1943", "0", 180},
+        {5, "2220", "0", 180},   {5, "2221", "0", 140},   {2, "3429", "0", 0},
+        {11, "2221", "0", 190},  {9, "1500", "839", 475}, {6, "574", "659", 475},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::to_string(c.bracket) + " " + c.basicPoints + " " + c.fullDayPoints);
         PayInputs in = test::typedPositionInputs(c.basicPoints, "0", c.fullDayPoints);
-        const std::uint8_t percent = c.bracket == 0 ? 0 : kSeniorityBrackets.at(c.bracket - 1).percent;
+        const std::uint8_t percent =
+            c.bracket == 0 ? 0 : kSeniorityBrackets.at(c.bracket - 1).percent;
         test::chooseBracket(in, c.bracket, percent, "x %");
         const CalculationResult result = calculateOk(in);
         ASSERT_TRUE(result.succeeded());
@@ -219,10 +220,10 @@ TEST(DecreeSupplements, HourQuantitiesShowTheTextOrTheCap)
         const char *code113Quantity;
     };
     const Case cases[] = {
-        {false, "12", "12", "12", "12"},     {false, "30", "30", "30", "30"},
-        {false, "45", "30", "30", "30"},     {true, "14", "14", "14", "14"},
-        {true, "15", "15", "15", "15"},      {true, "20", "15", "20", "20"},
-        {true, "24", "15", "24", "24"},      {true, "23,5", "15", "23,5", "23,5"},
+        {false, "12", "12", "12", "12"},        {false, "30", "30", "30", "30"},
+        {false, "45", "30", "30", "30"},        {true, "14", "14", "14", "14"},
+        {true, "15", "15", "15", "15"},         {true, "20", "15", "20", "20"},
+        {true, "24", "15", "24", "24"},         {true, "23,5", "15", "23,5", "23,5"},
         {true, "0010", "0010", "0010", "0010"}, {false, " 7 ", " 7 ", " 7 ", " 7 "},
     };
     for (const auto &c : cases) {

@@ -43,8 +43,14 @@ inline PayInputs typedPositionInputs(std::string basic, std::string complement,
 {
     PayInputs in;
     in.positionChosen = true;
-    in.position = {"", basic, "Cargo de prueba", basic, std::move(complement),
-                   std::move(fullDay), std::move(extended), std::move(differentiated)};
+    in.position = {"",
+                   basic,
+                   "Cargo de prueba",
+                   basic,
+                   std::move(complement),
+                   std::move(fullDay),
+                   std::move(extended),
+                   std::move(differentiated)};
     return in;
 }
 

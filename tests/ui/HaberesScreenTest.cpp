@@ -1,0 +1,945 @@
+// The payslip screen "Haberes", driven through its controls with payslips made
+// by the real calculation: the grid and its totals block, the header, the
+// scroll bar, resizing, printing, and the buttons.
+
+#include "HaberesScreen.h"
+#include "HaberesPdfFileTarget.h"
+#include "PayCalculator.h"
+#include "PositionCatalogue.h"
+#include "PrinterTarget.h"
+#include "SelectedPositionFromCatalogue.h"
+#include "SheetPlacement.h"
+#include "Twips.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStyleOptionSlider>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <set>
+#include <stdexcept>
+
+using namespace pagaluz;
+using namespace pagaluz::ui;
+
+Q_DECLARE_METATYPE(pagaluz::PayInputs)
+
+namespace {
+
+constexpr int kRows = 27;
+
+// The worked example: "Asistente Social" (code 734), 30 % seniority, the
+// zone "Desfavorable", incentive, pension contribution; eleven lines.
+PayInputs workedExample()
+{
+    PayInputs in;
+    in.positionChosen = true;
+    in.position = selectPositionByCode(PositionCatalogue::instance(), "734");
+    in.seniorityBracket = 4;
+    in.seniorityPercent = 30;
+    in.seniorityText = "30 %";
+    in.zone = 2;
+    in.incentive = true;
+    in.deductionsChosen.pension = true;
+    in.teacherName = "Ana Gómez";
+    return in;
+}
+
+// The worked example with the spouse allowance: twelve lines.
+PayInputs twelveLines()
+{
+    PayInputs in = workedExample();
+    in.spouse = true;
+    return in;
+}
+
+// A typed position with every kind of points, absences, transport, family and
+// all seven deductions: the longest payslip there is.
+PayInputs twentySixLines()
+{
+    PayInputs in;
+    in.positionChosen = true;
+    in.position = {"", "901", "Cargo de prueba", "901", "1", "1", "1", "1"};
+    in.seniorityBracket = 2;
+    in.seniorityPercent = 10;
+    in.seniorityText = "10 %";
+    in.zone = 1;
+    in.absenceDays = "4";
+    in.transport = true;
+    in.transportKm = "20";
+    in.children = true;
+    in.childCount = "2";
+    in.disabledChildren = true;
+    in.disabledChildCount = "1";
+    in.spouse = true;
+    in.deductionsChosen = {true, true, true, true, true, true, true};
+    in.teacherName = "Docente de prueba";
+    return in;
+}
+
+PayInputs secondaryHours(const std::string &hours)
+{
+    PayInputs in;
+    in.secondaryHoursChosen = true;
+    in.secondaryHoursText = hours;
+    return in;
+}
+
+Payslip calculate(const PayInputs &inputs)
+{
+    const CalculationResult result = PayCalculator(DecimalConventions::comma()).calculate(inputs);
+    if (!result.succeeded())
+        throw std::runtime_error("the calculation gave no payslip: " + result.error().message);
+    return result.payslip();
+}
+
+QString qs(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+QString cellName(const char *array, int index)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(index);
+}
+
+// How many pages a PDF file has, by its page objects.
+int pdfPageCount(const QByteArray &pdf)
+{
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
+    int count = 0;
+    for (auto match = page.globalMatch(QString::fromLatin1(pdf)); match.hasNext(); match.next())
+        ++count;
+    return count;
+}
+
+// A print target that runs a check while the screen is in its print look.
+class CheckingTarget : public PrintTarget {
+public:
+    CheckingTarget(std::function<void(const QImage &)> check, QString answer = {})
+        : m_check(std::move(check)), m_answer(std::move(answer))
+    {
+    }
+    QString print(const QImage &image) override
+    {
+        ++calls;
+        m_check(image);
+        return m_answer;
+    }
+    int calls = 0;
+
+private:
+    std::function<void(const QImage &)> m_check;
+    QString m_answer;
+};
+
+// Records, in order, the widgets shown and hidden and the printing itself.
+class VisibilityLog : public QObject {
+public:
+    void watch(QWidget *widget) { widget->installEventFilter(this); }
+    QStringList entries;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ShowToParent)
+            entries << QStringLiteral("show ") + watched->objectName();
+        if (event->type() == QEvent::HideToParent)
+            entries << QStringLiteral("hide ") + watched->objectName();
+        return false;
+    }
+};
+
+const QStringList kButtonNames{QStringLiteral("Volver"), QStringLiteral("Imprimir"),
+                               QStringLiteral("Salir")};
+const QStringList kHintNames{QStringLiteral("Text1"), QStringLiteral("Text12")};
+const QStringList kMarkNames{"Text2", "Text3", "Text4", "Text5",
+                             "Text6", "Text7", "Text8", "Text9"};
+const QStringList kPositionOnlyNames{"Label14", "Label20", "Label21", "Label2",
+                                     "proljor", "jorcom",  "tardif",  "compbas"};
+
+} // namespace
+
+class HaberesScreenTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startsHiddenWithItsColoursAndControls();
+    void elementsStandAtTheirPlaces_data();
+    void elementsStandAtTheirPlaces();
+    void fixedTexts_data();
+    void fixedTexts();
+
+    void rowsShowTheLinesOfThePayslip();
+    void totalsBlockFollowsTheLastLine_data();
+    void totalsBlockFollowsTheLastLine();
+    void shorterPayslipHidesTheRowsBeyondItsLastLine();
+    void amountsEndOnTheirColumnsRightEdge();
+    void totalsNameAndDate();
+
+    void positionHeader();
+    void hoursHeaderHidesThePositionOnlyBoxes();
+    void longPositionNameGrowsDownwards();
+    void confirmedPositionFillsTheHeaderBoxes();
+    void commentStaysAcrossCalculations();
+
+    void scrollingMovesTheSheet_data();
+    void scrollingMovesTheSheet();
+    void scrollBarClicksStepTheSheet();
+    void draggingMovesTheSheetOnlyWhenReleased();
+    void scrollBarFollowsTheWindowHeight();
+    void tinyWindowKeepsAPositiveScrollBar();
+
+    void printingUsesThePrintLookInOrder();
+    void printingToAFileRestoresTheScreen();
+    void failedPrintingRestoresTheScreenThenTellsWhy();
+    void printerTargetWithoutPrinterOffersAPdf();
+    void printerTargetWithoutPrinterCancelled();
+    void printerTargetReportsAnUnwritablePdf();
+
+    void volverHidesDisablesAndAsksToReturn();
+    void salirAsksToQuit();
+
+private:
+    template <typename T = QWidget> T *control(const QString &name) const
+    {
+        T *widget = m_screen->findChild<T *>(name);
+        if (!widget)
+            throw std::runtime_error("no control " + name.toStdString());
+        return widget;
+    }
+    QRect twips(const QString &name) const { return twipsGeometry(*control(name)); }
+    QLine rule(const QString &name) const { return control(name)->property("twipsLine").toLine(); }
+    bool shown(const QString &name) const { return !control(name)->isHidden(); }
+    QString labelText(const QString &name) const { return control<QLabel>(name)->text(); }
+    QString boxText(const QString &name) const { return control<QLineEdit>(name)->text(); }
+    void show(const PayInputs &inputs, const QString &date = QStringLiteral("08/08/08"))
+    {
+        m_screen->showPayslip(calculate(inputs), date);
+    }
+    void scrollTo(int value) { control<QScrollBar>(QStringLiteral("movedor"))->setValue(value); }
+    void clickOnScrollBar(QStyle::SubControl part);
+    void verifyRestoredAfterPrinting() const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<HaberesScreen> m_screen;
+    QString m_pdfPath;
+};
+
+void HaberesScreenTest::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_pdfPath = m_dir->filePath(QStringLiteral("recibo.pdf"));
+    m_screen = std::make_unique<HaberesScreen>();
+    m_screen->setPrintTarget(std::make_unique<PdfFileTarget>(m_pdfPath));
+}
+
+void HaberesScreenTest::cleanup()
+{
+    m_screen.reset();
+    m_dir.reset();
+}
+
+void HaberesScreenTest::startsHiddenWithItsColoursAndControls()
+{
+    QVERIFY(!m_screen->isVisible());
+    QCOMPARE(m_screen->objectName(), QStringLiteral("Haberes"));
+    QCOMPARE(m_screen->windowTitle(), QStringLiteral("Haberes"));
+    QCOMPARE(m_screen->size(), twipsSize(11880, 8490));
+    QCOMPARE(m_screen->palette().color(QPalette::Window), QColor(0, 128, 128));
+
+    auto *sheet = control<QGroupBox>(QStringLiteral("sosten"));
+    QCOMPARE(sheet->parentWidget(), m_screen.get());
+    QCOMPARE(sheet->title(), QStringLiteral("Recibo de haberes"));
+    QCOMPARE(sheet->palette().color(QPalette::Window), QColor(192, 255, 192));
+    QVERIFY(sheet->autoFillBackground());
+
+    for (int row = 0; row < kRows; ++row) {
+        for (const char *array : {"cod", "Label10", "Label19", "Line8"})
+            QVERIFY2(!shown(cellName(array, row)), qPrintable(cellName(array, row)));
+        QVERIFY(!shown(cellName("Label1", row)));
+        QVERIFY(!shown(cellName("Label1", row + kRows)));
+    }
+    QVERIFY(!m_screen->findChild<QWidget *>(cellName("Label1", 2 * kRows)));
+
+    const QList<QColor> markGreys{{192, 192, 192}, {224, 224, 224}, {64, 64, 64}, {128, 128, 128},
+                                  {128, 128, 128}, {224, 224, 224}, {64, 64, 64}, {192, 192, 192}};
+    for (qsizetype i = 0; i < kMarkNames.size(); ++i) {
+        auto *mark = control<QLineEdit>(kMarkNames[i]);
+        QVERIFY(mark->isHidden());
+        QCOMPARE(mark->text(), QStringLiteral("UTREL"));
+        QCOMPARE(mark->palette().color(QPalette::Text), markGreys[i]);
+    }
+
+    QCOMPARE(control(QStringLiteral("Volver"))->toolTip(),
+             QStringLiteral("Permite cambiar los datos ingresados"));
+    QCOMPARE(control(QStringLiteral("Imprimir"))->toolTip(),
+             QStringLiteral("Se imprime con fondo blanco."));
+    QCOMPARE(control(QStringLiteral("Volver"))->palette().color(QPalette::Button),
+             QColor(0, 255, 0));
+    QCOMPARE(control(QStringLiteral("Imprimir"))->palette().color(QPalette::Button),
+             QColor(0, 192, 0));
+    QCOMPARE(control(QStringLiteral("Salir"))->palette().color(QPalette::Button),
+             QColor(0, 128, 0));
+
+    auto *scrollBar = control<QScrollBar>(QStringLiteral("movedor"));
+    QCOMPARE(scrollBar->orientation(), Qt::Vertical);
+    QCOMPARE(scrollBar->minimum(), 0);
+    QCOMPARE(scrollBar->maximum(), 32767);
+    QCOMPARE(scrollBar->singleStep(), 100);
+    QCOMPARE(scrollBar->pageStep(), 500);
+    QCOMPARE(scrollBar->value(), 0);
+    QVERIFY(!scrollBar->hasTracking());
+
+    QVERIFY(control<QPlainTextEdit>(QStringLiteral("Text11"))->toPlainText().isEmpty());
+    for (const char *name : {"Text12", "Text1", "Text10", "numcargo", "punbasicos"})
+        QVERIFY2(control<QLineEdit>(QLatin1String(name))->isReadOnly(), name);
+}
+
+void HaberesScreenTest::elementsStandAtTheirPlaces_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("place");
+
+    const auto row = [](const char *name, QRect place) { QTest::newRow(name) << name << place; };
+    row("sosten", {840, 0, 6840, 12000});
+    row("Label18", {360, 240, 2295, 375});
+    row("docente", {3030, 210, 3135, 375});
+    row("cod_0", {510, 735, 495, 300});
+    row("Label10_3", {1140, 1680, 495, 300});
+    row("Label19_26", {1770, 8925, 2355, 300});
+    row("Label3", {8160, 0, 2295, 375});
+    row("carsel", {7680, 480, 3360, 300});
+    row("Label11", {7665, 840, 1890, 300});
+    row("numcargo", {7920, 1200, 1275, 360});
+    row("Label12", {7680, 1680, 1905, 330});
+    row("punbasicos", {7920, 2040, 1275, 360});
+    row("Label2", {7680, 2520, 1905, 330});
+    row("compbas", {7920, 2880, 1275, 360});
+    row("Label14", {7665, 3465, 1905, 330});
+    row("proljor", {7980, 3885, 1275, 360});
+    row("Label20", {7665, 4515, 1905, 330});
+    row("jorcom", {7980, 4935, 1275, 360});
+    row("Label21", {7665, 5565, 1905, 330});
+    row("tardif", {7980, 5985, 1275, 360});
+    row("Text12", {9720, 1560, 1695, 285});
+    row("Text11", {9720, 1920, 1695, 2895});
+    row("Volver", {9840, 4920, 1335, 495});
+    row("Imprimir", {9840, 5640, 1335, 495});
+    row("Salir", {9840, 6360, 1335, 495});
+    row("Text1", {8880, 7200, 2415, 285});
+    row("Text10", {8880, 7680, 2415, 375});
+    row("movedor", {11520, 0, 345, 8565});
+    row("Text3", {120, 360, 615, 255});
+    row("Text2", {120, 840, 615, 255});
+    row("Text5", {120, 1320, 615, 255});
+    row("Text4", {120, 1800, 615, 255});
+    row("Text7", {120, 2280, 615, 255});
+    row("Text9", {120, 2760, 615, 255});
+    row("Text6", {120, 3240, 615, 255});
+    row("Text8", {120, 3720, 615, 255});
+}
+
+void HaberesScreenTest::elementsStandAtTheirPlaces()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, place);
+    QCOMPARE(twips(name), place);
+    QCOMPARE(control(name)->geometry(),
+             twipsRect(place.x(), place.y(), place.width(), place.height()));
+}
+
+void HaberesScreenTest::fixedTexts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+
+    const auto row = [](const char *name, const char *text) {
+        QTest::newRow(name) << name << QString::fromUtf8(text);
+    };
+    row("Label18", "Recibo de sueldos de:");
+    row("Label15", "Total Haberes");
+    row("Label16", "Total descuentos");
+    row("Label17", "Liquido a pagar");
+    row("Label3", "Haberes Agosto 08");
+    row("Label12", "Puntaje");
+    row("Label2", "Ptos. Comp Básico");
+    row("Label14", "Prol jorn");
+    row("Label20", "Jorn Comp");
+    row("Label21", "Tarea dif");
+    row("Text12", "Poné tu comentario");
+    row("Text1", "Se imprime en blanco y negro");
+    row("Volver", "Volver");
+    row("Imprimir", "Imprimir");
+    row("Salir", "Salir");
+}
+
+void HaberesScreenTest::fixedTexts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QWidget *widget = control(name);
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        QCOMPARE(label->text(), text);
+    else if (auto *box = qobject_cast<QLineEdit *>(widget))
+        QCOMPARE(box->text(), text);
+    else
+        QCOMPARE(qobject_cast<QPushButton *>(widget)->text(), text);
+}
+
+void HaberesScreenTest::rowsShowTheLinesOfThePayslip()
+{
+    const Payslip payslip = calculate(workedExample());
+    QCOMPARE(payslip.nextRow(), 11);
+    m_screen->showPayslip(payslip, QStringLiteral("08/08/08"));
+
+    for (const PayslipLine &line : payslip.lines()) {
+        const int row = line.row;
+        const bool deduction = line.column == AmountColumn::Deductions;
+        const QString amountCell = cellName("Label1", deduction ? row + kRows : row);
+        const QString otherCell = cellName("Label1", deduction ? row : row + kRows);
+        QCOMPARE(labelText(cellName("cod", row)), qs(line.code));
+        QCOMPARE(labelText(cellName("Label19", row)), qs(line.conceptText));
+        QCOMPARE(labelText(cellName("Label10", row)), qs(line.quantity));
+        QCOMPARE(labelText(amountCell), qs(line.amountText));
+        for (const QString &cell : {cellName("cod", row), cellName("Label19", row),
+                                    cellName("Label10", row), amountCell, cellName("Line8", row)})
+            QVERIFY2(control(cell)->isVisible(), qPrintable(cell));
+        QVERIFY2(!control(otherCell)->isVisible(), qPrintable(otherCell));
+        const int ruleY = 1050 + 315 * row;
+        QCOMPARE(rule(cellName("Line8", row)), QLine(300, ruleY, 6570, ruleY));
+        QCOMPARE(twips(cellName("cod", row)).top(), 735 + 315 * row);
+        QCOMPARE(twips(amountCell).top(), 735 + 315 * row);
+    }
+    // The first and the last line of the worked example, as the pay scale gives them.
+    QCOMPARE(labelText(QStringLiteral("cod_0")), QStringLiteral("001"));
+    QCOMPARE(labelText(QStringLiteral("Label1_0")), QStringLiteral("$979,5"));
+    QCOMPARE(labelText(QStringLiteral("Label19_10")), QStringLiteral("Aporte Jub."));
+    QCOMPARE(labelText(QStringLiteral("Label1_37")), QStringLiteral("$ 365,8176"));
+    QVERIFY(!control(QStringLiteral("Label1_10"))->isVisible());
+    for (int row = 11; row < kRows; ++row)
+        QVERIFY(!control(cellName("cod", row))->isVisible());
+}
+
+void HaberesScreenTest::totalsBlockFollowsTheLastLine_data()
+{
+    QTest::addColumn<PayInputs>("inputs");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("thickRule");
+    QTest::addColumn<int>("earningsTop");
+    QTest::addColumn<int>("earningsRule");
+    QTest::addColumn<int>("deductionsTop");
+    QTest::addColumn<int>("deductionsRule");
+    QTest::addColumn<int>("netPayTop");
+    QTest::addColumn<int>("lastRule");
+
+    QTest::newRow("worked example, 11 lines")
+        << workedExample() << 11 << 4515 << 4715 << 5015 << 5115 << 5415 << 5515 << 5815;
+    QTest::newRow("12 lines") << twelveLines() << 12 << 4830 << 5030 << 5330 << 5430 << 5730 << 5830
+                              << 6130;
+    QTest::newRow("26 lines") << twentySixLines() << 26 << 9240 << 9440 << 9740 << 9840 << 10140
+                              << 10240 << 10540;
+    QTest::newRow("hours, 5 lines")
+        << secondaryHours("20") << 5 << 2625 << 2825 << 3125 << 3225 << 3525 << 3625 << 3925;
+}
+
+void HaberesScreenTest::totalsBlockFollowsTheLastLine()
+{
+    QFETCH(PayInputs, inputs);
+    QFETCH(int, lines);
+    QFETCH(int, thickRule);
+    QFETCH(int, earningsTop);
+    QFETCH(int, earningsRule);
+    QFETCH(int, deductionsTop);
+    QFETCH(int, deductionsRule);
+    QFETCH(int, netPayTop);
+    QFETCH(int, lastRule);
+
+    // Another payslip first, so that every position below is really moved.
+    show(lines == 26 ? workedExample() : twentySixLines());
+    const Payslip payslip = calculate(inputs);
+    QCOMPARE(payslip.nextRow(), lines);
+    m_screen->showPayslip(payslip, QStringLiteral("08/08/08"));
+
+    QCOMPARE(rule(QStringLiteral("Line6")), QLine(300, thickRule, 6570, thickRule));
+    QCOMPARE(rule(QStringLiteral("Line15")), QLine(300, earningsRule, 6570, earningsRule));
+    QCOMPARE(rule(QStringLiteral("Line16")), QLine(300, deductionsRule, 6570, deductionsRule));
+    QCOMPARE(rule(QStringLiteral("Line17")), QLine(300, lastRule, 6570, lastRule));
+    QCOMPARE(rule(QStringLiteral("Line4")), QLine(300, 735, 6570, 735));
+    for (const char *name : {"Label15", "thaberes"})
+        QCOMPARE(twips(QLatin1String(name)).top(), earningsTop);
+    for (const char *name : {"Label16", "tdescuentos"})
+        QCOMPARE(twips(QLatin1String(name)).top(), deductionsTop);
+    for (const char *name : {"Label17", "liquido"})
+        QCOMPARE(twips(QLatin1String(name)).top(), netPayTop);
+    QCOMPARE(twips(QStringLiteral("Label15")).left(), 1770);
+
+    const QList<std::pair<QString, int>> columnRules{{"Line3_1", 300}, {"Line7", 1035},
+                                                     {"Line5", 1665},  {"Line2", 4185},
+                                                     {"Line1", 5340},  {"Line3_0", 6570}};
+    for (const auto &[name, x] : columnRules) {
+        QCOMPARE(rule(name), QLine(x, 735, x, lastRule));
+        const QRect pixels = control(name)->geometry();
+        QCOMPARE(pixels.top(), twipsToPixels(735));
+        QCOMPARE(pixels.bottom(), twipsToPixels(lastRule));
+    }
+    QCOMPARE(control(QStringLiteral("Line17"))->geometry().top(), twipsToPixels(lastRule));
+    QVERIFY(twips(QStringLiteral("liquido")).bottom() < 12000);
+}
+
+void HaberesScreenTest::shorterPayslipHidesTheRowsBeyondItsLastLine()
+{
+    const Payslip longer = calculate(twentySixLines());
+    const Payslip shorter = calculate(workedExample());
+    QCOMPARE(longer.nextRow(), 26);
+    m_screen->showPayslip(longer, QStringLiteral("08/08/08"));
+    m_screen->showPayslip(shorter, QStringLiteral("08/08/08"));
+
+    for (int row = 0; row < kRows; ++row) {
+        const bool used = row < shorter.nextRow();
+        const bool deduction = used && shorter.lines()[static_cast<std::size_t>(row)].column ==
+                                           AmountColumn::Deductions;
+        const QString earnings = cellName("Label1", row);
+        const QString deductions = cellName("Label1", row + kRows);
+        QCOMPARE(shown(earnings), used && !deduction);
+        QCOMPARE(shown(deductions), used && deduction);
+        for (const char *array : {"cod", "Label10", "Label19", "Line8"})
+            QVERIFY2(shown(cellName(array, row)) == used, qPrintable(cellName(array, row)));
+    }
+    // The row 10 earnings cell of the longer payslip was shown, and is hidden now.
+    QCOMPARE(longer.lines()[10].column, AmountColumn::Earnings);
+    // Hidden cells keep the texts of the longer payslip.
+    QCOMPARE(labelText(QStringLiteral("cod_25")), qs(longer.lines()[25].code));
+}
+
+void HaberesScreenTest::amountsEndOnTheirColumnsRightEdge()
+{
+    const Payslip payslip = calculate(twentySixLines());
+    m_screen->showPayslip(payslip, QStringLiteral("08/08/08"));
+
+    std::set<int> earningsWidths;
+    std::set<int> deductionsWidths;
+    for (const PayslipLine &line : payslip.lines()) {
+        const bool deduction = line.column == AmountColumn::Deductions;
+        const QString name = cellName("Label1", deduction ? line.row + kRows : line.row);
+        const QRect place = twips(name);
+        const int rightEdge = deduction ? 6450 : 5250;
+        QCOMPARE(place.left() + place.width(), rightEdge);
+        QCOMPARE(control(name)->geometry().right() + 1, twipsToPixels(rightEdge));
+        QCOMPARE(control(name)->width(), control(name)->sizeHint().width());
+        (deduction ? deductionsWidths : earningsWidths).insert(place.width());
+    }
+    QVERIFY(earningsWidths.size() > 1);
+    QVERIFY(deductionsWidths.size() > 1);
+
+    const QList<std::pair<QString, int>> totals{
+        {"thaberes", 5355}, {"tdescuentos", 6475}, {"liquido", 6475}};
+    for (const auto &[name, rightEdge] : totals) {
+        const QRect place = twips(name);
+        QCOMPARE(place.left() + place.width(), rightEdge);
+        QCOMPARE(control(name)->width(), control(name)->sizeHint().width());
+        QVERIFY(control<QLabel>(name)->font().bold());
+    }
+}
+
+void HaberesScreenTest::totalsNameAndDate()
+{
+    const Payslip payslip = calculate(workedExample());
+    m_screen->showPayslip(payslip, QStringLiteral("25/8/08"));
+    QCOMPARE(labelText(QStringLiteral("thaberes")), QStringLiteral("$ 2496,3601"));
+    QCOMPARE(labelText(QStringLiteral("tdescuentos")), QStringLiteral("$ 365,8176"));
+    QCOMPARE(labelText(QStringLiteral("liquido")), QStringLiteral("$ 2130,5425"));
+    QCOMPARE(labelText(QStringLiteral("docente")), QStringLiteral("Ana Gómez"));
+    QCOMPARE(boxText(QStringLiteral("Text10")), QStringLiteral("25/8/08"));
+    QVERIFY(m_screen->isVisible());
+    QVERIFY(m_screen->isEnabled());
+}
+
+void HaberesScreenTest::positionHeader()
+{
+    show(workedExample());
+    QCOMPARE(labelText(QStringLiteral("Label11")), QStringLiteral("Código del cargo"));
+    QCOMPARE(boxText(QStringLiteral("numcargo")), QStringLiteral("734"));
+    QCOMPARE(boxText(QStringLiteral("punbasicos")), QStringLiteral("1500"));
+    QCOMPARE(labelText(QStringLiteral("carsel")), QStringLiteral("Asistente Social"));
+    for (const QString &name : kPositionOnlyNames)
+        QVERIFY2(control(name)->isVisible(), qPrintable(name));
+}
+
+void HaberesScreenTest::hoursHeaderHidesThePositionOnlyBoxes()
+{
+    show(workedExample());
+    show(secondaryHours("20"));
+    QCOMPARE(labelText(QStringLiteral("Label11")), QStringLiteral("Cantidad de horas"));
+    QCOMPARE(boxText(QStringLiteral("numcargo")), QStringLiteral("20"));
+    QCOMPARE(boxText(QStringLiteral("punbasicos")), QStringLiteral("1294"));
+    QCOMPARE(labelText(QStringLiteral("carsel")), QStringLiteral("Horas de nivel medio"));
+    for (const QString &name : kPositionOnlyNames)
+        QVERIFY2(!control(name)->isVisible(), qPrintable(name));
+    for (const char *name : {"Label12", "punbasicos", "Label11", "numcargo", "carsel"})
+        QVERIFY2(control(QLatin1String(name))->isVisible(), name);
+
+    show(workedExample());
+    for (const QString &name : kPositionOnlyNames)
+        QVERIFY2(control(name)->isVisible(), qPrintable(name));
+}
+
+void HaberesScreenTest::longPositionNameGrowsDownwards()
+{
+    const auto rows = PositionCatalogue::instance().rows();
+    const auto longest = std::max_element(
+        rows.begin(), rows.end(), [](auto &a, auto &b) { return a.name.size() < b.name.size(); });
+    PayInputs inputs = workedExample();
+    inputs.position = selectPositionByCode(PositionCatalogue::instance(), longest->code);
+    show(inputs);
+    auto *name = control<QLabel>(QStringLiteral("carsel"));
+    QCOMPARE(name->text(), qs(longest->name));
+    QVERIFY(name->wordWrap());
+    const QRect grown = twips(QStringLiteral("carsel"));
+    QCOMPARE(grown.topLeft(), QPoint(7680, 480));
+    QCOMPARE(grown.width(), 3360);
+    QVERIFY2(grown.height() > 300, qPrintable(QString::number(grown.height())));
+    const QRect wrapped = name->fontMetrics().boundingRect(
+        QRect(0, 0, name->contentsRect().width(), 10000), Qt::TextWordWrap, name->text());
+    QVERIFY(wrapped.height() > name->fontMetrics().height()); // more than one line
+    QVERIFY(name->contentsRect().height() >= wrapped.height());
+
+    show(workedExample());
+    QCOMPARE(twips(QStringLiteral("carsel")), QRect(7680, 480, 3360, 300));
+}
+
+void HaberesScreenTest::confirmedPositionFillsTheHeaderBoxes()
+{
+    m_screen->setConfirmedPosition(
+        {QStringLiteral("Cargo"), QStringLiteral("123"), QStringLiteral("1000"),
+         QStringLiteral("11"), QStringLiteral("22"), QStringLiteral("33"), QStringLiteral("44")});
+    QCOMPARE(boxText(QStringLiteral("numcargo")), QStringLiteral("123"));
+    QCOMPARE(boxText(QStringLiteral("punbasicos")), QStringLiteral("1000"));
+    QCOMPARE(boxText(QStringLiteral("proljor")), QStringLiteral("11"));
+    QCOMPARE(boxText(QStringLiteral("jorcom")), QStringLiteral("22"));
+    QCOMPARE(boxText(QStringLiteral("tardif")), QStringLiteral("33"));
+    QCOMPARE(boxText(QStringLiteral("compbas")), QStringLiteral("44"));
+    QVERIFY(!m_screen->isVisible());
+
+    // The calculation rewrites the code and basic points only.
+    show(workedExample());
+    QCOMPARE(boxText(QStringLiteral("numcargo")), QStringLiteral("734"));
+    QCOMPARE(boxText(QStringLiteral("punbasicos")), QStringLiteral("1500"));
+    QCOMPARE(boxText(QStringLiteral("tardif")), QStringLiteral("33"));
+}
+
+void HaberesScreenTest::commentStaysAcrossCalculations()
+{
+    show(workedExample());
+    auto *comment = control<QPlainTextEdit>(QStringLiteral("Text11"));
+    QTest::keyClicks(comment, QStringLiteral("Cobrar el lunes"));
+    QCOMPARE(comment->toPlainText(), QStringLiteral("Cobrar el lunes"));
+    show(twentySixLines());
+    show(secondaryHours("20"));
+    QCOMPARE(comment->toPlainText(), QStringLiteral("Cobrar el lunes"));
+}
+
+void HaberesScreenTest::scrollingMovesTheSheet_data()
+{
+    QTest::addColumn<QList<int>>("values");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<int>("height");
+
+    QTest::newRow("to 3500") << QList<int>{3500} << -3400 << 15500;
+    QTest::newRow("to 3500 and back to 0") << QList<int>{3500, 0} << 100 << 12000;
+    QTest::newRow("one step") << QList<int>{100} << 0 << 12100;
+    QTest::newRow("back and forth") << QList<int>{200, 32767, 1200, 700} << -600 << 12700;
+    QTest::newRow("to the end") << QList<int>{32767} << -32667 << 44767;
+}
+
+void HaberesScreenTest::scrollingMovesTheSheet()
+{
+    QFETCH(QList<int>, values);
+    QFETCH(int, top);
+    QFETCH(int, height);
+    show(workedExample());
+    for (int value : values)
+        scrollTo(value);
+    const QRect expected(840, top, 6840, height);
+    QCOMPARE(twips(QStringLiteral("sosten")), expected);
+    QCOMPARE(control(QStringLiteral("sosten"))->geometry(), twipsRect(840, top, 6840, height));
+
+    // Moved once to the final value, another screen ends the same (a new
+    // screen is already at 0, where its sheet still stands at its first place).
+    if (values.last() == 0)
+        return;
+    HaberesScreen once;
+    once.findChild<QScrollBar *>(QStringLiteral("movedor"))->setValue(values.last());
+    auto *sheet = once.findChild<QWidget *>(QStringLiteral("sosten"));
+    QCOMPARE(twipsGeometry(*sheet), expected);
+    QCOMPARE(sheet->geometry(), control(QStringLiteral("sosten"))->geometry());
+}
+
+void HaberesScreenTest::clickOnScrollBar(QStyle::SubControl part)
+{
+    auto *scrollBar = control<QScrollBar>(QStringLiteral("movedor"));
+    QStyleOptionSlider option;
+    option.initFrom(scrollBar);
+    option.orientation = scrollBar->orientation();
+    option.minimum = scrollBar->minimum();
+    option.maximum = scrollBar->maximum();
+    option.sliderPosition = scrollBar->sliderPosition();
+    option.sliderValue = scrollBar->value();
+    option.singleStep = scrollBar->singleStep();
+    option.pageStep = scrollBar->pageStep();
+    option.upsideDown = scrollBar->invertedAppearance();
+    const QRect area =
+        scrollBar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, scrollBar);
+    QVERIFY(area.isValid());
+    QTest::mouseClick(scrollBar, Qt::LeftButton, {}, area.center());
+}
+
+void HaberesScreenTest::scrollBarClicksStepTheSheet()
+{
+    show(workedExample());
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+    auto *scrollBar = control<QScrollBar>(QStringLiteral("movedor"));
+
+    clickOnScrollBar(QStyle::SC_ScrollBarAddLine);
+    QTRY_COMPARE(scrollBar->value(), 100);
+    QCOMPARE(twips(QStringLiteral("sosten")), QRect(840, 0, 6840, 12100));
+
+    clickOnScrollBar(QStyle::SC_ScrollBarAddPage);
+    QTRY_COMPARE(scrollBar->value(), 600);
+    QCOMPARE(twips(QStringLiteral("sosten")), QRect(840, -500, 6840, 12600));
+
+    clickOnScrollBar(QStyle::SC_ScrollBarSubLine);
+    QTRY_COMPARE(scrollBar->value(), 500);
+    QCOMPARE(twips(QStringLiteral("sosten")), QRect(840, -400, 6840, 12500));
+}
+
+void HaberesScreenTest::draggingMovesTheSheetOnlyWhenReleased()
+{
+    show(workedExample());
+    auto *scrollBar = control<QScrollBar>(QStringLiteral("movedor"));
+    const QRect before = twips(QStringLiteral("sosten"));
+    scrollBar->setSliderDown(true);
+    scrollBar->setSliderPosition(2000);
+    scrollBar->setSliderPosition(2600);
+    QCOMPARE(twips(QStringLiteral("sosten")), before);
+    scrollBar->setSliderDown(false);
+    QCOMPARE(scrollBar->value(), 2600);
+    QCOMPARE(twips(QStringLiteral("sosten")), QRect(840, -2500, 6840, 14600));
+}
+
+void HaberesScreenTest::scrollBarFollowsTheWindowHeight()
+{
+    show(workedExample());
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+    const int frameExtra = m_screen->frameGeometry().height() - m_screen->height();
+    m_screen->resize(m_screen->width(), twipsToPixels(9000) - frameExtra);
+    QTRY_COMPARE(m_screen->frameGeometry().height(), twipsToPixels(9000));
+    QTRY_COMPARE(twips(QStringLiteral("movedor")).height(), 8600);
+    QCOMPARE(control(QStringLiteral("movedor"))->height(), twipsToPixels(8600));
+    // Nothing else moves.
+    QCOMPARE(twips(QStringLiteral("movedor")).topLeft(), QPoint(11520, 0));
+    QCOMPARE(twips(QStringLiteral("sosten")), QRect(840, 0, 6840, 12000));
+}
+
+void HaberesScreenTest::tinyWindowKeepsAPositiveScrollBar()
+{
+    show(workedExample());
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+    m_screen->resize(m_screen->width(), 10);
+    QTRY_VERIFY(m_screen->height() <= 10);
+    QTRY_VERIFY(twips(QStringLiteral("movedor")).height() < 8000);
+    QVERIFY(twips(QStringLiteral("movedor")).height() > 0);
+    QVERIFY(control(QStringLiteral("movedor"))->height() >= 1);
+}
+
+void HaberesScreenTest::printingUsesThePrintLookInOrder()
+{
+    show(workedExample());
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+    VisibilityLog log;
+    for (const QStringList &names : {kButtonNames, kHintNames, kMarkNames})
+        for (const QString &name : names)
+            log.watch(control(name));
+
+    auto *sheet = control(QStringLiteral("sosten"));
+    auto check = [&](const QImage &image) {
+        log.entries << QStringLiteral("print");
+        QCOMPARE(image.size(), m_screen->size());
+        QCOMPARE(sheet->palette().color(QPalette::Window), QColor(Qt::white));
+        QCOMPARE(m_screen->palette().color(QPalette::Window), QColor(Qt::white));
+        // Background only: the right margin of the screen and an empty part of the sheet.
+        QCOMPARE(image.pixelColor(m_screen->width() - 40, m_screen->height() - 5),
+                 QColor(Qt::white));
+        QCOMPARE(image.pixelColor(sheet->geometry().left() + 10, twipsToPixels(7000)),
+                 QColor(Qt::white));
+    };
+    auto target = std::make_unique<CheckingTarget>(check);
+    CheckingTarget &checking = *target;
+    m_screen->setPrintTarget(std::move(target));
+
+    QTest::mouseClick(control(QStringLiteral("Imprimir")), Qt::LeftButton);
+    QCOMPARE(checking.calls, 1);
+
+    QStringList expected;
+    for (const QString &name : kButtonNames + kHintNames)
+        expected << QStringLiteral("hide ") + name;
+    for (const QString &name : kMarkNames)
+        expected << QStringLiteral("show ") + name;
+    expected << QStringLiteral("print");
+    for (const QString &name : kMarkNames)
+        expected << QStringLiteral("hide ") + name;
+    for (const QString &name : kHintNames + kButtonNames)
+        expected << QStringLiteral("show ") + name;
+    QCOMPARE(log.entries, expected);
+    verifyRestoredAfterPrinting();
+}
+
+void HaberesScreenTest::verifyRestoredAfterPrinting() const
+{
+    for (const QString &name : kButtonNames + kHintNames)
+        QVERIFY2(control(name)->isVisible(), qPrintable(name));
+    for (const QString &name : kMarkNames)
+        QVERIFY2(!control(name)->isVisible(), qPrintable(name));
+    QCOMPARE(m_screen->palette().color(QPalette::Window), QColor(0, 192, 192));
+    QCOMPARE(control(QStringLiteral("sosten"))->palette().color(QPalette::Window),
+             QColor(192, 255, 192));
+}
+
+void HaberesScreenTest::printingToAFileRestoresTheScreen()
+{
+    show(workedExample());
+    QCOMPARE(m_screen->palette().color(QPalette::Window), QColor(0, 128, 128));
+    QTest::mouseClick(control(QStringLiteral("Imprimir")), Qt::LeftButton);
+    verifyRestoredAfterPrinting();
+    QVERIFY(!m_screen->findChild<QMessageBox *>(QStringLiteral("printMessage")));
+
+    QFile pdf(m_pdfPath);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QByteArray content = pdf.readAll();
+    QVERIFY(content.startsWith("%PDF"));
+    QCOMPARE(pdfPageCount(content), 1);
+}
+
+void HaberesScreenTest::failedPrintingRestoresTheScreenThenTellsWhy()
+{
+    show(workedExample());
+    bool messageDuringPrinting = true;
+    auto check = [&](const QImage &) {
+        auto *box = m_screen->findChild<QMessageBox *>(QStringLiteral("printMessage"));
+        messageDuringPrinting = box && box->isVisible();
+    };
+    m_screen->setPrintTarget(
+        std::make_unique<CheckingTarget>(check, QStringLiteral("La impresora no responde.")));
+    QTest::mouseClick(control(QStringLiteral("Imprimir")), Qt::LeftButton);
+
+    QVERIFY(!messageDuringPrinting);
+    verifyRestoredAfterPrinting();
+    auto *box = m_screen->findChild<QMessageBox *>(QStringLiteral("printMessage"));
+    QVERIFY(box);
+    QTRY_VERIFY(box->isVisible());
+    QCOMPARE(box->text(), QStringLiteral("La impresora no responde."));
+}
+
+void HaberesScreenTest::printerTargetWithoutPrinterOffersAPdf()
+{
+    QStringList reasons;
+    const QString path = m_dir->filePath(QStringLiteral("guardado.pdf"));
+    PrinterTarget target(
+        nullptr,
+        [&](const QString &reason) {
+            reasons << reason;
+            return path;
+        },
+        [] { return QPrinterInfo(); });
+    show(workedExample());
+    const QString message = target.print(m_screen->grab().toImage());
+
+    QCOMPARE(reasons, QStringList{QStringLiteral("No hay una impresora predeterminada")});
+    QCOMPARE(message, QStringLiteral("No hay una impresora predeterminada; el recibo se guardó en "
+                                     "%1.")
+                          .arg(QDir::toNativeSeparators(path)));
+    QFile pdf(path);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QByteArray content = pdf.readAll();
+    QVERIFY(content.startsWith("%PDF"));
+    QCOMPARE(pdfPageCount(content), 1);
+    QVERIFY(PrinterTarget::defaultPdfPath().endsWith(QStringLiteral("/recibo-de-haberes.pdf")));
+}
+
+void HaberesScreenTest::printerTargetWithoutPrinterCancelled()
+{
+    int questions = 0;
+    PrinterTarget target(
+        nullptr,
+        [&](const QString &) {
+            ++questions;
+            return QString();
+        },
+        [] { return QPrinterInfo(); });
+    QImage image(100, 50, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QCOMPARE(target.print(image),
+             QStringLiteral("No hay una impresora predeterminada; el recibo no se imprimió."));
+    QCOMPARE(questions, 1);
+    QVERIFY(QDir(m_dir->path()).entryList(QDir::Files).isEmpty());
+}
+
+void HaberesScreenTest::printerTargetReportsAnUnwritablePdf()
+{
+    const QString path = m_dir->filePath(QStringLiteral("no-existe/recibo.pdf"));
+    PrinterTarget target(
+        nullptr, [&](const QString &) { return path; }, [] { return QPrinterInfo(); });
+    QImage image(100, 50, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const QString message = target.print(image);
+    QVERIFY2(message.startsWith(QStringLiteral("No hay una impresora predeterminada. No se pudo "
+                                               "guardar el recibo en")),
+             qPrintable(message));
+    QVERIFY(!QFile::exists(path));
+}
+
+void HaberesScreenTest::volverHidesDisablesAndAsksToReturn()
+{
+    show(workedExample());
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+    QSignalSpy returns(m_screen.get(), &HaberesScreen::returnRequested);
+    QSignalSpy quits(m_screen.get(), &HaberesScreen::quitRequested);
+    QTest::mouseClick(control(QStringLiteral("Volver")), Qt::LeftButton);
+    QCOMPARE(returns.count(), 1);
+    QCOMPARE(quits.count(), 0);
+    QVERIFY(!m_screen->isVisible());
+    QVERIFY(!m_screen->isEnabled());
+
+    show(twelveLines());
+    QVERIFY(m_screen->isVisible());
+    QVERIFY(m_screen->isEnabled());
+}
+
+void HaberesScreenTest::salirAsksToQuit()
+{
+    show(workedExample());
+    QSignalSpy quits(m_screen.get(), &HaberesScreen::quitRequested);
+    QSignalSpy returns(m_screen.get(), &HaberesScreen::returnRequested);
+    QTest::mouseClick(control(QStringLiteral("Salir")), Qt::LeftButton);
+    QCOMPARE(quits.count(), 1);
+    QCOMPARE(returns.count(), 0);
+}
+
+QTEST_MAIN(HaberesScreenTest)
+#include "HaberesScreenTest.moc"

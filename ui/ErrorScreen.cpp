@@ -1,0 +1,66 @@
+#include "ErrorScreen.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace pagaluz::ui {
+
+namespace {
+
+constexpr int kClientWidth = 341;
+constexpr int kClientHeight = 101;
+constexpr QSize kButtonSize{81, 25};
+
+QLabel *createMessage(QWidget &screen)
+{
+    auto *message = new QLabel(QStringLiteral("No seleccionaste cargo ni horas"), &screen);
+    message->setObjectName(QStringLiteral("Label1"));
+    message->setGeometry(0, 14, kClientWidth, 32);
+    message->setAlignment(Qt::AlignCenter);
+    message->setFont(QFont(QStringLiteral("Liberation Sans"), 14, QFont::Bold));
+    QPalette palette = message->palette();
+    palette.setColor(QPalette::WindowText, QColor(139, 0, 0));
+    message->setPalette(palette);
+    return message;
+}
+
+QPushButton *createAceptar(QWidget &screen)
+{
+    auto *aceptar = new QPushButton(QStringLiteral("Aceptar"), &screen);
+    aceptar->setObjectName(QStringLiteral("Aceptar"));
+    aceptar->setGeometry((kClientWidth - kButtonSize.width()) / 2, 60, kButtonSize.width(),
+                         kButtonSize.height());
+    aceptar->setDefault(true);
+    return aceptar;
+}
+
+} // namespace
+
+ErrorScreen::ErrorScreen(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("error"));
+    setWindowTitle(QStringLiteral("Error de selección"));
+    setModal(false);
+    setFixedSize(kClientWidth, kClientHeight);
+    setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    createMessage(*this);
+    m_aceptar = createAceptar(*this);
+    connect(m_aceptar, &QPushButton::clicked, this, &ErrorScreen::error_Aceptar_Click);
+}
+
+void ErrorScreen::error_Aceptar_Click()
+{
+    hide();
+}
+
+void ErrorScreen::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_aceptar->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace pagaluz::ui

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "Payslip.h"
+
+#include <QGroupBox>
+
+#include <array>
+
+class QLabel;
+
+namespace pagaluz::ui {
+
+class SheetRule;
+
+// The sheet "Recibo de haberes" (the frame `sosten`): the teacher's name, the
+// grid of payslip rows with its rules, and the totals block under the last
+// line. Positions inside it are in twips from the frame's top-left corner.
+class HaberesSheet : public QGroupBox {
+    Q_OBJECT
+
+public:
+    static constexpr int kRows = Payslip::kGridRows;
+
+    explicit HaberesSheet(QWidget *parent);
+
+    // Hides every cell and rule of the grid; hidden cells keep their texts.
+    void clearGrid();
+    // Writes the line into its row and shows the row with its one amount cell.
+    void showLine(const PayslipLine &line);
+    // Puts the totals block under the last of `lineCount` lines and closes
+    // the column rules at its last rule.
+    void placeTotalsBlock(int lineCount);
+    void showTotals(const Payslip &payslip);
+    void setTeacherName(const QString &name);
+
+protected:
+    // An etched border with the caption on it, over the sheet's own colour:
+    // the style's group box would tint the sheet.
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void buildNameLine();
+    void buildGrid();
+    void buildRow(int row);
+    void buildGridRules();
+    void buildTotalsBlock();
+    QLabel *addLabel(const QString &name, const QRect &twips, Qt::Alignment alignment);
+    QLabel *addAmountLabel(const QString &name, bool bold);
+    SheetRule *addHorizontalRule(const QString &name, int y, int thickness = 1);
+
+    QLabel *m_teacherName = nullptr; // docente
+
+    // The grid, indexed by row: cod, Label10, Label19, Label1 (earnings in
+    // elements 0 to 26, deductions in 27 to 53) and the rules Line8.
+    std::array<QLabel *, kRows> m_codeCells{};
+    std::array<QLabel *, kRows> m_quantityCells{};
+    std::array<QLabel *, kRows> m_conceptCells{};
+    std::array<QLabel *, 2 * kRows> m_amountCells{};
+    std::array<SheetRule *, kRows> m_rowRules{};
+    // Line3(1), Line7, Line5, Line2, Line1, Line3(0), from left to right.
+    std::array<SheetRule *, 6> m_columnRules{};
+
+    // The totals block: Line6, the three captions and amounts, Line15 to Line17.
+    SheetRule *m_thickRule = nullptr;
+    std::array<QLabel *, 3> m_totalCaptions{};
+    std::array<QLabel *, 3> m_totalAmounts{};
+    std::array<SheetRule *, 3> m_totalRules{};
+};
+
+} // namespace pagaluz::ui

@@ -1,0 +1,370 @@
+#include "IngresoControls.h"
+
+#include "IngresoPictures.h"
+#include "IngresoZoneBox.h"
+#include "SeniorityAndZone.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include <string_view>
+
+namespace pagaluz::ui {
+
+namespace {
+
+const QString kZeroText = QStringLiteral("0");
+const QString kHoursToolTip = QStringLiteral("Ingrese la cantidad de horas");
+const QString kChildrenToolTip = QStringLiteral("¿Cuántos Hijos?");
+
+// Sizes of the kinds of control; positions come from the layout of the screen.
+constexpr QSize kCountBoxSize{41, 20};
+constexpr QSize kHoursBoxSize{65, 20};
+constexpr int kCheckBoxHeight = 21;
+constexpr QSize kHoursLabelSize{185, 20};
+constexpr QSize kSummaryTitleSize{89, 28};
+constexpr QSize kSummaryValueSize{89, 20};
+constexpr QSize kButtonSize{169, 25};
+
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+template <typename Widget> Widget *place(QWidget &parent, const char *name, QRect geometry)
+{
+    auto *widget = new Widget(&parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QLabel *label(QWidget &parent, const char *name, const QString &text, QRect geometry)
+{
+    auto *created = place<QLabel>(parent, name, geometry);
+    created->setText(text);
+    return created;
+}
+
+QLineEdit *textBox(QWidget &parent, const char *name, const QString &text, QRect geometry,
+                   const QString &toolTip = {})
+{
+    auto *box = place<QLineEdit>(parent, name, geometry);
+    box->setText(text);
+    box->setToolTip(toolTip);
+    return box;
+}
+
+template <typename Button>
+Button *button(QWidget &parent, const char *name, const QString &caption, QRect geometry,
+               const QString &toolTip = {})
+{
+    auto *created = place<Button>(parent, name, geometry);
+    created->setText(caption);
+    created->setToolTip(toolTip);
+    return created;
+}
+
+// Check boxes and option buttons are as wide as their caption, so that a
+// click anywhere on them reaches them.
+template <typename Button>
+Button *captioned(QWidget &parent, const char *name, const QString &caption, QPoint at, int height,
+                  const QString &toolTip = {})
+{
+    auto *created = button<Button>(parent, name, caption, {at, QSize(1, height)}, toolTip);
+    created->resize(created->sizeHint().width(), height);
+    return created;
+}
+
+QCheckBox *checkBox(QWidget &parent, const char *name, const QString &caption, QPoint at,
+                    const QString &toolTip = {})
+{
+    return captioned<QCheckBox>(parent, name, caption, at, kCheckBoxHeight, toolTip);
+}
+
+QRadioButton *optionButton(QWidget &parent, const char *name, const QString &caption, QPoint at,
+                           int height, const QString &toolTip)
+{
+    return captioned<QRadioButton>(parent, name, caption, at, height, toolTip);
+}
+
+QGroupBox *frame(QWidget &parent, const char *name, const QString &title, QRect geometry,
+                 QStyle *style)
+{
+    auto *created = place<QGroupBox>(parent, name, geometry);
+    created->setTitle(title);
+    if (style)
+        created->setStyle(style);
+    return created;
+}
+
+// The classic look of the frames: the title stands on the frame's top line,
+// leaving the inside to the fields placed in it. Owned by the screen.
+QStyle *createClassicFrameStyle(QWidget &screen)
+{
+    QStyle *style = QStyleFactory::create(QStringLiteral("Windows"));
+    if (style)
+        style->setParent(&screen);
+    return style;
+}
+
+// A hidden count box that starts at "0".
+QLineEdit *countBox(QWidget &parent, const char *name, QRect geometry, const QString &toolTip)
+{
+    QLineEdit *box = textBox(parent, name, kZeroText, geometry, toolTip);
+    box->hide();
+    return box;
+}
+
+QLabel *hiddenLabel(QWidget &parent, const char *name, const QString &text, QRect geometry)
+{
+    QLabel *created = label(parent, name, text, geometry);
+    created->hide();
+    return created;
+}
+
+QLabel *summaryTitle(QWidget &parent, const char *name, const QString &text, QPoint at)
+{
+    QLabel *title = hiddenLabel(parent, name, text, {at, kSummaryTitleSize});
+    title->setWordWrap(true);
+    title->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    return title;
+}
+
+QLabel *summaryValue(QWidget &parent, const char *name, QPoint at)
+{
+    QLabel *value = hiddenLabel(parent, name, {}, {at, kSummaryValueSize});
+    value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    value->setAlignment(Qt::AlignCenter);
+    return value;
+}
+
+// The two stacked labels over a level's hours box.
+QLabel *levelHoursLabel(QWidget &parent, const char *name, const QString &text, QPoint at)
+{
+    QLabel *created = hiddenLabel(parent, name, text, {at, QSize(97, 36)});
+    created->setWordWrap(true);
+    created->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    return created;
+}
+
+void setPointSize(QWidget &widget, int pointSize, bool bold)
+{
+    QFont font = widget.font();
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    widget.setFont(font);
+}
+
+void setTextColour(QWidget &widget, QColor colour)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget.setPalette(palette);
+}
+
+} // namespace
+
+IngresoControls::IngresoControls(QWidget &screen) : frameStyle(createClassicFrameStyle(screen))
+{
+    createDecorations(screen);
+    createHeading(screen);
+    createCategoryFrame(screen);
+    createPositionSummary(screen);
+    createHourFields(screen);
+    createIncentiveTransportAndZone(screen);
+    createDeductionsFrame(screen);
+    createSeniorityFrame(screen);
+    createAbsenceAndFamilyFields(screen);
+    createButtons(screen);
+}
+
+std::vector<QLabel *> IngresoControls::positionSummary() const
+{
+    return {cargoselect,   codcartit,     codcarval,    puncartit,    puncarval,
+            punproljortit, punproljorval, punjorcomtit, punjorcomval, puntardiftit,
+            puntardifval,  puncompbastit, puncompbasval};
+}
+
+std::vector<QWidget *> IngresoControls::codeHourFields() const
+{
+    return {Label2, Label7, Label6, numhorascod06, numhorasincen, numhorascod113};
+}
+
+void IngresoControls::createHeading(QWidget &screen)
+{
+    Label5 = label(screen, "Label5", QStringLiteral("Apellido y nombre:"), {28, 8, 150, 21});
+    docente = textBox(screen, "docente", {}, {184, 8, 257, 21});
+    Label9 = label(screen, "Label9", QStringLiteral("Pagaluz"), {464, 8, 320, 32});
+    setPointSize(*Label9, 20, true);
+    setTextColour(*Label9, QColor(0, 51, 102));
+    Label10 = label(screen, "Label10", QStringLiteral("Agosto de 2.008"), {464, 40, 320, 22});
+    setPointSize(*Label10, 12, false);
+    setTextColour(*Label10, QColor(0, 51, 102));
+}
+
+void IngresoControls::createCategoryFrame(QWidget &screen)
+{
+    Frame2 = frame(screen, "Frame2", QStringLiteral("Categoría"), {9, 45, 438, 49}, frameStyle);
+    cargo = optionButton(*Frame2, "cargo", QStringLiteral("Cargo"), {8, 16}, 25,
+                         QStringLiteral("Seleccione para evaluar un cargo"));
+    horasmedio = optionButton(*Frame2, "horasmedio", QStringLiteral("Hs. N. Medio"), {128, 16}, 25,
+                              QStringLiteral("Seleccione para evaluar horas de nivel medio"));
+    horassup = optionButton(*Frame2, "horassup", QStringLiteral("Hs. N. Superior"), {296, 16}, 25,
+                            QStringLiteral("Seleccione para evaluar horas de nivel superior"));
+    categoria = new QButtonGroup(&screen);
+    categoria->setObjectName(QStringLiteral("categoria"));
+    categoria->addButton(cargo);
+    categoria->addButton(horasmedio);
+    categoria->addButton(horassup);
+}
+
+void IngresoControls::createPositionSummary(QWidget &screen)
+{
+    cargoselect = hiddenLabel(screen, "cargoselect", {}, {8, 104, 0, 0});
+    setPointSize(*cargoselect, 10, true);
+    cargoselect->adjustSize();
+    codcartit = summaryTitle(screen, "codcartit", QStringLiteral("Código del cargo"), {8, 136});
+    codcarval = summaryValue(screen, "codcarval", {8, 167});
+    puncartit = summaryTitle(screen, "puncartit", QStringLiteral("Puntaje del cargo"), {104, 136});
+    puncarval = summaryValue(screen, "puncarval", {104, 167});
+    puncompbastit =
+        summaryTitle(screen, "puncompbastit", QStringLiteral("Comp de Básico"), {200, 136});
+    puncompbasval = summaryValue(screen, "puncompbasval", {200, 167});
+    punproljortit =
+        summaryTitle(screen, "punproljortit", QStringLiteral("Puntos prol jorn"), {296, 136});
+    punproljorval = summaryValue(screen, "punproljorval", {296, 168});
+    punjorcomtit =
+        summaryTitle(screen, "punjorcomtit", QStringLiteral("Puntos Jor comp"), {392, 136});
+    punjorcomval = summaryValue(screen, "punjorcomval", {392, 168});
+    puntardiftit =
+        summaryTitle(screen, "puntardiftit", QStringLiteral("Puntos tarea difer"), {488, 136});
+    puntardifval = summaryValue(screen, "puntardifval", {488, 168});
+}
+
+void IngresoControls::createHourFields(QWidget &screen)
+{
+    Label3 =
+        levelHoursLabel(screen, "Label3", QStringLiteral("Número de horas N. Medio"), {151, 101});
+    numerohorasmed = countBox(screen, "numerohorasmed", {{168, 141}, kHoursBoxSize}, kHoursToolTip);
+    Label4 = levelHoursLabel(screen, "Label4", QStringLiteral("Número de horas N. Superior"),
+                             {312, 101});
+    numerohorassup = countBox(screen, "numerohorassup", {{328, 141}, kHoursBoxSize}, kHoursToolTip);
+    Label2 = hiddenLabel(screen, "Label2", QStringLiteral("Número de horas con código 06"),
+                         {{136, 168}, kHoursLabelSize});
+    numhorascod06 = countBox(screen, "numhorascod06", {{328, 168}, kHoursBoxSize}, kHoursToolTip);
+    Label7 = hiddenLabel(screen, "Label7", QStringLiteral("Número de horas con incentivo"),
+                         {{136, 192}, kHoursLabelSize});
+    numhorasincen = countBox(screen, "numhorasincen", {{328, 192}, kHoursBoxSize}, kHoursToolTip);
+    Label6 = hiddenLabel(screen, "Label6", QStringLiteral("Número de horas con código 113"),
+                         {{136, 216}, kHoursLabelSize});
+    numhorascod113 = countBox(screen, "numhorascod113", {{328, 214}, kHoursBoxSize}, kHoursToolTip);
+}
+
+void IngresoControls::createIncentiveTransportAndZone(QWidget &screen)
+{
+    opincentivo = checkBox(screen, "opincentivo", QStringLiteral("Incentivo"), {7, 232},
+                           QStringLiteral("Deshabilite si no se cobra"));
+    opincentivo->setChecked(true);
+    // Only echoes the incentive box; nothing to type there.
+    Text1 = textBox(screen, "Text1", QStringLiteral("Si"), {96, 233, 33, 20});
+    Text1->setReadOnly(true);
+    Text1->setFocusPolicy(Qt::NoFocus);
+    transporte = checkBox(screen, "transporte", QStringLiteral("Transporte"), {8, 272});
+    cantkm =
+        countBox(screen, "cantkm", {128, 272, 49, 20}, QStringLiteral("¿Cuántos Km semanales?"));
+    mensajekm = hiddenLabel(screen, "mensajekm", QStringLiteral("cantidad de km semanales"),
+                            {184, 272, 170, 20});
+    zona = place<IngresoZoneBox>(screen, "zona", {8, 304, 201, 22});
+}
+
+void IngresoControls::createDeductionsFrame(QWidget &screen)
+{
+    Frame3 =
+        frame(screen, "Frame3", QStringLiteral("Descuentos"), {224, 304, 145, 209}, frameStyle);
+    Iosper = checkBox(*Frame3, "Iosper", QStringLiteral("IOSPER"), {8, 16});
+    Osplad = checkBox(*Frame3, "Osplad", QStringLiteral("OSPLAD"), {8, 40});
+    UTREL = checkBox(*Frame3, "UTREL", QStringLiteral("UTREL"), {8, 64});
+    APORTEJUB = checkBox(*Frame3, "APORTEJUB", QStringLiteral("Aporte jubilatorio"), {8, 88});
+    cajacomp = checkBox(*Frame3, "cajacomp", QStringLiteral("Caja compensadora"), {8, 112});
+    Ley4035 = checkBox(*Frame3, "Ley4035", QStringLiteral("Ley 4035"), {8, 136});
+    Seguro3011 = checkBox(*Frame3, "Seguro3011", QStringLiteral("Seguro (3011)"), {8, 160});
+}
+
+void IngresoControls::createSeniorityFrame(QWidget &screen)
+{
+    Frame1 =
+        frame(screen, "Frame1", QStringLiteral("Antigüedad"), {400, 264, 137, 251}, frameStyle);
+    antiguedad = new QButtonGroup(&screen);
+    antiguedad->setObjectName(QStringLiteral("antiguedad"));
+    for (int index = 0; index < static_cast<int>(kSeniorityBrackets.size()); ++index) {
+        const SeniorityBracket &bracket = kSeniorityBrackets.at(static_cast<std::size_t>(index));
+        const int bracketNumber = index + 1;
+        const QByteArray name = "Option" + QByteArray::number(bracketNumber);
+        QRadioButton *option =
+            optionButton(*Frame1, name.constData(), fromView(bracket.caption), {8, 16 + 16 * index},
+                         16, fromView(bracket.percentText));
+        antiguedad->addButton(option, bracketNumber);
+        seniorityOptions.at(static_cast<std::size_t>(index)) = option;
+    }
+    porcantig = textBox(*Frame1, "porcantig", QStringLiteral("0 %"), {40, 216, 57, 20},
+                        QStringLiteral("Porcentaje de Antigüedad"));
+    // The brackets write it; read-only keeps it in step with the percentage paid.
+    porcantig->setReadOnly(true);
+}
+
+void IngresoControls::createAbsenceAndFamilyFields(QWidget &screen)
+{
+    inasist = checkBox(screen, "inasist", QStringLiteral("Inasistencias Just"), {8, 400},
+                       QStringLiteral("Haga Click si tiene inasistencias"));
+    dinasist = countBox(screen, "dinasist", {{144, 400}, kCountBoxSize},
+                        QStringLiteral("Cantidad de días."));
+    // Drawn first so that the family fields lie on top of it.
+    Shape1 = place<QFrame>(screen, "Shape1", {8, 432, 185, 81});
+    Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    hijos = checkBox(screen, "hijos", QStringLiteral("Hijos"), {16, 440});
+    cantidadhijos =
+        countBox(screen, "cantidadhijos", {{144, 440}, kCountBoxSize}, kChildrenToolTip);
+    hijosdisc = checkBox(screen, "hijosdisc", QStringLiteral("Hijos Diferenc"), {16, 464});
+    cantidadhijosdisc =
+        countBox(screen, "cantidadhijosdisc", {{144, 464}, kCountBoxSize}, kChildrenToolTip);
+    conyuge = checkBox(screen, "conyuge", QStringLiteral("Conyuge"), {16, 488});
+}
+
+void IngresoControls::createButtons(QWidget &screen)
+{
+    Command1 = button<QPushButton>(screen, "Command1", QStringLiteral("Calcular"),
+                                   {{600, 440}, kButtonSize}, QStringLiteral("Genera el recibo"));
+    Command1->setDefault(true);
+    Command2 =
+        button<QPushButton>(screen, "Command2", QStringLiteral("Salir"), {{600, 488}, kButtonSize});
+    // Enter on a focused "Salir" presses "Salir", as on any focused button.
+    Command2->setAutoDefault(true);
+}
+
+void IngresoControls::createDecorations(QWidget &screen)
+{
+    Picture1 = place<QLabel>(screen, "Picture1", {600, 136, 185, 172});
+    Picture1->setPixmap(drawEmblemPicture(Picture1->size()));
+    Picture2 = place<QLabel>(screen, "Picture2", {544, 320, 242, 97});
+    Picture2->setPixmap(drawSchoolPicture(Picture2->size()));
+    Label1 = label(screen, "Label1", QStringLiteral("Pagaluz — liquidación de haberes docentes"),
+                   {344, 528, 200, 32});
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setToolTip(QStringLiteral("Calcula el recibo de sueldo de un docente"));
+    Label8 = label(screen, "Label8", QStringLiteral("Versión 0.1"), {552, 528, 232, 32});
+    Label8->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    Label8->setToolTip(QStringLiteral("Haberes de Agosto de 2.008, sin archivos ni configuración"));
+    for (QLabel *decoration : {Label1, Label8})
+        setTextColour(*decoration, QColor(70, 70, 70));
+}
+
+} // namespace pagaluz::ui

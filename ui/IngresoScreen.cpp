@@ -1,0 +1,312 @@
+#include "IngresoScreen.h"
+
+#include "IngresoControls.h"
+#include "IngresoZoneBox.h"
+#include "SeniorityAndZone.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <vector>
+
+namespace pagaluz::ui {
+
+struct IngresoScreen::Controls : IngresoControls {
+    using IngresoControls::IngresoControls;
+};
+
+namespace {
+
+const QString kZeroText = QStringLiteral("0");
+
+void setShown(const std::vector<QWidget *> &widgets, bool shown)
+{
+    for (QWidget *widget : widgets)
+        widget->setVisible(shown);
+}
+
+void resetToZero(const std::vector<QLineEdit *> &boxes)
+{
+    for (QLineEdit *box : boxes)
+        box->setText(kZeroText);
+}
+
+// A check box's dependent fields show while it is ticked; when it is
+// unticked they hide and its count box goes back to "0".
+void followCheckBox(const QCheckBox &checkBox, QLineEdit &countBox, QWidget *message = nullptr)
+{
+    std::vector<QWidget *> dependents{&countBox};
+    if (message)
+        dependents.insert(dependents.begin(), message);
+    setShown(dependents, checkBox.isChecked());
+    if (!checkBox.isChecked())
+        resetToZero({&countBox});
+}
+
+std::string textOf(const QLineEdit &box)
+{
+    return box.text().toStdString();
+}
+
+void gatherPayBasis(const IngresoControls &c, PayInputs &in)
+{
+    in.positionChosen = c.cargo->isChecked();
+    in.secondaryHoursChosen = c.horasmedio->isChecked();
+    in.higherHoursChosen = c.horassup->isChecked();
+    in.secondaryHoursText = textOf(*c.numerohorasmed);
+    in.higherHours = textOf(*c.numerohorassup);
+    in.code06Hours = textOf(*c.numhorascod06);
+    in.incentiveHours = textOf(*c.numhorasincen);
+    in.code113Hours = textOf(*c.numhorascod113);
+}
+
+void gatherSupplements(const IngresoControls &c, std::uint8_t seniorityPercent, PayInputs &in)
+{
+    in.incentive = c.opincentivo->isChecked();
+    in.seniorityBracket = std::max(c.antiguedad->checkedId(), 0);
+    in.seniorityPercent = seniorityPercent;
+    in.seniorityText = textOf(*c.porcantig);
+    in.zone = c.zona->chosenZone();
+}
+
+void gatherAbsencesAndFamily(const IngresoControls &c, PayInputs &in)
+{
+    in.absenceDays = textOf(*c.dinasist);
+    in.transport = c.transporte->isChecked();
+    in.transportKm = textOf(*c.cantkm);
+    in.children = c.hijos->isChecked();
+    in.childCount = textOf(*c.cantidadhijos);
+    in.disabledChildren = c.hijosdisc->isChecked();
+    in.disabledChildCount = textOf(*c.cantidadhijosdisc);
+    in.spouse = c.conyuge->isChecked();
+}
+
+DeductionChoices chosenDeductions(const IngresoControls &c)
+{
+    DeductionChoices chosen;
+    chosen.iosper = c.Iosper->isChecked();
+    chosen.osplad = c.Osplad->isChecked();
+    chosen.pension = c.APORTEJUB->isChecked();
+    chosen.law4035 = c.Ley4035->isChecked();
+    chosen.unionDues = c.UTREL->isChecked();
+    chosen.compensationFund = c.cajacomp->isChecked();
+    chosen.insurance3011 = c.Seguro3011->isChecked();
+    return chosen;
+}
+
+// The box of `field` on this screen, or nullptr when it is elsewhere.
+QLineEdit *boxOf(const IngresoControls &c, InputField field)
+{
+    switch (field) {
+    case InputField::SecondaryHours:
+        return c.numerohorasmed;
+    case InputField::HigherHours:
+        return c.numerohorassup;
+    case InputField::Code06Hours:
+        return c.numhorascod06;
+    case InputField::IncentiveHours:
+        return c.numhorasincen;
+    case InputField::Code113Hours:
+        return c.numhorascod113;
+    case InputField::AbsenceDays:
+        return c.dinasist;
+    case InputField::TransportKm:
+        return c.cantkm;
+    case InputField::ChildCount:
+        return c.cantidadhijos;
+    case InputField::DisabledChildCount:
+        return c.cantidadhijosdisc;
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+IngresoScreen::IngresoScreen(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("ingreso"));
+    setWindowTitle(QStringLiteral("Ingreso de datos"));
+    setFixedSize(792, 566);
+    setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(236, 241, 246));
+    setPalette(background);
+    m_controls = std::make_unique<Controls>(*this);
+    connectActions();
+}
+
+IngresoScreen::~IngresoScreen() = default;
+
+void IngresoScreen::connectActions()
+{
+    const Controls &c = *m_controls;
+    connect(c.cargo, &QRadioButton::clicked, this, &IngresoScreen::ingreso_cargo_Click);
+    connect(c.horasmedio, &QRadioButton::clicked, this, &IngresoScreen::ingreso_horasmedio_Click);
+    connect(c.horassup, &QRadioButton::clicked, this, &IngresoScreen::ingreso_horassup_Click);
+    connect(c.antiguedad, &QButtonGroup::idClicked, this, &IngresoScreen::ingreso_Option_Click);
+    connect(c.opincentivo, &QCheckBox::clicked, this, &IngresoScreen::ingreso_opincentivo_Click);
+    connect(c.transporte, &QCheckBox::clicked, this, &IngresoScreen::ingreso_transporte_Click);
+    connect(c.inasist, &QCheckBox::clicked, this, &IngresoScreen::ingreso_inasist_Click);
+    connect(c.hijos, &QCheckBox::clicked, this, &IngresoScreen::ingreso_hijos_Click);
+    connect(c.hijosdisc, &QCheckBox::clicked, this, &IngresoScreen::ingreso_hijosdisc_Click);
+    connect(c.Command1, &QPushButton::clicked, this, &IngresoScreen::ingreso_Command1_Click);
+    connect(c.Command2, &QPushButton::clicked, this, &IngresoScreen::ingreso_Command2_Click);
+}
+
+PayInputs IngresoScreen::gatherInputs(const SelectedPosition &position) const
+{
+    const Controls &c = *m_controls;
+    PayInputs in;
+    gatherPayBasis(c, in);
+    in.position = position;
+    gatherSupplements(c, m_seniorityPercent, in);
+    gatherAbsencesAndFamily(c, in);
+    in.deductionsChosen = chosenDeductions(c);
+    in.teacherName = textOf(*c.docente);
+    return in;
+}
+
+void IngresoScreen::showPositionSummary(const PositionSummary &summary)
+{
+    Controls &c = *m_controls;
+    c.cargoselect->setText(summary.name);
+    c.cargoselect->adjustSize();
+    c.codcarval->setText(summary.code);
+    c.puncarval->setText(summary.basicPoints);
+    c.puncompbasval->setText(summary.complementPoints);
+    c.punproljorval->setText(summary.extendedDayPoints);
+    c.punjorcomval->setText(summary.fullDayPoints);
+    c.puntardifval->setText(summary.differentiatedTaskPoints);
+    for (QLabel *label : c.positionSummary())
+        label->show();
+}
+
+void IngresoScreen::clearPositionOption()
+{
+    // An exclusive group keeps its checked button; lift that for the uncheck.
+    Controls &c = *m_controls;
+    c.categoria->setExclusive(false);
+    for (QRadioButton *option : {c.cargo, c.horasmedio, c.horassup})
+        option->setChecked(false);
+    c.categoria->setExclusive(true);
+}
+
+void IngresoScreen::returnFromPayslip()
+{
+    Controls &c = *m_controls;
+    clearPositionOption();
+    hidePositionSummary();
+    setShown({c.numerohorasmed, c.numerohorassup, c.Label3, c.Label4}, false);
+}
+
+bool IngresoScreen::focusField(InputField field)
+{
+    QLineEdit *box = boxOf(*m_controls, field);
+    if (!box)
+        return false;
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+    return true;
+}
+
+void IngresoScreen::ingreso_cargo_Click()
+{
+    Controls &c = *m_controls;
+    emit positionOptionClicked();
+    setShown({c.numerohorasmed, c.Label3}, false);
+    setShown(c.codeHourFields(), false);
+    resetToZero({c.numhorascod06, c.numhorasincen, c.numhorascod113, c.numerohorasmed});
+    setShown({c.numerohorassup, c.Label4}, false);
+    resetToZero({c.numerohorassup});
+}
+
+void IngresoScreen::ingreso_horasmedio_Click()
+{
+    Controls &c = *m_controls;
+    setShown({c.numerohorasmed, c.Label3}, true);
+    setShown(c.codeHourFields(), true);
+    emit hoursOptionClicked();
+    hidePositionSummary();
+    setShown({c.numerohorassup, c.Label4}, false);
+    resetToZero({c.numerohorassup});
+}
+
+void IngresoScreen::ingreso_horassup_Click()
+{
+    Controls &c = *m_controls;
+    setShown({c.numerohorassup, c.Label4}, true);
+    setShown(c.codeHourFields(), true);
+    emit hoursOptionClicked();
+    resetToZero({c.numerohorasmed});
+    setShown({c.numerohorasmed, c.Label3}, false);
+    hidePositionSummary();
+}
+
+void IngresoScreen::ingreso_Option_Click(int bracket)
+{
+    const SeniorityBracket &chosen = kSeniorityBrackets.at(static_cast<std::size_t>(bracket - 1));
+    m_controls->porcantig->setText(QString::fromUtf8(
+        chosen.percentText.data(), static_cast<qsizetype>(chosen.percentText.size())));
+    m_seniorityPercent = chosen.percent;
+}
+
+void IngresoScreen::ingreso_opincentivo_Click()
+{
+    Controls &c = *m_controls;
+    c.Text1->setText(c.opincentivo->isChecked() ? QStringLiteral("Si") : QStringLiteral("No"));
+}
+
+void IngresoScreen::ingreso_transporte_Click()
+{
+    followCheckBox(*m_controls->transporte, *m_controls->cantkm, m_controls->mensajekm);
+}
+
+void IngresoScreen::ingreso_inasist_Click()
+{
+    followCheckBox(*m_controls->inasist, *m_controls->dinasist);
+}
+
+void IngresoScreen::ingreso_hijos_Click()
+{
+    followCheckBox(*m_controls->hijos, *m_controls->cantidadhijos);
+}
+
+void IngresoScreen::ingreso_hijosdisc_Click()
+{
+    followCheckBox(*m_controls->hijosdisc, *m_controls->cantidadhijosdisc);
+}
+
+void IngresoScreen::ingreso_Command1_Click()
+{
+    emit calculateRequested();
+}
+
+void IngresoScreen::ingreso_Command2_Click()
+{
+    emit quitRequested();
+}
+
+void IngresoScreen::hidePositionSummary()
+{
+    for (QLabel *label : m_controls->positionSummary())
+        label->hide();
+}
+
+void IngresoScreen::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    m_controls->Command1->click();
+}
+
+} // namespace pagaluz::ui

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "InputField.h"
+#include "PayInputs.h"
+#include "PositionSummary.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+
+class QKeyEvent;
+
+namespace pagaluz::ui {
+
+// The data entry screen "Ingreso de datos": the program's home screen. It
+// holds every input of a calculation, shows dependent fields only while
+// they apply, and hands its content over as PayInputs when "Calcular" is
+// pressed. It does no arithmetic itself.
+class IngresoScreen : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit IngresoScreen(QWidget *parent = nullptr);
+    ~IngresoScreen() override;
+
+    // The inputs as the screen holds them now, with the position the
+    // selection screen holds.
+    PayInputs gatherInputs(const SelectedPosition &position) const;
+
+    // "Listo" on the selection screen: show the position summary with these values.
+    void showPositionSummary(const PositionSummary &summary);
+    // Leaves the option "Cargo" unselected (no other option is selected either).
+    void clearPositionOption();
+    // "Volver" on the payslip: no pay basis selected, the position summary and
+    // the two level-hour boxes with their labels hidden; every text kept.
+    void returnFromPayslip();
+    // Gives the keyboard focus to the box of `field` with its text selected,
+    // when that box is on this screen. Returns whether it is.
+    bool focusField(InputField field);
+
+signals:
+    void positionOptionClicked(); // "Cargo": open the position selection screen
+    void hoursOptionClicked();    // either hours option: hide the selection screen
+    void calculateRequested();    // "Calcular"
+    void quitRequested();         // "Salir"
+
+private slots:
+    void ingreso_cargo_Click();
+    void ingreso_horasmedio_Click();
+    void ingreso_horassup_Click();
+    void ingreso_Option_Click(int bracket); // Option1 to Option12
+    void ingreso_opincentivo_Click();
+    void ingreso_transporte_Click();
+    void ingreso_inasist_Click();
+    void ingreso_hijos_Click();
+    void ingreso_hijosdisc_Click();
+    void ingreso_Command1_Click();
+    void ingreso_Command2_Click();
+
+private:
+    // Enter, from any field, presses the default button "Calcular".
+    void keyPressEvent(QKeyEvent *event) override;
+    void connectActions();
+    void hidePositionSummary();
+
+    struct Controls;
+    std::unique_ptr<Controls> m_controls; // the child widgets, by their names
+    std::uint8_t m_seniorityPercent = 0;  // set with the text of porcantig
+};
+
+} // namespace pagaluz::ui

@@ -1,0 +1,184 @@
+#include "PagaluzApp.h"
+
+#include "AdvertenciaScreen.h"
+#include "ErrorScreen.h"
+#include "HaberesScreen.h"
+#include "IngresoScreen.h"
+#include "LocaleConventions.h"
+#include "PayCalculator.h"
+#include "PrinterTarget.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include <array>
+#include <utility>
+
+namespace pagaluz::ui {
+
+namespace {
+
+// The boxes of the selection screen that hold a position's points.
+constexpr std::array kPositionBoxes{
+    std::pair{InputField::BasicPoints, "punbas"},
+    std::pair{InputField::FullDayPoints, "jorcom"},
+    std::pair{InputField::ExtendedDayPoints, "proljor"},
+    std::pair{InputField::DifferentiatedTaskPoints, "tardif"},
+    std::pair{InputField::ComplementPoints, "compbas"},
+};
+
+const char *positionBoxName(InputField field)
+{
+    for (const auto &[boxField, name] : kPositionBoxes)
+        if (boxField == field)
+            return name;
+    return nullptr;
+}
+
+void bringToFront(QWidget &screen)
+{
+    screen.show();
+    screen.raise();
+    screen.activateWindow();
+}
+
+} // namespace
+
+PagaluzApp::PagaluzApp(const QLocale &locale)
+    : m_locale(locale), m_conventions(decimalConventionsOf(locale)),
+      m_ingreso(std::make_unique<IngresoScreen>()), m_quit([] { QApplication::quit(); })
+{
+    connect(m_ingreso.get(), &IngresoScreen::positionOptionClicked, this,
+            &PagaluzApp::openPositionSelection);
+    connect(m_ingreso.get(), &IngresoScreen::hoursOptionClicked, this,
+            &PagaluzApp::hidePositionSelection);
+    connect(m_ingreso.get(), &IngresoScreen::calculateRequested, this,
+            &PagaluzApp::ingreso_Command1_Click);
+    connect(m_ingreso.get(), &IngresoScreen::quitRequested, this, &PagaluzApp::quit);
+}
+
+PagaluzApp::~PagaluzApp() = default;
+
+void PagaluzApp::start()
+{
+    bringToFront(*m_ingreso);
+}
+
+AdvertenciaScreen &PagaluzApp::advertencia()
+{
+    if (!m_advertencia) {
+        m_advertencia = std::make_unique<AdvertenciaScreen>();
+        connect(m_advertencia.get(), &AdvertenciaScreen::positionConfirmed, this,
+                &PagaluzApp::confirmPosition);
+        connect(m_advertencia.get(), &AdvertenciaScreen::positionCleared, this,
+                &PagaluzApp::clearPositionOption);
+    }
+    return *m_advertencia;
+}
+
+HaberesScreen &PagaluzApp::haberes()
+{
+    if (!m_haberes) {
+        m_haberes = std::make_unique<HaberesScreen>();
+        m_haberes->setPrintTarget(std::make_unique<PrinterTarget>(m_haberes.get()));
+        connect(m_haberes.get(), &HaberesScreen::returnRequested, this,
+                &PagaluzApp::returnFromPayslip);
+        connect(m_haberes.get(), &HaberesScreen::quitRequested, this, &PagaluzApp::quit);
+    }
+    return *m_haberes;
+}
+
+ErrorScreen &PagaluzApp::errorScreen()
+{
+    if (!m_error)
+        m_error = std::make_unique<ErrorScreen>();
+    return *m_error;
+}
+
+// "Calcular": the inputs as the screens hold them, the calculation, then the
+// payslip, the validation message, or a message naming the refused input.
+void PagaluzApp::ingreso_Command1_Click()
+{
+    const SelectedPosition position =
+        m_advertencia ? m_advertencia->selectedPosition() : SelectedPosition{};
+    const PayInputs inputs = m_ingreso->gatherInputs(position);
+    const CalculationResult result = PayCalculator(m_conventions).calculate(inputs);
+    if (result.succeeded()) {
+        haberes().showPayslip(result.payslip(),
+                              m_locale.toString(QDate::currentDate(), QLocale::ShortFormat));
+        return;
+    }
+    const CalculationError &error = result.error();
+    if (error.kind == CalculationError::Kind::Validation) {
+        bringToFront(errorScreen());
+        return;
+    }
+    showConversionError(*error.field, QString::fromStdString(error.message));
+}
+
+void PagaluzApp::showConversionError(InputField field, const QString &message)
+{
+    focusInputBox(field);
+    m_conversionMessage =
+        std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Dato incorrecto"),
+                                      message, QMessageBox::Ok, m_ingreso.get());
+    m_conversionMessage->setObjectName(QStringLiteral("conversionError"));
+    m_conversionMessage->setInformativeText(
+        QStringLiteral("Corrija el dato y presione \"Calcular\" otra vez."));
+    m_conversionMessage->open();
+}
+
+// Puts the cursor in the refused box with its text selected, on whichever
+// screen holds it.
+void PagaluzApp::focusInputBox(InputField field)
+{
+    if (m_ingreso->focusField(field))
+        return;
+    const char *boxName = positionBoxName(field);
+    if (!boxName)
+        return;
+    AdvertenciaScreen &selection = advertencia();
+    bringToFront(selection);
+    if (auto *box = selection.findChild<QLineEdit *>(QLatin1String(boxName))) {
+        box->setFocus();
+        box->selectAll();
+    }
+}
+
+void PagaluzApp::openPositionSelection()
+{
+    bringToFront(advertencia());
+}
+
+void PagaluzApp::hidePositionSelection()
+{
+    if (m_advertencia)
+        m_advertencia->hide();
+}
+
+void PagaluzApp::confirmPosition(const PositionSummary &summary)
+{
+    haberes().setConfirmedPosition(summary);
+    m_ingreso->showPositionSummary(summary);
+    bringToFront(*m_ingreso);
+}
+
+void PagaluzApp::clearPositionOption()
+{
+    m_ingreso->clearPositionOption();
+}
+
+void PagaluzApp::returnFromPayslip()
+{
+    m_ingreso->returnFromPayslip();
+    bringToFront(*m_ingreso);
+}
+
+void PagaluzApp::quit()
+{
+    m_quit();
+}
+
+} // namespace pagaluz::ui
