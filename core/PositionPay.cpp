@@ -27,11 +27,22 @@ void fillPositionHeader(CalculationState &state)
                             position.name, true};
 }
 
+bool isBlank(const std::string &text)
+{
+    return text.find_first_not_of(" \t") == std::string::npos;
+}
+
 void readPositionPoints(CalculationState &state, double &complementPoints)
 {
     const SelectedPosition &position = state.inputs.position;
     const DecimalConventions &conv = state.conventions;
     CarryValues &carry = state.carry;
+    // The selection screen leaves the basic points empty only while no
+    // position is chosen there (an unknown code, or none typed yet).
+    if (isBlank(position.basicPoints) && position.name.empty())
+        refuseInput(InputField::BasicPoints,
+                    "no hay un cargo elegido; elija uno por su nombre o escriba su código en "
+                    "\"Selección de cargo\".");
     carry.basicPoints = readInt16(position.basicPoints, InputField::BasicPoints, conv);
     fillPositionHeader(state);
     carry.categoryAssignment =

@@ -132,6 +132,14 @@ bool AdvertenciaScreen::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+// Each time the screen opens the code box's text is selected, so that a code
+// typed straight away replaces it instead of being appended to it.
+void AdvertenciaScreen::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    m_controls->codcargo->selectAll();
+}
+
 // Closing through the window frame confirms a chosen row and otherwise leaves
 // without a position; the screen is only hidden and keeps its contents.
 void AdvertenciaScreen::closeEvent(QCloseEvent *event)

@@ -417,6 +417,19 @@ private slots:
         QTRY_VERIFY(cargox()->hasFocus());
     }
 
+    // Opening the screen and typing a code at once replaces the code box's
+    // text, on the first opening and on every later one.
+    void aCodeTypedOnOpeningReplacesTheBoxText()
+    {
+        for (const QString &code : {QStringLiteral("734"), QStringLiteral("609")}) {
+            showScreen();
+            QTest::keyClicks(codcargo(), code);
+            QCOMPARE(codcargo()->text(), code);
+            QVERIFY(listo()->isEnabled());
+            m_screen->hide();
+        }
+    }
+
     void typingSixZeroNineDigitByDigit()
     {
         showScreen();
