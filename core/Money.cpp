@@ -1,5 +1,6 @@
 #include "Money.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -86,12 +87,18 @@ double Money::toDouble() const
     const bool negative = m_count < 0;
     const std::uint64_t magnitude =
         negative ? 0 - static_cast<std::uint64_t>(m_count) : static_cast<std::uint64_t>(m_count);
-    std::string fractionDigits = std::to_string(magnitude % kScale);
-    fractionDigits.insert(0, 4 - fractionDigits.size(), '0');
-    const std::string text =
-        (negative ? "-" : "") + std::to_string(magnitude / kScale) + "." + fractionDigits;
+    // At most a sign, 15 whole digits, the point and 4 fraction digits.
+    std::array<char, 32> text{};
+    char *end = text.data();
+    if (negative)
+        *end++ = '-';
+    end = std::to_chars(end, text.data() + text.size(), magnitude / kScale).ptr;
+    *end++ = '.';
+    const std::uint64_t fraction = magnitude % kScale;
+    for (std::uint64_t unit = kScale / 10; unit > 0; unit /= 10)
+        *end++ = static_cast<char>('0' + fraction / unit % 10);
     double result = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), result);
+    std::from_chars(text.data(), end, result);
     return result;
 }
 

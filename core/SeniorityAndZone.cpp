@@ -29,6 +29,20 @@ const std::array<Zone, 5> kZones{{
     {"Zona Inhóspita", 120},
 }};
 
+void chooseSeniorityBracket(PayInputs &inputs, int bracket)
+{
+    inputs.seniorityBracket = bracket;
+    if (bracket < 1 || bracket > static_cast<int>(kSeniorityBrackets.size())) {
+        inputs.seniorityBracket = 0;
+        inputs.seniorityPercent = 0;
+        inputs.seniorityText = "0 %";
+        return;
+    }
+    const SeniorityBracket &chosen = kSeniorityBrackets[static_cast<std::size_t>(bracket - 1)];
+    inputs.seniorityPercent = chosen.percent;
+    inputs.seniorityText = std::string(chosen.percentText);
+}
+
 std::uint8_t zonePercent(int listIndex)
 {
     if (listIndex < 0 || listIndex >= static_cast<int>(kZones.size()))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PayInputs.h"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -15,6 +17,10 @@ struct SeniorityBracket {
 
 // The twelve brackets, the first at index 0 (bracket 1).
 extern const std::array<SeniorityBracket, 12> kSeniorityBrackets;
+
+// Sets the bracket of `inputs` as clicking its option does: the bracket
+// (1 to 12, or 0 for none chosen), its percentage and its text.
+void chooseSeniorityBracket(PayInputs &inputs, int bracket);
 
 // One school zone of the zone list.
 struct Zone {

@@ -178,16 +178,8 @@ void readPosition(const QJsonValue &value, std::string_view path, PayInputs &inp
 
 void readSeniorityBracket(const QJsonValue &value, std::string_view path, PayInputs &inputs)
 {
-    const int bracket = wholeNumberOf(value, path, 0, static_cast<int>(kSeniorityBrackets.size()));
-    inputs.seniorityBracket = bracket;
-    if (bracket == 0) {
-        inputs.seniorityPercent = 0;
-        inputs.seniorityText = "0 %";
-        return;
-    }
-    const SeniorityBracket &chosen = kSeniorityBrackets[static_cast<std::size_t>(bracket - 1)];
-    inputs.seniorityPercent = chosen.percent;
-    inputs.seniorityText = std::string(chosen.percentText);
+    chooseSeniorityBracket(
+        inputs, wholeNumberOf(value, path, 0, static_cast<int>(kSeniorityBrackets.size())));
 }
 
 void readZone(const QJsonValue &value, std::string_view path, PayInputs &inputs)

@@ -66,7 +66,7 @@ TEST(BadInput, IsRefusedNamingTheField)
         {"hours whose supplements overflow",
          [] {
              PayInputs in = test::secondaryHoursInputs("10000000000000");
-             test::chooseBracket(in, 12, 120, "120 %");
+             chooseSeniorityBracket(in, 12);
              in.zone = 4;
              return in;
          },
@@ -103,7 +103,7 @@ TEST(BadInput, IsRefusedNamingTheField)
          [] {
              return position([](PayInputs &in) {
                  in.position.complementPoints = "1" + std::string(14, '0');
-                 test::chooseBracket(in, 12, 120, "120 %");
+                 chooseSeniorityBracket(in, 12);
                  in.zone = 4;
              });
          },

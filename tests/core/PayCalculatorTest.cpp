@@ -8,14 +8,9 @@ namespace {
 using test::calculateOk;
 using test::money;
 
-// The usual example: position 734, "Entre 5 y 7 años", "Desfavorable",
-// incentive on, pension contribution.
 PayInputs workedExample()
 {
-    PayInputs in = test::positionInputs("734");
-    test::chooseBracket(in, 4, 30, "30 %");
-    in.zone = 2;
-    in.deductionsChosen.pension = true;
+    PayInputs in = test::workedExampleInputs();
     in.teacherName = "Ana Pérez";
     return in;
 }
@@ -97,7 +92,7 @@ TEST(PayCalculator, TheSameInputsGiveTheSamePayslip)
 PayInputs everyLineInputs()
 {
     PayInputs in = test::typedPositionInputs("901", "1", "1", "1", "1");
-    test::chooseBracket(in, 2, 10, "10 %");
+    chooseSeniorityBracket(in, 2);
     in.zone = 1;
     in.absenceDays = "4";
     in.transport = true;

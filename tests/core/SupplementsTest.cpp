@@ -36,9 +36,7 @@ TEST(PositionSupplements, Code06AmountFollowsTheTableExactly)
     for (const auto &c : cases) {
         SCOPED_TRACE(std::to_string(c.bracket) + " " + c.basicPoints + " " + c.fullDayPoints);
         PayInputs in = test::typedPositionInputs(c.basicPoints, "0", c.fullDayPoints);
-        const std::uint8_t percent =
-            c.bracket == 0 ? 0 : kSeniorityBrackets.at(c.bracket - 1).percent;
-        test::chooseBracket(in, c.bracket, percent, "x %");
+        chooseSeniorityBracket(in, c.bracket);
         const CalculationResult result = calculateOk(in);
         ASSERT_TRUE(result.succeeded());
         EXPECT_EQ(result.carryValues().code06Supplement, Money::fromUnits(c.expected));
@@ -75,8 +73,7 @@ TEST(PositionSupplements, IncentiveAndCode113FollowSixHundredFullDayPoints)
 Payslip seniorityAndZoneFor(Money base, int bracket, int zone, CarryValues &carry)
 {
     PayInputs in = test::secondaryHoursInputs("0");
-    const SeniorityBracket &b = kSeniorityBrackets.at(static_cast<std::size_t>(bracket - 1));
-    test::chooseBracket(in, bracket, b.percent, std::string(b.percentText));
+    chooseSeniorityBracket(in, bracket);
     in.zone = zone;
     const DecimalConventions conv = DecimalConventions::comma();
     CalculationState state(in, PayMode::SecondaryHours, conv);
@@ -120,6 +117,28 @@ TEST(SeniorityAndZone, PercentagesOfTheSupplementBase)
                       kSeniorityBrackets.at(static_cast<std::size_t>(c.bracket - 1)).percentText);
             EXPECT_EQ(seniorityLine->conceptText, "Antigüedad");
         }
+    }
+}
+
+TEST(SeniorityAndZone, ChoosingABracketSetsItsPercentageAndText)
+{
+    struct Case {
+        int bracket;
+        int expectedBracket;
+        std::uint8_t percent;
+        const char *text;
+    };
+    const Case cases[] = {{0, 0, 0, "0 %"},       {1, 1, 0, "0 %"},   {3, 3, 15, "15 %"},
+                          {4, 4, 30, "30 %"},     {9, 9, 80, "80 %"}, {10, 10, 100, "100 %"},
+                          {12, 12, 120, "120 %"}, {13, 0, 0, "0 %"},  {-1, 0, 0, "0 %"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.bracket);
+        PayInputs in;
+        chooseSeniorityBracket(in, 12);
+        chooseSeniorityBracket(in, c.bracket);
+        EXPECT_EQ(in.seniorityBracket, c.expectedBracket);
+        EXPECT_EQ(in.seniorityPercent, c.percent);
+        EXPECT_EQ(in.seniorityText, c.text);
     }
 }
 
@@ -192,7 +211,7 @@ TEST(DecreeSupplements, PositionRowsAndTheirQuantities)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.codes);
         PayInputs in = test::positionInputs("734");
-        test::chooseBracket(in, 4, 30, "30 %");
+        chooseSeniorityBracket(in, 4);
         in.zone = 2; // enough pay that no minimum top-up follows
         in.incentive = c.incentive;
         const CalculationResult result = calculateOk(in, c.conventions);

@@ -8,6 +8,7 @@
 #include "PayInputs.h"
 #include "PositionCatalogue.h"
 #include "SelectedPositionFromCatalogue.h"
+#include "SeniorityAndZone.h"
 
 #include <gtest/gtest.h>
 
@@ -70,11 +71,15 @@ inline PayInputs higherHoursInputs(std::string hours)
     return in;
 }
 
-inline void chooseBracket(PayInputs &in, int bracket, std::uint8_t percent, std::string text)
+// The usual example: position 734, "Entre 5 y 7 años", "Desfavorable",
+// incentive on, pension contribution; eleven lines.
+inline PayInputs workedExampleInputs()
 {
-    in.seniorityBracket = bracket;
-    in.seniorityPercent = percent;
-    in.seniorityText = std::move(text);
+    PayInputs in = positionInputs("734");
+    chooseSeniorityBracket(in, 4);
+    in.zone = 2;
+    in.deductionsChosen.pension = true;
+    return in;
 }
 
 // Calculates with a decimal comma (the default) or the given conventions;
