@@ -140,6 +140,98 @@ private slots:
         QCOMPARE(labelText(app.haberes(), "liquido"), shownNet);
     }
 
+    // Every way a typed count can be wrong, through the screen: the message
+    // names the field, the box keeps its text with the cursor in it, and the
+    // payslip shown before stays as it was.
+    void everyBadInputIsRefusedOnTheScreen_data()
+    {
+        QTest::addColumn<QString>("tick");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("field");
+        const QString hours = QStringLiteral("Número de horas N. Medio");
+        const struct {
+            const char *name;
+            const char *tick;
+            const char *box;
+            const char *text;
+            QString field;
+        } cases[] = {
+            {"empty", "", "numerohorasmed", "", hours},
+            {"blanks", "", "numerohorasmed", "   ", hours},
+            {"letters", "", "numerohorasmed", "abc", hours},
+            {"two separators", "", "numerohorasmed", "1,2,3", hours},
+            {"other locale's separator", "", "numerohorasmed", "2.5", hours},
+            {"exponent", "", "numerohorasmed", "1e400", hours},
+            {"nan", "", "numerohorasmed", "nan", hours},
+            {"inf", "", "numerohorasmed", "inf", hours},
+            {"negative hours", "", "numerohorasmed", "-1", hours},
+            {"hours beyond every amount", "", "numerohorasmed", "100000000000000000000", hours},
+            {"negative code-06 hours", "", "numhorascod06", "-2",
+             QStringLiteral("Número de horas con código 06")},
+            {"incentive hours", "", "numhorasincen", "x",
+             QStringLiteral("Número de horas con incentivo")},
+            {"code-113 hours", "", "numhorascod113", "",
+             QStringLiteral("Número de horas con código 113")},
+            {"days", "inasist", "dinasist", "dos", QStringLiteral("Inasistencias Just")},
+            {"negative days", "inasist", "dinasist", "-1", QStringLiteral("Inasistencias Just")},
+            {"kilometres beyond 16 bits", "transporte", "cantkm", "40000",
+             QStringLiteral("Transporte")},
+            {"negative kilometres", "transporte", "cantkm", "-10", QStringLiteral("Transporte")},
+            {"children beyond 255", "hijos", "cantidadhijos", "256", QStringLiteral("Hijos:")},
+            {"negative children", "hijos", "cantidadhijos", "-1", QStringLiteral("Hijos:")},
+            {"82 children with a disability", "hijosdisc", "cantidadhijosdisc", "82",
+             QStringLiteral("Hijos Diferenc")},
+        };
+        for (const auto &c : cases)
+            QTest::newRow(c.name) << QString::fromLatin1(c.tick) << QString::fromLatin1(c.box)
+                                  << QString::fromUtf8(c.text) << c.field;
+    }
+
+    void everyBadInputIsRefusedOnTheScreen()
+    {
+        QFETCH(QString, tick);
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, field);
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.start();
+        click(app.ingreso(), "horasmedio");
+        typeInto(app.ingreso(), "numerohorasmed", QStringLiteral("20"));
+        click(app.ingreso(), "Command1");
+        const QString shownNet = labelText(app.haberes(), "liquido");
+        const QString shownFirstAmount = labelText(app.haberes(), "Label1_0");
+
+        if (!tick.isEmpty())
+            click(app.ingreso(), qPrintable(tick));
+        typeInto(app.ingreso(), qPrintable(box), text);
+        click(app.ingreso(), "Command1");
+
+        QVERIFY(app.conversionMessage() && app.conversionMessage()->isVisible());
+        QVERIFY2(app.conversionMessage()->text().startsWith(field),
+                 qPrintable(app.conversionMessage()->text()));
+        QLineEdit *refused = child<QLineEdit>(app.ingreso(), qPrintable(box));
+        QCOMPARE(refused->text(), text);
+        QCOMPARE(refused->selectedText(), text);
+        QCOMPARE(labelText(app.haberes(), "liquido"), shownNet);
+        QCOMPARE(labelText(app.haberes(), "Label1_0"), shownFirstAmount);
+    }
+
+    void aFamilyBeyond255IsRefusedOnTheChildCount()
+    {
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.start();
+        click(app.ingreso(), "horasmedio");
+        click(app.ingreso(), "hijos");
+        click(app.ingreso(), "hijosdisc");
+        typeInto(app.ingreso(), "cantidadhijos", QStringLiteral("200"));
+        typeInto(app.ingreso(), "cantidadhijosdisc", QStringLiteral("60"));
+        click(app.ingreso(), "Command1");
+        QVERIFY(app.conversionMessage() && app.conversionMessage()->isVisible());
+        QVERIFY(app.conversionMessage()->text().startsWith(QStringLiteral("Hijos:")));
+        QVERIFY(!app.existingHaberes() || !app.existingHaberes()->isVisible());
+    }
+
     void aRefusedPointBoxIsShownOnTheSelectionScreen()
     {
         PagaluzApp app(QLocale(QStringLiteral("es_AR")));
