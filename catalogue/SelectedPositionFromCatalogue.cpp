@@ -18,11 +18,8 @@ SelectedPosition selectPositionByRow(const PositionCatalogue &catalogue, int ind
 SelectedPosition selectPositionByCode(const PositionCatalogue &catalogue, std::string_view code)
 {
     const int index = catalogue.findCode(code);
-    if (index == PositionCatalogue::kNoRow) {
-        SelectedPosition none;
-        none.code = std::string(code);
-        return none;
-    }
+    if (index == PositionCatalogue::kNoRow)
+        return {}; // no row selected: no code, no name, empty point boxes
     return selectPositionByRow(catalogue, index);
 }
 

@@ -37,9 +37,9 @@ void readPositionPoints(CalculationState &state, double &complementPoints)
     const SelectedPosition &position = state.inputs.position;
     const DecimalConventions &conv = state.conventions;
     CarryValues &carry = state.carry;
-    // The selection screen leaves the basic points empty only while no
-    // position is chosen there (an unknown code, or none typed yet).
-    if (isBlank(position.basicPoints) && position.name.empty())
+    // The selection screen leaves its basic points (a box the user cannot
+    // type into) empty only while no position is chosen there.
+    if (isBlank(position.basicPoints))
         refuseInput(InputField::BasicPoints,
                     "no hay un cargo elegido; elija uno por su nombre o escriba su código en "
                     "\"Selección de cargo\".");

@@ -274,9 +274,14 @@ void AdvertenciaScreen::Controls::clearRow()
         setTextIfDifferent(column.box, QString());
 }
 
+// Leaving without a position: the name and code lists lose their row while
+// the five point lists stay on the last one (the payslip header keeps its
+// basic points), and the five point boxes show "0".
 void AdvertenciaScreen::Controls::leaveWithoutPosition()
 {
-    clearRow();
+    if (codigocargo->currentRow() != -1)
+        codigocargo->setCurrentRow(-1);
+    showName(-1);
     for (const PointColumn &column : pointColumns())
         column.box->setText(QStringLiteral("0"));
 }

@@ -79,7 +79,7 @@ TEST(BadInput, IsRefusedNamingTheField)
          "no hay un cargo elegido"},
         {"basic points erased",
          [] { return position([](PayInputs &in) { in.position.basicPoints = ""; }); },
-         F::BasicPoints, "vacío"},
+         F::BasicPoints, "no hay un cargo elegido"},
         {"full-day points",
          [] { return position([](PayInputs &in) { in.position.fullDayPoints = "a"; }); },
          F::FullDayPoints, "Jorn. completa"},

@@ -741,10 +741,11 @@ private slots:
         QCOMPARE(codcargo()->text(), QStringLiteral("734"));
         QCOMPARE(cargox()->currentText(), QString());
         verifyPointBoxes({"0", "0", "0", "0", "0"});
-        verifyRowEverywhere(-1);
+        const int row734 = PositionCatalogue::instance().findCode("734");
+        QCOMPARE(rowsOfAllLists(), (QList<int>{-1, -1, row734, row734, row734, row734, row734}));
         const SelectedPosition position = m_screen->selectedPosition();
         QCOMPARE(position.code, std::string());
-        QCOMPARE(position.basicPointsText, std::string());
+        QCOMPARE(position.basicPointsText, std::string("1500"));
         QCOMPARE(position.name, std::string());
         for (const std::string &points :
              {position.basicPoints, position.complementPoints, position.extendedDayPoints,
