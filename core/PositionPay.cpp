@@ -43,7 +43,10 @@ void readPositionPoints(CalculationState &state, double &complementPoints)
         refuseInput(InputField::BasicPoints,
                     "no hay un cargo elegido; elija uno por su nombre o escriba su código en "
                     "\"Selección de cargo\".");
-    carry.basicPoints = readInt16(position.basicPoints, InputField::BasicPoints, conv);
+    // Negative points would pay a negative position and a negative
+    // productivity plus, which absences would then turn into a negative
+    // deduction: no position has them, so they are refused.
+    carry.basicPoints = readWholeCount(position.basicPoints, InputField::BasicPoints, conv);
     fillPositionHeader(state);
     carry.categoryAssignment =
         pointsAmount(carry.basicPoints, kPointValue, InputField::BasicPoints);

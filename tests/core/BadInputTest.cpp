@@ -75,6 +75,14 @@ TEST(BadInput, IsRefusedNamingTheField)
          [] { return position([](PayInputs &in) { in.position.basicPoints = "32768"; }); },
          F::BasicPoints,
          "Puntos básicos: \"32768\" está fuera del rango permitido (de -32768 a 32767)"},
+        {"negative basic points, with absences",
+         [] {
+             return position([](PayInputs &in) {
+                 in.position.basicPoints = "-1000";
+                 in.absenceDays = "3";
+             });
+         },
+         F::BasicPoints, "es negativo"},
         {"unknown position", [] { return test::positionInputs("123"); }, F::BasicPoints,
          "no hay un cargo elegido"},
         {"basic points erased",

@@ -127,16 +127,5 @@ TEST(PayCalculator, TotalsAreTheSumsOfTheirColumns)
     EXPECT_EQ(result.payslip().netPay(), earnings - deductions);
 }
 
-TEST(PayCalculator, ANegativeNetPayShowsItsSign)
-{
-    // Typed points can make the pay negative; the payslip says so plainly.
-    PayInputs in = test::typedPositionInputs("-3000", "0");
-    in.incentive = false;
-    const CalculationResult result = calculateOk(in);
-    ASSERT_TRUE(result.succeeded());
-    EXPECT_LT(result.payslip().netPay(), Money());
-    EXPECT_EQ(result.payslip().netPayText().substr(0, 3), "$ -");
-}
-
 } // namespace
 } // namespace pagaluz

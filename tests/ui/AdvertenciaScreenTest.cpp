@@ -38,7 +38,6 @@ struct PointTexts {
 
 const char *const kHiddenLists[] = {"codigocargo", "puntosbasicos", "proljornada",
                                     "jorcompleta", "tareadif",      "compbasico"};
-const char *const kPointBoxes[] = {"punbas", "compbas", "proljor", "jorcom", "tardif"};
 
 PointTexts catalogueTexts(int row)
 {
