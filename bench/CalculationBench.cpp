@@ -4,50 +4,61 @@
 #include "PayCalculator.h"
 #include "PositionCatalogue.h"
 #include "SelectedPositionFromCatalogue.h"
+#include "SeniorityAndZone.h"
 
 #include <benchmark/benchmark.h>
 
 namespace pagaluz {
 namespace {
 
+SelectedPosition position(std::string_view code)
+{
+    return selectPositionByCode(PositionCatalogue::instance(), code);
+}
+
+// 734, "Entre 5 y 7 años", "Desfavorable", pension.
 PayInputs workedExample()
 {
-    PayInputs in;
-    in.positionChosen = true;
-    in.position = selectPositionByCode(PositionCatalogue::instance(), "734");
-    in.seniorityBracket = 4;
-    in.seniorityPercent = 30;
-    in.seniorityText = "30 %";
-    in.zone = 2;
-    in.deductionsChosen.pension = true;
+    PayInputs in{.positionChosen = true,
+                 .position = position("734"),
+                 .zone = 2,
+                 .deductionsChosen = {.pension = true},
+                 .teacherName = {}};
+    chooseSeniorityBracket(in, 4);
     return in;
 }
 
 // A position with every box ticked: the longest payslips.
 PayInputs everythingTicked()
 {
-    PayInputs in = workedExample();
-    in.position = selectPositionByCode(PositionCatalogue::instance(), "817");
-    in.absenceDays = "2";
-    in.transport = in.children = in.disabledChildren = in.spouse = true;
-    in.transportKm = "120";
-    in.childCount = "3";
-    in.disabledChildCount = "1";
-    in.deductionsChosen = {true, true, true, true, true, true, true};
+    PayInputs in{.positionChosen = true,
+                 .position = position("817"),
+                 .zone = 2,
+                 .absenceDays = "2",
+                 .transport = true,
+                 .transportKm = "120",
+                 .children = true,
+                 .childCount = "3",
+                 .disabledChildren = true,
+                 .disabledChildCount = "1",
+                 .spouse = true,
+                 .deductionsChosen = {true, true, true, true, true, true, true},
+                 .teacherName = {}};
+    chooseSeniorityBracket(in, 4);
     return in;
 }
 
 PayInputs higherHours()
 {
-    PayInputs in;
-    in.higherHoursChosen = true;
-    in.higherHours = "12";
-    in.code06Hours = "12";
-    in.incentiveHours = "12";
-    in.code113Hours = "12";
-    in.seniorityBracket = 9;
-    in.seniorityPercent = 80;
-    in.seniorityText = "80 %";
+    PayInputs in{.higherHoursChosen = true,
+                 .position = {},
+                 .higherHours = "12",
+                 .code06Hours = "12",
+                 .incentiveHours = "12",
+                 .code113Hours = "12",
+                 .deductionsChosen = {},
+                 .teacherName = {}};
+    chooseSeniorityBracket(in, 9);
     return in;
 }
 
@@ -86,11 +97,29 @@ void BM_FormatAmount(benchmark::State &state)
         benchmark::DoNotOptimize(formatAmount(amount, "$ ", conv));
 }
 
+// A whole count, as most boxes hold, and a grouped one with a fraction.
+void BM_ParseCount(benchmark::State &state, std::string_view text)
+{
+    const DecimalConventions conv = DecimalConventions::comma();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(parseDouble(text, conv));
+}
+
+void BM_FormatPlainNumber(benchmark::State &state)
+{
+    const DecimalConventions conv = DecimalConventions::comma();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(formatPlainNumber(0.7, conv));
+}
+
 BENCHMARK(BM_WorkedExample);
 BENCHMARK(BM_EverythingTicked);
 BENCHMARK(BM_HigherHours);
 BENCHMARK(BM_FindCode);
 BENCHMARK(BM_FormatAmount);
+BENCHMARK_CAPTURE(BM_ParseCount, whole, "3146");
+BENCHMARK_CAPTURE(BM_ParseCount, grouped, "1.234,5");
+BENCHMARK(BM_FormatPlainNumber);
 
 } // namespace
 } // namespace pagaluz

@@ -2,6 +2,8 @@
 
 #include "PositionTableText.h"
 
+#include <algorithm>
+#include <numeric>
 #include <stdexcept>
 
 namespace pagaluz {
@@ -79,10 +81,24 @@ const PositionRecord &PositionCatalogue::row(int index) const
 
 int PositionCatalogue::findCode(std::string_view code) const
 {
-    for (std::size_t i = 0; i < m_rows.size(); ++i)
-        if (m_rows[i].code == code)
-            return static_cast<int>(i);
-    return kNoRow;
+    const auto codeOf = [this](int index) -> std::string_view {
+        return m_rows[static_cast<std::size_t>(index)].code;
+    };
+    const auto first = std::lower_bound(
+        m_rowsByCode.begin(), m_rowsByCode.end(), code,
+        [&codeOf](int index, std::string_view wanted) { return codeOf(index) < wanted; });
+    if (first == m_rowsByCode.end() || codeOf(*first) != code)
+        return kNoRow;
+    return *first;
+}
+
+void PositionCatalogue::indexCodes()
+{
+    m_rowsByCode.resize(m_rows.size());
+    std::iota(m_rowsByCode.begin(), m_rowsByCode.end(), 0);
+    std::stable_sort(m_rowsByCode.begin(), m_rowsByCode.end(), [this](int a, int b) {
+        return m_rows[static_cast<std::size_t>(a)].code < m_rows[static_cast<std::size_t>(b)].code;
+    });
 }
 
 std::vector<std::string> PositionCatalogue::names() const
@@ -115,6 +131,7 @@ PositionCatalogue PositionCatalogue::fromCsv(std::string_view csv)
     }
     if (lineNumber == 0)
         malformed(0, "empty table");
+    catalogue.indexCodes();
     return catalogue;
 }
 

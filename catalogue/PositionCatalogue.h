@@ -38,7 +38,10 @@ public:
     static PositionCatalogue fromCsv(std::string_view csv);
 
 private:
+    void indexCodes();
+
     std::vector<PositionRecord> m_rows;
+    std::vector<int> m_rowsByCode; // row indices ordered by code, rows of one code in table order
 };
 
 } // namespace pagaluz

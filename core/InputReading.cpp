@@ -33,9 +33,13 @@ std::string rangeText(long long lowest, long long highest)
            std::to_string(highest) + ").";
 }
 
+// The end of the message for a number beyond what its field holds. It is made only when a
+// number is refused, so that reading a good number allocates nothing.
+using OutOfRangeText = std::string (*)();
+
 template <typename T>
 T valueOrRefuse(const NumberRead<T> &read, std::string_view text, InputField field,
-                const std::string &outOfRange)
+                OutOfRangeText outOfRange)
 {
     if (const T *value = std::get_if<T>(&read))
         return *value;
@@ -47,12 +51,22 @@ T valueOrRefuse(const NumberRead<T> &read, std::string_view text, InputField fie
     case NumberTextFailure::OutOfRange:
         break;
     }
-    refuseInput(field, quoted(text) + outOfRange);
+    refuseInput(field, quoted(text) + outOfRange());
 }
 
 template <typename Integer> std::string integerRange()
 {
     return rangeText(std::numeric_limits<Integer>::min(), std::numeric_limits<Integer>::max());
+}
+
+std::string numberTooLarge()
+{
+    return " es un número demasiado grande.";
+}
+
+std::string amountTooLarge()
+{
+    return " es un importe demasiado grande.";
 }
 
 void refuseNegative(std::string_view text, InputField field)
@@ -69,12 +83,12 @@ void refuseInput(InputField field, std::string_view problem)
 
 double readDouble(std::string_view text, InputField field, const DecimalConventions &conv)
 {
-    return valueOrRefuse(parseDouble(text, conv), text, field, " es un número demasiado grande.");
+    return valueOrRefuse(parseDouble(text, conv), text, field, numberTooLarge);
 }
 
 std::int16_t readInt16(std::string_view text, InputField field, const DecimalConventions &conv)
 {
-    return valueOrRefuse(parseInt16(text, conv), text, field, integerRange<std::int16_t>());
+    return valueOrRefuse(parseInt16(text, conv), text, field, integerRange<std::int16_t>);
 }
 
 std::uint8_t readUInt8(std::string_view text, InputField field, const DecimalConventions &conv)
@@ -86,12 +100,12 @@ std::uint8_t readUInt8(std::string_view text, InputField field, const DecimalCon
         if (const double *number = std::get_if<double>(&value); number && *number < 0)
             refuseNegative(text, field);
     }
-    return valueOrRefuse(read, text, field, integerRange<std::uint8_t>());
+    return valueOrRefuse(read, text, field, integerRange<std::uint8_t>);
 }
 
 Money readMoney(std::string_view text, InputField field, const DecimalConventions &conv)
 {
-    return valueOrRefuse(parseMoney(text, conv), text, field, " es un importe demasiado grande.");
+    return valueOrRefuse(parseMoney(text, conv), text, field, amountTooLarge);
 }
 
 double readCount(std::string_view text, InputField field, const DecimalConventions &conv)

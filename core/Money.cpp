@@ -1,6 +1,7 @@
 #include "Money.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -28,6 +29,26 @@ UInt128 shiftRoundHalfEven(UInt128 magnitude, int shift)
     if (remainder > half || (remainder == half && (quotient & 1) != 0))
         return quotient + 1;
     return quotient;
+}
+
+// A finite double's magnitude as mantissa * 2^exponent, read from its bits:
+// a 53-bit mantissa for a normal number, the bare fraction bits with the
+// smallest exponent for a subnormal one.
+struct BinaryParts {
+    std::uint64_t mantissa;
+    int exponent;
+};
+
+BinaryParts binaryParts(double value)
+{
+    constexpr int kFractionBits = 52;
+    constexpr int kExponentBias = 1023 + kFractionBits;
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const auto fraction = bits & ((std::uint64_t{1} << kFractionBits) - 1);
+    const auto biasedExponent = static_cast<int>((bits >> kFractionBits) & 0x7FF);
+    if (biasedExponent == 0)
+        return {fraction, 1 - kExponentBias};
+    return {fraction | (std::uint64_t{1} << kFractionBits), biasedExponent - kExponentBias};
 }
 
 // The signed count for a magnitude, or MoneyOverflow when it does not fit.
@@ -59,13 +80,10 @@ Money Money::fromDouble(double value)
         throw MoneyOverflow();
     if (value == 0.0)
         return Money();
-    // value = mantissa * 2^exponent with a 53-bit integer mantissa, so the
-    // amount in ten-thousandths is mantissa * 10000 * 2^exponent, which is
-    // rounded exactly with 128-bit integer arithmetic.
-    int exponent = 0;
-    const double fraction = std::frexp(std::fabs(value), &exponent);
-    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
-    exponent -= 53;
+    // value = mantissa * 2^exponent with an integer mantissa, so the amount
+    // in ten-thousandths is mantissa * 10000 * 2^exponent, which is rounded
+    // exactly with 128-bit integer arithmetic.
+    const auto [mantissa, exponent] = binaryParts(value);
     const UInt128 scaled = UInt128{mantissa} * static_cast<UInt128>(kScale);
     if (exponent >= 0) {
         if (exponent > 63)

@@ -3,7 +3,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <system_error>
@@ -104,11 +103,22 @@ NumberRead<NumberParts> readParts(std::string_view text, const DecimalConvention
 
 double partsToDouble(const NumberParts &parts, bool &inRange)
 {
-    const std::string text = (parts.negative ? "-" : "") +
-                             (parts.wholeDigits.empty() ? std::string("0") : parts.wholeDigits) +
-                             "." + (parts.fractionDigits.empty() ? "0" : parts.fractionDigits);
+    // "-whole.fraction", with "0" for an empty part, built in place.
+    std::string text;
+    text.reserve(parts.wholeDigits.size() + parts.fractionDigits.size() + 4);
+    if (parts.negative)
+        text += '-';
+    text += parts.wholeDigits.empty() ? std::string_view("0") : parts.wholeDigits;
+    text += '.';
+    text += parts.fractionDigits.empty() ? std::string_view("0") : parts.fractionDigits;
     double value = 0.0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec == std::errc::result_out_of_range &&
+        parts.wholeDigits.find_first_not_of('0') == std::string::npos) {
+        // Below the smallest double: the nearest double is zero, not an overflow.
+        inRange = true;
+        return parts.negative ? -0.0 : 0.0;
+    }
     inRange = result.ec == std::errc() && std::isfinite(value);
     return value;
 }
@@ -156,10 +166,52 @@ std::optional<std::int64_t> partsToTenThousandths(const NumberParts &parts)
     return static_cast<std::int64_t>(magnitude);
 }
 
+// The text most boxes hold: a whole number of at most 14 digits with an
+// optional sign and no separators, read without building any text. It is
+// exact as a double and in ten-thousandths, and the general reading gives
+// the same value for it (-0 included).
+struct PlainWholeNumber {
+    bool negative = false;
+    std::uint64_t magnitude = 0;
+};
+
+std::optional<PlainWholeNumber> plainWholeNumber(std::string_view text)
+{
+    constexpr std::size_t kMaxDigits = 14;
+    text = trimBlanks(text);
+    PlainWholeNumber number;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        number.negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty() || text.size() > kMaxDigits)
+        return std::nullopt;
+    for (char c : text) {
+        if (!isDigit(c))
+            return std::nullopt;
+        number.magnitude = number.magnitude * 10 + static_cast<unsigned>(c - '0');
+    }
+    return number;
+}
+
+// Writes the few characters of `part` at `out`; returns the end. A plain
+// loop: the parts of an amount are a handful of characters each, too short
+// for a call to memcpy to pay.
+char *putChars(std::string_view part, char *out)
+{
+    for (char c : part)
+        *out++ = c;
+    return out;
+}
+
 } // namespace
 
 NumberRead<double> parseDouble(std::string_view text, const DecimalConventions &conventions)
 {
+    if (const auto plain = plainWholeNumber(text)) {
+        const auto magnitude = static_cast<double>(plain->magnitude);
+        return plain->negative ? -magnitude : magnitude;
+    }
     const NumberRead<NumberParts> read = readParts(text, conventions);
     if (const auto *failure = std::get_if<NumberTextFailure>(&read))
         return *failure;
@@ -182,6 +234,10 @@ NumberRead<std::uint8_t> parseUInt8(std::string_view text, const DecimalConventi
 
 NumberRead<Money> parseMoney(std::string_view text, const DecimalConventions &conventions)
 {
+    if (const auto plain = plainWholeNumber(text)) {
+        const auto count = static_cast<std::int64_t>(plain->magnitude) * Money::kScale;
+        return Money::fromTenThousandths(plain->negative ? -count : count);
+    }
     const NumberRead<NumberParts> read = readParts(text, conventions);
     if (const auto *failure = std::get_if<NumberTextFailure>(&read))
         return *failure;
@@ -197,20 +253,76 @@ std::string formatAmount(Money amount, std::string_view prefix,
     const std::int64_t count = amount.tenThousandths();
     const std::uint64_t magnitude =
         count < 0 ? 0 - static_cast<std::uint64_t>(count) : static_cast<std::uint64_t>(count);
-    std::string text(prefix);
+    // The sign and the whole part: at most 1 + 20 characters.
+    std::array<char, 24> whole{};
+    char *wholeEnd = whole.data();
     if (count < 0)
-        text += '-';
-    text += std::to_string(magnitude / Money::kScale);
-    std::uint64_t fraction = magnitude % Money::kScale;
-    if (fraction != 0) {
-        std::string digits = std::to_string(fraction);
-        digits.insert(0, 4 - digits.size(), '0');
-        digits.erase(digits.find_last_not_of('0') + 1);
-        text += conventions.decimalSeparator;
-        text += digits;
+        *wholeEnd++ = '-';
+    wholeEnd = std::to_chars(wholeEnd, whole.data() + whole.size(), magnitude / Money::kScale).ptr;
+    // The four fraction digits without their trailing zeros.
+    std::array<char, 4> fraction{};
+    std::size_t fractionCount = 0;
+    for (std::uint64_t rest = magnitude % Money::kScale, unit = Money::kScale / 10; rest != 0;
+         unit /= 10) {
+        fraction[fractionCount++] = static_cast<char>('0' + rest / unit);
+        rest %= unit;
     }
+    const std::string_view separator =
+        fractionCount == 0 ? std::string_view() : conventions.decimalSeparator;
+    // One string of the final length, written in place.
+    std::string text(prefix.size() + static_cast<std::size_t>(wholeEnd - whole.data()) +
+                         separator.size() + fractionCount,
+                     '\0');
+    char *out = putChars(prefix, text.data());
+    out = putChars({whole.data(), wholeEnd}, out);
+    out = putChars(separator, out);
+    putChars({fraction.data(), fractionCount}, out);
     return text;
 }
+
+namespace {
+
+// A nonzero finite double rounded to 15 significant digits, as the digits
+// without their trailing zeros and the power of ten of the first digit:
+// 1042.8 gives "10428" and 3.
+struct SignificantDigits {
+    bool negative = false;
+    std::array<char, 16> digits{};
+    std::size_t count = 0;
+    int exponent = 0;
+
+    std::string_view text() const { return {digits.data(), count}; }
+};
+
+// The digits and the exponent of the value in scientific form with fifteen
+// significant digits, e.g. "1.04280000000000e+03".
+SignificantDigits readScientific(std::string_view scientific)
+{
+    SignificantDigits parts;
+    parts.negative = scientific.front() == '-';
+    const std::size_t mantissaStart = parts.negative ? 1 : 0;
+    const std::size_t exponentMark = scientific.find('e');
+    for (char c : scientific.substr(mantissaStart, exponentMark - mantissaStart))
+        if (isDigit(c))
+            parts.digits[parts.count++] = c;
+    while (parts.count > 0 && parts.digits[parts.count - 1] == '0')
+        --parts.count;
+    std::string_view exponent = scientific.substr(exponentMark + 1);
+    if (exponent.front() == '+')
+        exponent.remove_prefix(1);
+    std::from_chars(exponent.data(), exponent.data() + exponent.size(), parts.exponent);
+    return parts;
+}
+
+SignificantDigits significantDigits(double value)
+{
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::scientific, 14);
+    return readScientific({buffer.data(), result.ptr});
+}
+
+} // namespace
 
 std::string formatPlainNumber(double value, const DecimalConventions &conventions)
 {
@@ -218,39 +330,23 @@ std::string formatPlainNumber(double value, const DecimalConventions &convention
         return std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf");
     if (value == 0.0)
         return "0";
-    // Fifteen significant digits in scientific form, e.g. "1.04280000000000e+03",
-    // then written out without the exponent.
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::scientific, 14);
-    const std::string_view scientific(buffer.data(),
-                                      static_cast<std::size_t>(result.ptr - buffer.data()));
-    const bool negative = scientific.front() == '-';
-    const std::size_t mantissaStart = negative ? 1 : 0;
-    const std::size_t exponentMark = scientific.find('e');
-    std::string digits;
-    for (char c : scientific.substr(mantissaStart, exponentMark - mantissaStart))
-        if (isDigit(c))
-            digits += c;
-    const int exponent = std::atoi(std::string(scientific.substr(exponentMark + 1)).c_str());
-    digits.erase(digits.find_last_not_of('0') + 1);
-
-    std::string whole;
-    std::string fraction;
-    const int wholeCount = exponent + 1;
+    const SignificantDigits parts = significantDigits(value);
+    const std::string_view digits = parts.text();
+    std::string text = parts.negative ? "-" : "";
+    const int wholeCount = parts.exponent + 1;
     if (wholeCount <= 0) {
-        whole = "0";
-        fraction = std::string(static_cast<std::size_t>(-wholeCount), '0') + digits;
+        text += '0';
+        text += conventions.decimalSeparator;
+        text.append(static_cast<std::size_t>(-wholeCount), '0');
+        text += digits;
     } else if (static_cast<std::size_t>(wholeCount) >= digits.size()) {
-        whole = digits + std::string(static_cast<std::size_t>(wholeCount) - digits.size(), '0');
+        text += digits;
+        text.append(static_cast<std::size_t>(wholeCount) - digits.size(), '0');
     } else {
-        whole = digits.substr(0, static_cast<std::size_t>(wholeCount));
-        fraction = digits.substr(static_cast<std::size_t>(wholeCount));
+        text += digits.substr(0, static_cast<std::size_t>(wholeCount));
+        text += conventions.decimalSeparator;
+        text += digits.substr(static_cast<std::size_t>(wholeCount));
     }
-    std::string text = negative ? "-" : "";
-    text += whole;
-    if (!fraction.empty())
-        text += conventions.decimalSeparator + fraction;
     return text;
 }
 

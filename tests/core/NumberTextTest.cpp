@@ -15,7 +15,7 @@ const DecimalConventions kPoint = DecimalConventions::point();
 const DecimalConventions kNoBreakSpace{",", "\u202f"};
 
 struct ReadCase {
-    const char *text;
+    std::string text;
     const DecimalConventions *conventions;
     double expected;
 };
@@ -40,6 +40,7 @@ TEST(ParseDouble, ReadsNumbersInTheLocalesConventions)
         {"12\u202f345,5", &kNoBreakSpace, 12345.5},
         {"0,1", &kComma, 0.1},
         {"123456789012345678901234567890", &kComma, 1.2345678901234568e29},
+        {"0," + std::string(400, '0') + "1", &kComma, 0.0}, // below the smallest double
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
