@@ -1,14 +1,22 @@
+#include "FontConfigurationLoader.h"
 #include "IngresoScreen.h"
 #include "PagaluzApp.h"
+#include "ProgramFont.h"
 #include "StartupProbe.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    pagaluz::FontConfigurationLoader fonts;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pagaluz"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pagaluz"));
+    // Dialogs and message boxes in the screens' font. A text box lays its text out in the
+    // application's font before taking its screen's, so this also spares start-up a lookup
+    // of the system's default font and of its fallbacks.
+    QApplication::setFont(pagaluz::ui::programFont());
+    fonts.wait();
     pagaluz::ui::PagaluzApp pagaluz;
     pagaluz::StartupProbe probe;
     if (QApplication::arguments().contains(QStringLiteral("--startup-probe")))

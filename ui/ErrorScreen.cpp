@@ -1,5 +1,7 @@
 #include "ErrorScreen.h"
 
+#include "ProgramFont.h"
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -43,7 +45,7 @@ ErrorScreen::ErrorScreen(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Error de selección"));
     setModal(false);
     setFixedSize(kClientWidth, kClientHeight);
-    setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    setFont(programFont());
     createMessage(*this);
     m_aceptar = createAceptar(*this);
     connect(m_aceptar, &QPushButton::clicked, this, &ErrorScreen::error_Aceptar_Click);

@@ -15,11 +15,11 @@ const QColor kTeal(0, 128, 128);
 const QColor kPaper(250, 248, 240);
 const QColor kPencil(240, 180, 40);
 
-QPixmap transparentPixmap(QSize size)
+QImage transparentImage(QSize size)
 {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
 }
 
 // Each picture is drawn on a grid of its own units, scaled to fit the picture and centred.
@@ -112,28 +112,30 @@ void drawFlag(QPainter &painter)
 
 } // namespace
 
-QPixmap drawEmblemPicture(QSize size)
+QImage drawEmblemPicture(QSize size)
 {
-    QPixmap pixmap = transparentPixmap(size);
-    QPainter painter(&pixmap);
+    QImage image = transparentImage(size);
+    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     fitGrid(painter, size, 100, 100);
     drawBadge(painter);
     drawOpenBook(painter);
     drawPencil(painter);
-    return pixmap;
+    painter.end();
+    return image;
 }
 
-QPixmap drawSchoolPicture(QSize size)
+QImage drawSchoolPicture(QSize size)
 {
-    QPixmap pixmap = transparentPixmap(size);
-    QPainter painter(&pixmap);
+    QImage image = transparentImage(size);
+    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     fitGrid(painter, size, 250, 100);
     drawSkyAndLawn(painter);
     drawBuilding(painter);
     drawFlag(painter);
-    return pixmap;
+    painter.end();
+    return image;
 }
 
 } // namespace pagaluz::ui

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QSize>
 
 namespace pagaluz::ui {
@@ -9,9 +9,9 @@ namespace pagaluz::ui {
 // ships no image files. They take no part in the calculation.
 
 // An emblem: an open book under a pencil, on a round badge.
-QPixmap drawEmblemPicture(QSize size);
+QImage drawEmblemPicture(QSize size);
 
 // A school building with its flag, on a strip of sky and lawn.
-QPixmap drawSchoolPicture(QSize size);
+QImage drawSchoolPicture(QSize size);
 
 } // namespace pagaluz::ui

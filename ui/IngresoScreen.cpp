@@ -2,6 +2,7 @@
 
 #include "IngresoControls.h"
 #include "IngresoZoneBox.h"
+#include "ProgramFont.h"
 #include "SeniorityAndZone.h"
 
 #include <QButtonGroup>
@@ -134,7 +135,7 @@ IngresoScreen::IngresoScreen(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("ingreso"));
     setWindowTitle(QStringLiteral("Ingreso de datos"));
     setFixedSize(792, 566);
-    setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    setFont(programFont());
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(236, 241, 246));
     setPalette(background);
