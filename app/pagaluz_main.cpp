@@ -16,8 +16,8 @@ int main(int argc, char *argv[])
     // application's font before taking its screen's, so this also spares start-up a lookup
     // of the system's default font and of its fallbacks.
     QApplication::setFont(pagaluz::ui::programFont());
-    fonts.wait();
-    pagaluz::ui::PagaluzApp pagaluz;
+    // The data entry screen makes its window while the font configuration is still being read.
+    pagaluz::ui::PagaluzApp pagaluz(QLocale(), [&fonts] { fonts.wait(); });
     pagaluz::StartupProbe probe;
     if (QApplication::arguments().contains(QStringLiteral("--startup-probe")))
         pagaluz.ingreso().installEventFilter(&probe);

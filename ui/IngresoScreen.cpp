@@ -4,6 +4,7 @@
 #include "IngresoZoneBox.h"
 #include "ProgramFont.h"
 #include "SeniorityAndZone.h"
+#include "WindowSurface.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -130,7 +131,8 @@ QLineEdit *boxOf(const IngresoControls &c, InputField field)
 
 } // namespace
 
-IngresoScreen::IngresoScreen(QWidget *parent) : QWidget(parent)
+IngresoScreen::IngresoScreen(QWidget *parent, const std::function<void()> &awaitFonts)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("ingreso"));
     setWindowTitle(QStringLiteral("Ingreso de datos"));
@@ -139,6 +141,9 @@ IngresoScreen::IngresoScreen(QWidget *parent) : QWidget(parent)
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(236, 241, 246));
     setPalette(background);
+    prepareWindowSurface(*this);
+    if (awaitFonts)
+        awaitFonts();
     m_controls = std::make_unique<Controls>(*this);
     connectActions();
 }

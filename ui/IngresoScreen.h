@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class QKeyEvent;
@@ -21,7 +22,9 @@ class IngresoScreen : public QWidget {
     Q_OBJECT
 
 public:
-    explicit IngresoScreen(QWidget *parent = nullptr);
+    // `awaitFonts`, when given, returns once the fonts can be used: the screen calls it after
+    // making its window and drawing surface, which need none, and before its first control.
+    explicit IngresoScreen(QWidget *parent = nullptr, const std::function<void()> &awaitFonts = {});
     ~IngresoScreen() override;
 
     // The inputs as the screen holds them now, with the position the

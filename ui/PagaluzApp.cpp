@@ -46,9 +46,10 @@ void bringToFront(QWidget &screen)
 
 } // namespace
 
-PagaluzApp::PagaluzApp(const QLocale &locale)
+PagaluzApp::PagaluzApp(const QLocale &locale, const std::function<void()> &awaitFonts)
     : m_locale(locale), m_conventions(decimalConventionsOf(locale)),
-      m_ingreso(std::make_unique<IngresoScreen>()), m_quit([] { QApplication::quit(); })
+      m_ingreso(std::make_unique<IngresoScreen>(nullptr, awaitFonts)),
+      m_quit([] { QApplication::quit(); })
 {
     connect(m_ingreso.get(), &IngresoScreen::positionOptionClicked, this,
             &PagaluzApp::openPositionSelection);

@@ -28,7 +28,9 @@ class PagaluzApp : public QObject {
     Q_OBJECT
 
 public:
-    explicit PagaluzApp(const QLocale &locale = QLocale());
+    // `awaitFonts`: see IngresoScreen.
+    explicit PagaluzApp(const QLocale &locale = QLocale(),
+                        const std::function<void()> &awaitFonts = {});
     ~PagaluzApp() override;
 
     // Shows the data entry screen.

@@ -3,6 +3,8 @@
 #include "PayCalculator.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QBackingStore>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -245,6 +247,37 @@ private slots:
     }
 
     void cleanup() { m_screen.reset(); }
+
+    // Built for the program, the screen makes its window and drawing surface before it waits
+    // for the fonts, and its controls only after; once shown, its window shows every control.
+    void makesItsWindowBeforeItWaitsForFonts()
+    {
+        int waits = 0;
+        auto awaitFonts = [&waits] {
+            ++waits;
+            QWidget *building = nullptr;
+            for (QWidget *window : QApplication::topLevelWidgets()) {
+                if (window->objectName() == QStringLiteral("ingreso") &&
+                    window->findChildren<QWidget *>().isEmpty())
+                    building = window;
+            }
+            QVERIFY(building != nullptr);
+            QVERIFY(building->windowHandle() != nullptr);
+            QVERIFY(building->backingStore() != nullptr);
+            QCOMPARE(building->backingStore()->size(), QSize(792, 566));
+        };
+        IngresoScreen screen(nullptr, awaitFonts);
+        QCOMPARE(waits, 1);
+        QVERIFY(!screen.findChildren<QWidget *>().isEmpty());
+
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        QCoreApplication::processEvents();
+        QPaintDevice *surface = screen.backingStore()->paintDevice();
+        QCOMPARE(surface->devType(), int(QInternal::Image));
+        const QImage shown = static_cast<QImage *>(surface)->convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown, screen.grab().toImage().convertToFormat(QImage::Format_RGB32));
+    }
 
     void theScreenItself()
     {
