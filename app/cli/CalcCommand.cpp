@@ -17,6 +17,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace pagaluz {
 
@@ -135,11 +136,11 @@ QLocale chosenLocale(const CalcOptions &options)
     return *locale;
 }
 
-std::string readInput(const CalcOptions &options, std::istream &in)
+InputText readInput(const CalcOptions &options, std::istream &in)
 {
     if (!options.file || *options.file == QLatin1String("-"))
         return readAll(in);
-    std::optional<std::string> text = readFile(options.file->toLocal8Bit().toStdString());
+    std::optional<InputText> text = readFile(options.file->toLocal8Bit().toStdString());
     if (!text)
         refuseUsage("no se puede leer el archivo " + options.file->toStdString());
     return std::move(*text);
@@ -175,7 +176,7 @@ void writeTextResult(const CalculationResult &result, const QLocale &locale, std
     writePayslipTable(result.payslip(), date.toStdString(), out);
 }
 
-PayInputs singleInputs(const std::string &text)
+PayInputs singleInputs(std::string_view text)
 {
     JsonReader reader;
     try {
@@ -185,7 +186,7 @@ PayInputs singleInputs(const std::string &text)
     }
 }
 
-int runSingle(const std::string &text, const CalcOptions &options, const QLocale &locale,
+int runSingle(std::string_view text, const CalcOptions &options, const QLocale &locale,
               std::ostream &out, std::ostream &err)
 {
     const PayInputs inputs = singleInputs(text);
@@ -197,7 +198,7 @@ int runSingle(const std::string &text, const CalcOptions &options, const QLocale
     return result.succeeded() ? kExitSuccess : exitStatusOf(result.error());
 }
 
-int runBatch(const std::string &text, const QLocale &locale, std::ostream &out)
+int runBatch(std::string_view text, const QLocale &locale, std::ostream &out)
 {
     try {
         if (!startsAsArray(text)) {
@@ -233,10 +234,10 @@ int dispatch(const CalcOptions &options, std::istream &in, std::ostream &out, st
     const QLocale locale = chosenLocale(options);
     if (options.positions)
         return listPositions(options, out);
-    const std::string text = readInput(options, in);
+    const InputText input = readInput(options, in);
     if (options.batch)
-        return runBatch(text, locale, out);
-    return runSingle(text, options, locale, out, err);
+        return runBatch(input.text(), locale, out);
+    return runSingle(input.text(), options, locale, out, err);
 }
 
 } // namespace

@@ -1,8 +1,12 @@
 #include "InputText.h"
 
-#include <filesystem>
 #include <fstream>
-#include <system_error>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace pagaluz {
 
@@ -24,32 +28,78 @@ void appendRest(std::istream &in, std::string &text)
     }
 }
 
+// Closes the file when it goes out of scope.
+class OpenFile {
+public:
+    explicit OpenFile(const std::string &path) : m_descriptor(::open(path.c_str(), O_RDONLY)) {}
+    OpenFile(const OpenFile &) = delete;
+    OpenFile &operator=(const OpenFile &) = delete;
+    ~OpenFile()
+    {
+        if (m_descriptor >= 0)
+            ::close(m_descriptor);
+    }
+
+    int descriptor() const { return m_descriptor; }
+
+private:
+    int m_descriptor;
+};
+
+// The file mapped for reading, or nothing when it is no regular file with bytes in it, or
+// cannot be mapped.
+std::optional<InputText> mapped(const OpenFile &file)
+{
+    struct stat status {};
+    if (::fstat(file.descriptor(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size <= 0)
+        return std::nullopt;
+    const auto size = static_cast<std::size_t>(status.st_size);
+    void *mapping =
+        ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, file.descriptor(), 0);
+    if (mapping == MAP_FAILED)
+        return std::nullopt;
+    return InputText(mapping, size);
+}
+
 } // namespace
 
-std::string readAll(std::istream &in)
+InputText::InputText(InputText &&other) noexcept
+    : m_read(std::move(other.m_read)), m_mapping(std::exchange(other.m_mapping, nullptr)),
+      m_mappedSize(std::exchange(other.m_mappedSize, 0))
+{
+}
+
+InputText::~InputText()
+{
+    if (m_mapping != nullptr)
+        ::munmap(const_cast<void *>(m_mapping), m_mappedSize);
+}
+
+std::string_view InputText::text() const
+{
+    if (m_mapping != nullptr)
+        return {static_cast<const char *>(m_mapping), m_mappedSize};
+    return m_read;
+}
+
+InputText readAll(std::istream &in)
 {
     std::string text;
     appendRest(in, text);
-    return text;
+    return InputText(std::move(text));
 }
 
-std::optional<std::string> readFile(const std::string &path)
+std::optional<InputText> readFile(const std::string &path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    const OpenFile file(path);
+    if (file.descriptor() < 0)
         return std::nullopt;
-    std::string text;
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (!error && size > 0) {
-        text.resize(size);
-        file.read(text.data(), static_cast<std::streamsize>(size));
-        text.resize(static_cast<std::size_t>(file.gcount()));
-    }
-    // A file that grew since its size was taken, or one that has no size, such as a pipe.
-    if (file && file.peek() != std::ifstream::traits_type::eof())
-        appendRest(file, text);
-    return text;
+    if (std::optional<InputText> text = mapped(file))
+        return text;
+    std::ifstream stream(path, std::ios::binary);
+    if (!stream)
+        return std::nullopt;
+    return readAll(stream);
 }
 
 } // namespace pagaluz
