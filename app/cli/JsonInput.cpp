@@ -10,6 +10,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -120,8 +122,9 @@ template <typename Target, std::size_t Count>
 const KeyReader<Target> *readerOf(const std::array<KeyReader<Target>, Count> &readers,
                                   std::string_view key)
 {
+    // The size and the first letter tell most keys apart without a call to compare them whole.
     for (const KeyReader<Target> &reader : readers) {
-        if (reader.key == key)
+        if (reader.key.size() == key.size() && reader.key[0] == key[0] && reader.key == key)
             return &reader;
     }
     return nullptr;
@@ -152,19 +155,86 @@ template <typename Target, std::size_t Count>
     refuse({parent, reported.text()}, "clave desconocida");
 }
 
-// Reads every member with the reader of its key; null keeps the start-up value.
-template <typename Target, std::size_t Count>
-void readMembers(const SortedMembers &members, const KeyPath *parent,
-                 const std::array<KeyReader<Target>, Count> &readers, Target &target)
+// A key read before all the others of its object, such as the code of a position.
+template <typename Target> using FirstKeyReader = KeyReader<Target>;
+
+template <typename Target>
+void readFirstKey(std::optional<JsonValue> value, const KeyPath *parent,
+                  const FirstKeyReader<Target> *first, Target &target)
 {
+    if (first != nullptr && value && !value->isNull())
+        first->read(*value, {parent, first->key}, target);
+}
+
+std::optional<JsonValue> memberAsWritten(JsonValue object, std::string_view key)
+{
+    for (const JsonMember member : object.members()) {
+        if (member.key.text() == key)
+            return member.value;
+    }
+    return std::nullopt;
+}
+
+// Reads the members in the order they are written, which gives the same inputs as any other
+// order when nothing is wrong, for no more than one look at each. False when a key is unknown
+// or written twice; throws MalformedInput for a value that is refused. Either way the target
+// is left part-read.
+template <typename Target, std::size_t Count>
+bool readAsWritten(JsonValue object, const KeyPath *parent,
+                   const std::array<KeyReader<Target>, Count> &readers,
+                   const FirstKeyReader<Target> *first, Target &target)
+{
+    static_assert(Count <= 32, "one bit of `seen` for each key");
+    if (first != nullptr)
+        readFirstKey(memberAsWritten(object, first->key), parent, first, target);
+    std::uint32_t seen = 0;
+    for (const JsonMember member : object.members()) {
+        const KeyReader<Target> *reader = readerOf(readers, member.key.text());
+        if (reader == nullptr)
+            return false;
+        const auto bit = std::uint32_t{1} << (reader - readers.data());
+        if ((seen & bit) != 0)
+            return false;
+        seen |= bit;
+        if (!member.value.isNull())
+            reader->read(member.value, {parent, member.key.text()}, target);
+    }
+    return true;
+}
+
+// Reads the members in the calculator's order of keys (SortedMembers), and so refuses the
+// input for the fault it has always reported first.
+template <typename Target, std::size_t Count>
+void readInOrder(JsonValue object, const KeyPath *parent,
+                 const std::array<KeyReader<Target>, Count> &readers,
+                 const FirstKeyReader<Target> *first, Target &target)
+{
+    const SortedMembers members = membersOf(object, parent);
+    if (first != nullptr)
+        readFirstKey(members.find(first->key), parent, first, target);
     for (const JsonMember &member : members) {
-        const KeyPath path{parent, member.key.text()};
         const KeyReader<Target> *reader = readerOf(readers, member.key.text());
         if (reader == nullptr)
             refuseUnknownKey(&member, members.end(), parent, readers);
         if (!member.value.isNull())
-            reader->read(member.value, path, target);
+            reader->read(member.value, {parent, member.key.text()}, target);
     }
+}
+
+// Reads every member with the reader of its key; null keeps the start-up value. When anything
+// is wrong the members are read again in order, for the fault to report.
+template <typename Target, std::size_t Count>
+void readObject(JsonValue object, const KeyPath *parent,
+                const std::array<KeyReader<Target>, Count> &readers, Target &target,
+                const FirstKeyReader<Target> *first = nullptr)
+{
+    try {
+        if (readAsWritten(object, parent, readers, first, target))
+            return;
+    } catch (const MalformedInput &) {
+        // Read again below.
+    }
+    readInOrder(object, parent, readers, first, target);
 }
 
 template <typename> struct MemberPointer;
@@ -219,15 +289,17 @@ void readMode(JsonValue value, const KeyPath &path, PayInputs &inputs)
                          "\"; se esperaba \"position\", \"secondaryHours\" o \"higherHours\"");
 }
 
+void selectPosition(JsonValue code, const KeyPath &path, SelectedPosition &position)
+{
+    position = selectPositionByCode(PositionCatalogue::instance(), textOf(code, path));
+}
+
+const FirstKeyReader<SelectedPosition> kPositionCode{"code", &selectPosition};
+
 // The selection screen after the code is typed, then with the given texts in its boxes.
 void readPosition(JsonValue value, const KeyPath &path, PayInputs &inputs)
 {
-    const SortedMembers members = membersOf(objectOf(value, path), &path);
-    const std::optional<JsonValue> code = members.find("code");
-    if (code && !code->isNull())
-        inputs.position = selectPositionByCode(PositionCatalogue::instance(),
-                                               textOf(*code, KeyPath{&path, "code"}));
-    readMembers(members, &path, kPositionReaders, inputs.position);
+    readObject(objectOf(value, path), &path, kPositionReaders, inputs.position, &kPositionCode);
 }
 
 void readSeniorityBracket(JsonValue value, const KeyPath &path, PayInputs &inputs)
@@ -243,8 +315,7 @@ void readZone(JsonValue value, const KeyPath &path, PayInputs &inputs)
 
 void readDeductions(JsonValue value, const KeyPath &path, PayInputs &inputs)
 {
-    readMembers(membersOf(objectOf(value, path), &path), &path, kDeductionReaders,
-                inputs.deductionsChosen);
+    readObject(objectOf(value, path), &path, kDeductionReaders, inputs.deductionsChosen);
 }
 
 const std::array kInputReaders{
@@ -278,7 +349,7 @@ PayInputs payInputsFromJson(JsonValue input)
         throw MalformedInput("se esperaba un objeto JSON con los datos del recibo, no " +
                              std::string(typeName(input)));
     PayInputs inputs;
-    readMembers(membersOf(input, nullptr), nullptr, kInputReaders, inputs);
+    readObject(input, nullptr, kInputReaders, inputs);
     return inputs;
 }
 
