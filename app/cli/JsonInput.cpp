@@ -4,6 +4,7 @@
 #include "PositionCatalogue.h"
 #include "SelectedPositionFromCatalogue.h"
 #include "SeniorityAndZone.h"
+#include "TextAsRead.h"
 
 #include <QVariant>
 
@@ -64,7 +65,7 @@ std::string_view textOf(JsonValue value, const KeyPath &path)
 {
     if (value.type() != JsonType::String)
         refuseType(path, value, "un texto");
-    return value.text();
+    return textAsRead(value);
 }
 
 bool flagOf(JsonValue value, const KeyPath &path)
@@ -148,11 +149,11 @@ template <typename Target, std::size_t Count>
 {
     JsonValue reported = first->key;
     for (const JsonMember *member = first + 1; member != end; ++member) {
-        if (readerOf(readers, member->key.text()) == nullptr &&
+        if (readerOf(readers, textAsRead(member->key)) == nullptr &&
             keyReadBefore(member->key, reported))
             reported = member->key;
     }
-    refuse({parent, reported.text()}, "clave desconocida");
+    refuse({parent, textAsRead(reported)}, "clave desconocida");
 }
 
 // A key read before all the others of its object, such as the code of a position.
@@ -189,7 +190,7 @@ bool readAsWritten(JsonValue object, const KeyPath *parent,
         readFirstKey(memberAsWritten(object, first->key), parent, first, target);
     std::uint32_t seen = 0;
     for (const JsonMember member : object.members()) {
-        const KeyReader<Target> *reader = readerOf(readers, member.key.text());
+        const KeyReader<Target> *reader = readerOf(readers, textAsRead(member.key));
         if (reader == nullptr)
             return false;
         const auto bit = std::uint32_t{1} << (reader - readers.data());
@@ -197,7 +198,7 @@ bool readAsWritten(JsonValue object, const KeyPath *parent,
             return false;
         seen |= bit;
         if (!member.value.isNull())
-            reader->read(member.value, {parent, member.key.text()}, target);
+            reader->read(member.value, {parent, textAsRead(member.key)}, target);
     }
     return true;
 }
@@ -213,11 +214,11 @@ void readInOrder(JsonValue object, const KeyPath *parent,
     if (first != nullptr)
         readFirstKey(members.find(first->key), parent, first, target);
     for (const JsonMember &member : members) {
-        const KeyReader<Target> *reader = readerOf(readers, member.key.text());
+        const KeyReader<Target> *reader = readerOf(readers, textAsRead(member.key));
         if (reader == nullptr)
             refuseUnknownKey(&member, members.end(), parent, readers);
         if (!member.value.isNull())
-            reader->read(member.value, {parent, member.key.text()}, target);
+            reader->read(member.value, {parent, textAsRead(member.key)}, target);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "MemberOrder.h"
 
+#include "TextAsRead.h"
+
 #include <algorithm>
 
 namespace pagaluz {
@@ -54,12 +56,16 @@ SortedMembers::SortedMembers(JsonValue object)
 
 std::optional<std::string_view> SortedMembers::repeatedKey() const
 {
-    const auto repeated = std::adjacent_find(
-        m_members.begin(), m_members.end(),
-        [](const JsonMember &a, const JsonMember &b) { return a.key.text() == b.key.text(); });
-    if (repeated == m_members.end())
+    // Sorted as read, keys written alike and keys alike once read lie side by side.
+    std::vector<std::string_view> keys;
+    keys.reserve(m_members.size());
+    for (const JsonMember &member : m_members)
+        keys.push_back(textAsRead(member.key));
+    std::sort(keys.begin(), keys.end());
+    const auto repeated = std::adjacent_find(keys.begin(), keys.end());
+    if (repeated == keys.end())
         return std::nullopt;
-    return repeated->key.text();
+    return *repeated;
 }
 
 std::optional<JsonValue> SortedMembers::find(std::string_view key) const

@@ -29,7 +29,8 @@ public:
     const JsonMember *begin() const { return m_members.data(); }
     const JsonMember *end() const { return m_members.data() + m_members.size(); }
 
-    // The first key, in that order, that the object holds more than once.
+    // A key that the object holds more than once as read (TextAsRead.h), the first of them in
+    // code point order.
     std::optional<std::string_view> repeatedKey() const;
     // The value of `key`, or nothing when the object has no such key.
     std::optional<JsonValue> find(std::string_view key) const;

@@ -145,6 +145,25 @@ const KeyCase kKeyCases[] = {
      [](PayInputs &in) { in.deductionsChosen.insurance3011 = true; }},
     {R"({"teacherName": "Ana \"la profe\" Núñez"})",
      [](PayInputs &in) { in.teacherName = "Ana \"la profe\" Núñez"; }},
+    // A byte order mark at the start of a text or key written as it is was always dropped;
+    // written as an escape, or a second one, it stays.
+    {"{\"teacherName\": \"\xEF\xBB\xBF\xEF\xBB\xBF"
+     "Ana\"}",
+     [](PayInputs &in) {
+         in.teacherName = "\xEF\xBB\xBF"
+                          "Ana";
+     }},
+    {R"({"teacherName": "\ufeffAna"})",
+     [](PayInputs &in) {
+         in.teacherName = "\xEF\xBB\xBF"
+                          "Ana";
+     }},
+    {"{\"\xEF\xBB\xBFzone\": 2, \"absenceDays\": \"\xEF\xBB\xBF"
+     "2\"}",
+     [](PayInputs &in) {
+         in.zone = 2;
+         in.absenceDays = "2";
+     }},
     // null is the start-up value, at the top and inside the two objects.
     {R"({"mode": null, "position": null, "secondaryHoursText": null, "higherHours": null,
          "code06Hours": null, "incentiveHours": null, "code113Hours": null, "incentive": null,
@@ -238,6 +257,7 @@ TEST(JsonInput, RefusesAKeyWrittenTwiceInOneObject)
         // Before any other fault of the same object.
         {R"({"absenceDays": 1, "zone": 1, "zone": 2})", R"("zone": clave repetida)"},
         {R"({"colour": 1, "colour": 2})", R"("colour": clave repetida)"},
+        {"{\"zone\": 1, \"\xEF\xBB\xBFzone\": 2}", R"("zone": clave repetida)"},
     };
     for (const MessageCase &c : cases) {
         SCOPED_TRACE(c.json);
@@ -252,6 +272,9 @@ TEST(JsonInput, ReportsTheFaultOfTheFirstKeyInReadingOrder)
         {R"({"zone": 9, "mode": 1})", R"("mode": se esperaba un texto, no un número)"},
         {R"({"zz": 1, "Zone": 1, "absenceDays": 1})", R"("Zone": clave desconocida)"},
         {R"({"\u00e9": 1, "zz": 1})", R"("zz": clave desconocida)"},
+        {"{\"\xEF\xBB\xBF"
+         "colour\": 1}",
+         R"("colour": clave desconocida)"},
         // The code is read before the other keys of a position.
         {R"({"position": {"basicPoints": 1, "code": 2}})",
          R"("position.code": se esperaba un texto, no un número)"},
