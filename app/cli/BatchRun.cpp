@@ -3,22 +3,37 @@
 #include "JsonInput.h"
 #include "JsonOutput.h"
 #include "JsonReader.h"
+#include "OrderedOutput.h"
 
 #include <string>
+#include <vector>
 
 namespace pagaluz {
 
 namespace {
 
-// The results are written each time they fill this much.
-constexpr std::size_t kWriteSize = std::size_t{1} << 20;
+// Elements whose results are made together, on one thread, into one piece of output: enough
+// for the handing over between threads to cost nothing much, few enough for the memory.
+constexpr std::size_t kChunkElements = 1024;
 
-// Reads every element once, so that a malformed batch is refused before a result is written.
-void checkWellFormed(std::string_view text)
+// Consecutive elements of the batch: where the first starts, and how many.
+struct Chunk {
+    JsonArrayReader::Mark start;
+    std::size_t count = 0;
+};
+
+// Reads every element once, so that a malformed batch is refused before a result is written,
+// and notes where each chunk starts.
+std::vector<Chunk> chunksOf(std::string_view text)
 {
+    std::vector<Chunk> chunks;
     JsonArrayReader elements(text);
-    while (elements.next()) {
+    for (JsonArrayReader::Mark start = elements.mark(); elements.next(); start = elements.mark()) {
+        if (chunks.empty() || chunks.back().count == kChunkElements)
+            chunks.push_back({start, 0});
+        ++chunks.back().count;
     }
+    return chunks;
 }
 
 void appendBatchResult(JsonValue element, const PayCalculator &calculator, std::string &out)
@@ -30,31 +45,36 @@ void appendBatchResult(JsonValue element, const PayCalculator &calculator, std::
     }
 }
 
-void write(std::string &results, std::ostream &out)
+// The results of the chunk's elements, each on a line of its own after the separator from the
+// result before it.
+void appendChunkResults(std::string_view text, const Chunk &chunk, const PayCalculator &calculator,
+                        std::string &out)
 {
-    out.write(results.data(), static_cast<std::streamsize>(results.size()));
-    results.clear();
+    JsonArrayReader elements(text, chunk.start);
+    for (std::size_t index = 0; index < chunk.count; ++index) {
+        out += chunk.start.first && index == 0 ? "\n" : ",\n";
+        appendBatchResult(elements.next().value(), calculator, out);
+    }
+}
+
+void write(std::string_view bytes, std::ostream &out)
+{
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 } // namespace
 
 void writeBatchResults(std::string_view text, const PayCalculator &calculator, std::ostream &out)
 {
-    checkWellFormed(text);
-    std::string results;
-    results.reserve(2 * kWriteSize);
-    results += '[';
-    JsonArrayReader elements(text);
-    const char *separator = "\n";
-    while (const std::optional<JsonValue> element = elements.next()) {
-        results += separator;
-        separator = ",\n";
-        appendBatchResult(*element, calculator, results);
-        if (results.size() >= kWriteSize)
-            write(results, out);
-    }
-    results += "\n]\n";
-    write(results, out);
+    const std::vector<Chunk> chunks = chunksOf(text);
+    write("[", out);
+    writeInOrder(
+        chunks.size(),
+        [&](std::size_t index, std::string &results) {
+            appendChunkResults(text, chunks[index], calculator, results);
+        },
+        out);
+    write("\n]\n", out);
 }
 
 } // namespace pagaluz

@@ -299,6 +299,11 @@ JsonArrayReader::JsonArrayReader(std::string_view text)
 {
 }
 
+JsonArrayReader::JsonArrayReader(std::string_view text, Mark mark)
+    : m_text(text), m_position(mark.position), m_first(mark.first)
+{
+}
+
 std::optional<JsonValue> JsonArrayReader::next()
 {
     if (m_finished || atEnd())

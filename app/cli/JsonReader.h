@@ -90,9 +90,20 @@ public:
     // Precondition: startsAsArray(text). `text` must outlive the reader.
     explicit JsonArrayReader(std::string_view text);
 
+    // Where a reader stands between two elements.
+    struct Mark {
+        std::size_t position = 0;
+        bool first = true;
+    };
+    // A reader that goes on from where `mark` was taken on the same text, so that the parts of
+    // a long array can be read apart.
+    JsonArrayReader(std::string_view text, Mark mark);
+
     // The next element, valid until the next call; after the last one, nothing, once the rest
     // of the text is checked to be whitespace. Throws JsonSyntaxError.
     std::optional<JsonValue> next();
+
+    Mark mark() const { return {m_position, m_first}; }
 
 private:
     bool atEnd();
