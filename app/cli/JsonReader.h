@@ -95,8 +95,8 @@ public:
         std::size_t position = 0;
         bool first = true;
     };
-    // A reader that goes on from where `mark` was taken on the same text, so that the parts of
-    // a long array can be read apart.
+    // A reader that goes on from where `mark` was taken on the same text, so that a long
+    // array can be read in chunks, each by a reader of its own.
     JsonArrayReader(std::string_view text, Mark mark);
 
     // The next element, valid until the next call; after the last one, nothing, once the rest
