@@ -247,37 +247,50 @@ NumberRead<Money> parseMoney(std::string_view text, const DecimalConventions &co
     return Money::fromTenThousandths(*count);
 }
 
-std::string formatAmount(Money amount, std::string_view prefix,
-                         const DecimalConventions &conventions)
+std::size_t amountTextBound(std::string_view prefix, std::string_view decimalSeparator)
+{
+    // The sign, the digits of any 64-bit number and four fraction digits.
+    return prefix.size() + 1 + 20 + decimalSeparator.size() + 4;
+}
+
+char *writeAmount(Money amount, std::string_view prefix, std::string_view decimalSeparator,
+                  char *out)
 {
     const std::int64_t count = amount.tenThousandths();
     const std::uint64_t magnitude =
         count < 0 ? 0 - static_cast<std::uint64_t>(count) : static_cast<std::uint64_t>(count);
-    // The sign and the whole part: at most 1 + 20 characters.
-    std::array<char, 24> whole{};
-    char *wholeEnd = whole.data();
+    out = putChars(prefix, out);
     if (count < 0)
-        *wholeEnd++ = '-';
-    wholeEnd = std::to_chars(wholeEnd, whole.data() + whole.size(), magnitude / Money::kScale).ptr;
+        *out++ = '-';
+    out = std::to_chars(out, out + 20, magnitude / Money::kScale).ptr;
+    const auto fraction = static_cast<unsigned>(magnitude % Money::kScale);
+    if (fraction == 0)
+        return out;
+    out = putChars(decimalSeparator, out);
     // The four fraction digits without their trailing zeros.
-    std::array<char, 4> fraction{};
-    std::size_t fractionCount = 0;
-    for (std::uint64_t rest = magnitude % Money::kScale, unit = Money::kScale / 10; rest != 0;
-         unit /= 10) {
-        fraction[fractionCount++] = static_cast<char>('0' + rest / unit);
-        rest %= unit;
+    const std::array<char, 4> digits{
+        static_cast<char>('0' + fraction / 1000), static_cast<char>('0' + fraction / 100 % 10),
+        static_cast<char>('0' + fraction / 10 % 10), static_cast<char>('0' + fraction % 10)};
+    std::size_t length = digits.size();
+    while (digits[length - 1] == '0')
+        --length;
+    return putChars({digits.data(), length}, out);
+}
+
+std::string formatAmount(Money amount, std::string_view prefix,
+                         const DecimalConventions &conventions)
+{
+    // Written on the stack and copied once: a short text then needs no allocation at all.
+    std::array<char, 64> onStack{};
+    std::string onHeap; // only for an unusually long prefix or separator
+    char *start = onStack.data();
+    const std::size_t bound = amountTextBound(prefix, conventions.decimalSeparator);
+    if (bound > onStack.size()) {
+        onHeap.resize(bound);
+        start = onHeap.data();
     }
-    const std::string_view separator =
-        fractionCount == 0 ? std::string_view() : conventions.decimalSeparator;
-    // One string of the final length, written in place.
-    std::string text(prefix.size() + static_cast<std::size_t>(wholeEnd - whole.data()) +
-                         separator.size() + fractionCount,
-                     '\0');
-    char *out = putChars(prefix, text.data());
-    out = putChars({whole.data(), wholeEnd}, out);
-    out = putChars(separator, out);
-    putChars({fraction.data(), fractionCount}, out);
-    return text;
+    const char *end = writeAmount(amount, prefix, conventions.decimalSeparator, start);
+    return std::string(start, static_cast<std::size_t>(end - start));
 }
 
 namespace {

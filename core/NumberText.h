@@ -39,6 +39,12 @@ NumberRead<Money> parseMoney(std::string_view text, const DecimalConventions &co
 std::string formatAmount(Money amount, std::string_view prefix,
                          const DecimalConventions &conventions);
 
+// The same text written at `out`, which has room for amountTextBound(prefix, decimalSeparator)
+// bytes; returns its end.
+char *writeAmount(Money amount, std::string_view prefix, std::string_view decimalSeparator,
+                  char *out);
+std::size_t amountTextBound(std::string_view prefix, std::string_view decimalSeparator);
+
 // A double as a plain number: at most 15 significant digits, no exponent,
 // no grouping, the locale's decimal separator, no trailing zeros.
 std::string formatPlainNumber(double value, const DecimalConventions &conventions);

@@ -1,24 +1,23 @@
 #include "CalcCommand.h"
 
+#include "BatchRun.h"
+#include "InputText.h"
 #include "JsonInput.h"
 #include "JsonOutput.h"
+#include "JsonReader.h"
 #include "LocaleConventions.h"
 #include "PayCalculator.h"
 #include "PositionCatalogue.h"
 #include "TextOutput.h"
 
 #include <QDate>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLocale>
 
 #include <array>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace pagaluz {
 
@@ -137,39 +136,20 @@ QLocale chosenLocale(const CalcOptions &options)
     return *locale;
 }
 
-std::string readAll(std::istream &in)
-{
-    std::ostringstream text;
-    text << in.rdbuf();
-    return std::move(text).str();
-}
-
-std::string readInput(const CalcOptions &options, std::istream &in)
+InputText readInput(const CalcOptions &options, std::istream &in)
 {
     if (!options.file || *options.file == QLatin1String("-"))
         return readAll(in);
-    std::ifstream file(options.file->toLocal8Bit().toStdString(), std::ios::binary);
-    if (!file)
+    std::optional<InputText> text = readFile(options.file->toLocal8Bit().toStdString());
+    if (!text)
         refuseUsage("no se puede leer el archivo " + options.file->toStdString());
-    return readAll(file);
+    return std::move(*text);
 }
 
-QJsonDocument parsedJson(const std::string &text)
+[[noreturn]] void refuseJson(const JsonSyntaxError &error)
 {
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(
-        QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size())), &error);
-    if (error.error != QJsonParseError::NoError)
-        refuseUsage("JSON mal formado (posición " + std::to_string(error.offset) +
-                    "): " + error.errorString().toStdString());
-    return document;
-}
-
-QJsonValue topLevelValue(const QJsonDocument &document)
-{
-    if (document.isArray())
-        return document.array();
-    return document.object();
+    refuseUsage("JSON mal formado (posición " + std::to_string(error.offset()) +
+                "): " + error.what());
 }
 
 int exitStatusOf(const CalculationError &error)
@@ -196,10 +176,20 @@ void writeTextResult(const CalculationResult &result, const QLocale &locale, std
     writePayslipTable(result.payslip(), date.toStdString(), out);
 }
 
-int runSingle(const std::string &text, const CalcOptions &options, const QLocale &locale,
+PayInputs singleInputs(std::string_view text)
+{
+    JsonReader reader;
+    try {
+        return payInputsFromJson(reader.read(text));
+    } catch (const JsonSyntaxError &error) {
+        refuseJson(error);
+    }
+}
+
+int runSingle(std::string_view text, const CalcOptions &options, const QLocale &locale,
               std::ostream &out, std::ostream &err)
 {
-    const PayInputs inputs = payInputsFromJson(topLevelValue(parsedJson(text)));
+    const PayInputs inputs = singleInputs(text);
     const CalculationResult result = PayCalculator(decimalConventionsOf(locale)).calculate(inputs);
     if (options.json)
         writeJsonResult(result, out);
@@ -208,31 +198,17 @@ int runSingle(const std::string &text, const CalcOptions &options, const QLocale
     return result.succeeded() ? kExitSuccess : exitStatusOf(result.error());
 }
 
-void appendBatchResult(const QJsonValue &element, const PayCalculator &calculator, std::string &out)
+int runBatch(std::string_view text, const QLocale &locale, std::ostream &out)
 {
     try {
-        appendResultJson(calculator.calculate(payInputsFromJson(element)), out);
-    } catch (const MalformedInput &error) {
-        appendInputErrorJson(error.what(), out);
+        if (!startsAsArray(text)) {
+            JsonReader().read(text); // a malformed text is refused as such first
+            refuseUsage("--batch espera un arreglo JSON de datos de recibos");
+        }
+        writeBatchResults(text, PayCalculator(decimalConventionsOf(locale)), out);
+    } catch (const JsonSyntaxError &error) {
+        refuseJson(error);
     }
-}
-
-// One result per line, so that a long batch can be read as it is written.
-int runBatch(const std::string &text, const QLocale &locale, std::ostream &out)
-{
-    const QJsonDocument document = parsedJson(text);
-    if (!document.isArray())
-        refuseUsage("--batch espera un arreglo JSON de datos de recibos");
-    const PayCalculator calculator(decimalConventionsOf(locale));
-    std::string json;
-    out << '[';
-    const QJsonArray elements = document.array();
-    for (qsizetype index = 0; index < elements.size(); ++index) {
-        json.assign(index == 0 ? "\n" : ",\n");
-        appendBatchResult(elements[index], calculator, json);
-        out << json;
-    }
-    out << "\n]\n";
     return kExitSuccess;
 }
 
@@ -258,10 +234,10 @@ int dispatch(const CalcOptions &options, std::istream &in, std::ostream &out, st
     const QLocale locale = chosenLocale(options);
     if (options.positions)
         return listPositions(options, out);
-    const std::string text = readInput(options, in);
+    const InputText input = readInput(options, in);
     if (options.batch)
-        return runBatch(text, locale, out);
-    return runSingle(text, options, locale, out, err);
+        return runBatch(input.text(), locale, out);
+    return runSingle(input.text(), options, locale, out, err);
 }
 
 } // namespace

@@ -1,16 +1,15 @@
 #pragma once
 
+#include "JsonValue.h"
 #include "PayInputs.h"
-
-#include <QJsonValue>
 
 #include <stdexcept>
 
 namespace pagaluz {
 
 // An input that does not have the shape of a calculation's inputs: not an object, an unknown
-// key, a value of the wrong JSON type, a seniority bracket or zone out of range, an unknown mode.
-// The message names the key, e.g. "position.code".
+// key, a key written twice in one object, a value of the wrong JSON type, a seniority bracket
+// or zone out of range, an unknown mode. The message names the key, e.g. "position.code".
 class MalformedInput : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -19,7 +18,8 @@ public:
 // The inputs of one calculation from their JSON object. Every key is optional: an absent key,
 // or one whose value is null, keeps the value the data entry screen starts with. A position
 // code selects its catalogue row as the selection screen's code box does; the position's own
-// texts then replace the boxes they name. Throws MalformedInput.
-PayInputs payInputsFromJson(const QJsonValue &input);
+// texts then replace the boxes they name. Of several faults, the one reported is that of the
+// first key in UTF-16 order (see MemberOrder.h). Throws MalformedInput.
+PayInputs payInputsFromJson(JsonValue input);
 
 } // namespace pagaluz

@@ -170,6 +170,20 @@ TEST(JsonOutput, TextsEscapeQuotesBackslashesAndControlCharacters)
                     R"(","kind":"input"})");
 }
 
+// Each control byte takes six bytes once escaped, the most any byte takes.
+TEST(JsonOutput, TextsMadeOfControlBytesOnlyAreWrittenWhole)
+{
+    std::string message(500, '\x01');
+    for (char byte = 0; byte < 0x20; ++byte)
+        message += byte;
+    std::string json;
+    appendInputErrorJson(message, json);
+    // \n, \r and \t take two bytes, every other control byte six.
+    const std::size_t frame = std::string_view(R"({"error":"","kind":"input"})").size();
+    EXPECT_EQ(json.size(), frame + (message.size() - 3) * 6 + 3 * 2);
+    EXPECT_EQ(text(parsedJson(json)["error"]), message);
+}
+
 TEST(JsonOutput, PositionsAreEveryCatalogueRowWithItsIndex)
 {
     const PositionCatalogue &catalogue = PositionCatalogue::instance();

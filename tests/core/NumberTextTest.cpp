@@ -168,6 +168,7 @@ TEST(ParseMoney, ReadsTheDecimalTextExactly)
 
 TEST(FormatAmount, WritesTheShortestPlainForm)
 {
+    const DecimalConventions kLongSeparator{"<decimal separator>", "."};
     struct Case {
         std::int64_t tenThousandths;
         const char *prefix;
@@ -188,6 +189,11 @@ TEST(FormatAmount, WritesTheShortestPlainForm)
         {123456789012345678, "$ ", &kPoint, "$ 12345678901234.5678"},
         {std::numeric_limits<std::int64_t>::min(), "$ ", &kComma, "$ -922337203685477,5808"},
         {std::numeric_limits<std::int64_t>::max(), "", &kComma, "922337203685477,5807"},
+        // Too long to be written on the stack first.
+        {-125000,
+         "a prefix longer than the sixty-four bytes of room on the stack: ", &kLongSeparator,
+         "a prefix longer than the sixty-four bytes of room on the stack: "
+         "-12<decimal separator>5"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.expected);

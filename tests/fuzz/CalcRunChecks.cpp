@@ -2,6 +2,7 @@
 
 #include "CalcCommand.h"
 #include "FuzzCheck.h"
+#include "JsonReader.h"
 
 #include <QByteArray>
 #include <QJsonArray>
@@ -9,6 +10,7 @@
 #include <QJsonObject>
 #include <QStringList>
 
+#include <optional>
 #include <sstream>
 
 namespace pagaluz::fuzz {
@@ -58,6 +60,23 @@ void checkJsonResult(const CalcRun &run)
           "--json: status 2 without \"kind\": \"conversion\"");
 }
 
+// The number of elements of the JSON array `text`, or nothing when it is none.
+std::optional<qsizetype> elementCount(const std::string &text)
+{
+    JsonReader reader;
+    try {
+        const JsonValue value = reader.read(text);
+        if (value.type() != JsonType::Array)
+            return std::nullopt;
+        qsizetype count = 0;
+        for ([[maybe_unused]] const JsonValue element : value.elements())
+            ++count;
+        return count;
+    } catch (const JsonSyntaxError &) {
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 void checkSingleRuns(const std::string &input)
@@ -81,8 +100,8 @@ void checkSingleRuns(const std::string &input)
 void checkBatchRun(const std::string &input)
 {
     const CalcRun batch = runWith({"--batch", "--locale", "en_US"}, input);
-    const QJsonDocument inputs = jsonOf(input);
-    if (!inputs.isArray()) {
+    const std::optional<qsizetype> inputCount = elementCount(input);
+    if (!inputCount) {
         check(batch.status == kExitBadUsage, "--batch took input that is no JSON array");
         checkRefusal(batch);
         return;
@@ -90,7 +109,7 @@ void checkBatchRun(const std::string &input)
     check(batch.status == kExitSuccess, "--batch refused a JSON array");
     const QJsonDocument results = jsonOf(batch.out);
     check(results.isArray(), "--batch wrote no JSON array");
-    check(results.array().size() == inputs.array().size(), "--batch: not one result per input");
+    check(results.array().size() == *inputCount, "--batch: not one result per input");
     for (const QJsonValue &result : results.array())
         check(result.isObject(), "--batch: a result that is no JSON object");
 }

@@ -4,18 +4,17 @@
 // payslip (--json and as a table) and once as a batch (CalcRunChecks.h). When
 // the bytes are JSON, payInputsFromJson reads the value and each element of an
 // array: it either refuses with a message or gives inputs whose calculation,
-// with either decimal convention, keeps the invariants of every payslip.
+// with either decimal convention, keeps the invariants of every payslip. Our
+// JSON reader and the reading of inputs are checked against QJsonDocument and
+// the reading over QJsonValue (ReaderDifferential.h).
 
 #include "CalcRunChecks.h"
 #include "FuzzCheck.h"
 #include "JsonInput.h"
+#include "JsonReader.h"
 #include "PayCalculator.h"
 #include "PayslipInvariants.h"
-
-#include <QByteArray>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include "ReaderDifferential.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -26,7 +25,7 @@ namespace {
 
 using namespace pagaluz;
 
-void checkReadAndCalculated(const QJsonValue &value)
+void checkReadAndCalculated(JsonValue value)
 {
     PayInputs inputs;
     try {
@@ -42,17 +41,17 @@ void checkReadAndCalculated(const QJsonValue &value)
 
 void checkDirectReading(const std::string &text)
 {
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
-    if (error.error != QJsonParseError::NoError)
-        return;
-    if (!document.isArray()) {
-        checkReadAndCalculated(document.object());
-        return;
+    JsonReader reader;
+    try {
+        const JsonValue value = reader.read(text);
+        checkReadAndCalculated(value);
+        if (value.type() == JsonType::Array) {
+            for (const JsonValue element : value.elements())
+                checkReadAndCalculated(element);
+        }
+    } catch (const JsonSyntaxError &) {
+        // Not JSON: the runs above checked that the calculator refuses it.
     }
-    checkReadAndCalculated(document.array());
-    for (const QJsonValue &element : document.array())
-        checkReadAndCalculated(element);
 }
 
 } // namespace
@@ -63,5 +62,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     fuzz::checkSingleRuns(text);
     fuzz::checkBatchRun(text);
     checkDirectReading(text);
+    fuzz::checkJsonReadersAgree(text);
     return 0;
 }

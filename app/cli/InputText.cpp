@@ -1,0 +1,105 @@
+#include "InputText.h"
+
+#include <fstream>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace pagaluz {
+
+namespace {
+
+constexpr std::streamsize kPieceSize = std::streamsize{1} << 20;
+
+// Reads the rest of `in` onto the end of `text`.
+void appendRest(std::istream &in, std::string &text)
+{
+    for (;;) {
+        const std::size_t used = text.size();
+        text.resize(used + static_cast<std::size_t>(kPieceSize));
+        in.read(text.data() + used, kPieceSize);
+        const std::streamsize count = in.gcount();
+        text.resize(used + static_cast<std::size_t>(count));
+        if (count < kPieceSize)
+            return;
+    }
+}
+
+// Closes the file when it goes out of scope.
+class OpenFile {
+public:
+    explicit OpenFile(const std::string &path) : m_descriptor(::open(path.c_str(), O_RDONLY)) {}
+    OpenFile(const OpenFile &) = delete;
+    OpenFile &operator=(const OpenFile &) = delete;
+    ~OpenFile()
+    {
+        if (m_descriptor >= 0)
+            ::close(m_descriptor);
+    }
+
+    int descriptor() const { return m_descriptor; }
+
+private:
+    int m_descriptor;
+};
+
+// The file mapped for reading, or nothing when it is no regular file with bytes in it, or
+// cannot be mapped.
+std::optional<InputText> mapped(const OpenFile &file)
+{
+    struct stat status {};
+    if (::fstat(file.descriptor(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size <= 0)
+        return std::nullopt;
+    const auto size = static_cast<std::size_t>(status.st_size);
+    void *mapping =
+        ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, file.descriptor(), 0);
+    if (mapping == MAP_FAILED)
+        return std::nullopt;
+    return InputText(mapping, size);
+}
+
+} // namespace
+
+InputText::InputText(InputText &&other) noexcept
+    : m_read(std::move(other.m_read)), m_mapping(std::exchange(other.m_mapping, nullptr)),
+      m_mappedSize(std::exchange(other.m_mappedSize, 0))
+{
+}
+
+InputText::~InputText()
+{
+    if (m_mapping != nullptr)
+        ::munmap(const_cast<void *>(m_mapping), m_mappedSize);
+}
+
+std::string_view InputText::text() const
+{
+    if (m_mapping != nullptr)
+        return {static_cast<const char *>(m_mapping), m_mappedSize};
+    return m_read;
+}
+
+InputText readAll(std::istream &in)
+{
+    std::string text;
+    appendRest(in, text);
+    return InputText(std::move(text));
+}
+
+std::optional<InputText> readFile(const std::string &path)
+{
+    const OpenFile file(path);
+    if (file.descriptor() < 0)
+        return std::nullopt;
+    if (std::optional<InputText> text = mapped(file))
+        return text;
+    std::ifstream stream(path, std::ios::binary);
+    if (!stream)
+        return std::nullopt;
+    return readAll(stream);
+}
+
+} // namespace pagaluz
