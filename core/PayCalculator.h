@@ -13,8 +13,9 @@ namespace pagaluz {
 // A payslip with the carry values it was built from, or why there is none.
 class CalculationResult {
 public:
-    CalculationResult(Payslip payslip, CarryValues carry)
-        : m_outcome(Success{std::move(payslip), carry})
+    // The carry values are copied once, straight into the result.
+    CalculationResult(Payslip payslip, const CarryValues &carry)
+        : m_outcome(std::in_place_type<Success>, std::move(payslip), carry)
     {
     }
     CalculationResult(CalculationError error) : m_outcome(std::move(error)) {}

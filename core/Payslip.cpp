@@ -6,38 +6,32 @@
 
 namespace pagaluz {
 
-void Payslip::appendEarningsLine(std::string code, std::string conceptText, std::string quantity,
-                                 Money amount, std::string_view prefix)
+void Payslip::appendEarningsLine(std::string_view code, std::string_view conceptText,
+                                 std::string quantity, Money amount, std::string_view prefix)
 {
-    appendLine({nextRow(),
-                std::move(code),
-                std::move(conceptText),
-                std::move(quantity),
-                AmountColumn::Earnings,
-                amount,
-                {}},
-               prefix);
+    appendLine(code, conceptText, std::move(quantity), AmountColumn::Earnings, amount, prefix);
 }
 
-void Payslip::appendDeductionLine(std::string code, std::string conceptText, std::string quantity,
-                                  Money amount)
+void Payslip::appendDeductionLine(std::string_view code, std::string_view conceptText,
+                                  std::string quantity, Money amount)
 {
-    appendLine({nextRow(),
-                std::move(code),
-                std::move(conceptText),
-                std::move(quantity),
-                AmountColumn::Deductions,
-                amount,
-                {}},
-               kPrefix);
+    appendLine(code, conceptText, std::move(quantity), AmountColumn::Deductions, amount, kPrefix);
 }
 
-void Payslip::appendLine(PayslipLine line, std::string_view prefix)
+// The line is made in its place in the list: its texts are written once, not moved there.
+void Payslip::appendLine(std::string_view code, std::string_view conceptText, std::string quantity,
+                         AmountColumn column, Money amount, std::string_view prefix)
 {
     if (nextRow() >= kMaxLines)
         throw std::logic_error("a payslip has at most 26 lines");
-    line.amountText = formatAmount(line.amount, prefix, m_conventions);
-    m_lines.push_back(std::move(line));
+    PayslipLine &line = m_lines.emplace_back();
+    line.row = static_cast<int>(m_lines.size()) - 1;
+    line.code = code;
+    line.conceptText = conceptText;
+    line.quantity = std::move(quantity);
+    line.column = column;
+    line.amount = amount;
+    line.amountText = formatAmount(amount, prefix, m_conventions);
 }
 
 void Payslip::setTotals(Money totalEarnings, Money totalDeductions)

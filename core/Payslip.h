@@ -38,10 +38,10 @@ public:
     // The index of the next free row, i.e. the number of lines so far.
     int nextRow() const { return static_cast<int>(m_lines.size()); }
 
-    void appendEarningsLine(std::string code, std::string conceptText, std::string quantity,
-                            Money amount, std::string_view prefix = kPrefix);
-    void appendDeductionLine(std::string code, std::string conceptText, std::string quantity,
-                             Money amount);
+    void appendEarningsLine(std::string_view code, std::string_view conceptText,
+                            std::string quantity, Money amount, std::string_view prefix = kPrefix);
+    void appendDeductionLine(std::string_view code, std::string_view conceptText,
+                             std::string quantity, Money amount);
 
     // Stores the three totals and their texts.
     void setTotals(Money totalEarnings, Money totalDeductions);
@@ -62,7 +62,8 @@ public:
     friend bool operator==(const Payslip &, const Payslip &) = default;
 
 private:
-    void appendLine(PayslipLine line, std::string_view prefix);
+    void appendLine(std::string_view code, std::string_view conceptText, std::string quantity,
+                    AmountColumn column, Money amount, std::string_view prefix);
     std::string amountText(Money amount) const;
 
     DecimalConventions m_conventions;
