@@ -244,14 +244,20 @@ int dispatch(const CalcOptions &options, std::istream &in, std::ostream &out, st
 
 int runCalc(const QStringList &arguments, std::istream &in, std::ostream &out, std::ostream &err)
 {
+    int status = kExitBadUsage;
     try {
-        return dispatch(parseOptions(arguments), in, out, err);
+        status = dispatch(parseOptions(arguments), in, out, err);
     } catch (const UsageError &error) {
         err << "pagaluz-calc: " << error.what() << '\n';
     } catch (const MalformedInput &error) {
         err << "pagaluz-calc: datos mal formados: " << error.what() << '\n';
     }
-    return kExitBadUsage;
+    // Results that did not reach their file are no success, whatever was calculated.
+    if (!out.flush()) {
+        err << "pagaluz-calc: no se pudieron escribir los resultados (¿disco lleno?)\n";
+        return kExitWriteFailed;
+    }
+    return status;
 }
 
 } // namespace pagaluz

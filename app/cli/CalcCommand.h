@@ -12,6 +12,7 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitValidationFailed = 1; // neither a position nor hours were chosen
 inline constexpr int kExitConversionFailed = 2; // a text that is no number for its box, an overflow
 inline constexpr int kExitBadUsage = 64;        // an unknown option, unreadable or malformed input
+inline constexpr int kExitWriteFailed = 74;     // the results could not be written (a full disk)
 
 // pagaluz-calc [--json] [--locale NAME] [--batch] [--positions] [FILE]
 //

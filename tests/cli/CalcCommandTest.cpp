@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <streambuf>
 #include <string>
 
 namespace {
@@ -107,6 +108,37 @@ TEST(CalcCommand, TableEndsWithTheNameAndTodaysDateInTheLocalesShortFormat)
         contains(result.out, "Recibo de sueldos de: Ana\nFecha: " + today.toStdString() + "\n"))
         << result.out;
     EXPECT_EQ(result.err, "");
+}
+
+// A file that takes nothing, as a full disk does.
+class FullDisk : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char *, std::streamsize) override { return 0; }
+};
+
+TEST(CalcCommand, ResultsThatCannotBeWrittenAreAFailure)
+{
+    const struct {
+        QStringList arguments;
+        const char *input;
+    } cases[] = {
+        {{"--json"}, R"({"mode": "position", "position": {"code": "734"}})"},
+        {{}, R"({"mode": "position", "position": {"code": "734"}})"},
+        {{"--json"}, "{}"}, // the calculation's own refusal is lost too
+        {{"--batch"}, R"([{"mode": "position", "position": {"code": "734"}}, {}])"},
+        {{"--positions"}, ""},
+        {{"--help"}, ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        std::istringstream in(c.input);
+        FullDisk disk;
+        std::ostream out(&disk);
+        std::ostringstream err;
+        EXPECT_EQ(runCalc(c.arguments, in, out, err), kExitWriteFailed);
+        EXPECT_TRUE(contains(err.str(), "no se pudieron escribir")) << err.str();
+    }
 }
 
 } // namespace

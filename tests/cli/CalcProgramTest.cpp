@@ -1,6 +1,7 @@
 // Runs the built pagaluz-calc program as a user would, with its input on standard input or
 // in a file, and reads what it writes.
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -312,6 +313,18 @@ TEST(CalcProgram, PositionsAsCsvAndAsJson)
     }
     EXPECT_EQ(rows[0]["code"], QJsonValue("999"));
     EXPECT_EQ(rows[0]["name"], QJsonValue("Analista Princ Tec Doc"));
+}
+
+TEST(CalcProgram, AFullDiskIsReportedAndEndsWithItsOwnStatus)
+{
+    if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+        GTEST_SKIP() << "no /dev/full on this system";
+    QProcess program;
+    program.setStandardOutputFile(QStringLiteral("/dev/full"));
+    program.start(QStringLiteral(PAGALUZ_CALC_PROGRAM), {"--positions"});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitCode(), 74);
+    EXPECT_TRUE(program.readAllStandardError().contains("no se pudieron escribir"));
 }
 
 } // namespace
