@@ -28,6 +28,9 @@ public:
 
 private:
     struct Success {
+        Success(Payslip made, const CarryValues &carried) : payslip(std::move(made)), carry(carried)
+        {
+        }
         Payslip payslip;
         CarryValues carry;
     };
