@@ -2,6 +2,7 @@
 
 #include "AdvertenciaPicture.h"
 #include "PositionCatalogue.h"
+#include "ProgramFont.h"
 #include "Twips.h"
 
 #include <QColor>
@@ -53,14 +54,6 @@ constexpr TitledBox kTitledBoxes[] = {
     {"Label7", "Tarea diferenc.", "tardif", 8400, 960},
 };
 
-QFont screenFont(double pointSize, bool bold)
-{
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
-
 void paint(QWidget &widget, QPalette::ColorRole role, const QColor &colour)
 {
     QPalette palette = widget.palette();
@@ -86,7 +79,7 @@ QLineEdit *makeBox(QWidget &screen, const TitledBox &layout)
     auto *box = new QLineEdit(&screen);
     box->setObjectName(QString::fromLatin1(layout.boxName));
     box->setGeometry(twipsRect(layout.left, kBoxTop, layout.width, kBoxHeight));
-    box->setFont(screenFont(10, false));
+    box->setFont(programFont(10, false));
     box->setToolTip(kAutomaticTip);
     paint(*box, QPalette::Base, kBoxColour);
     paint(*box, QPalette::Text, kBoxTextColour);
@@ -99,7 +92,7 @@ QLabel *makeTitle(QWidget &screen, const TitledBox &layout)
                                  layout.width + 2 * kTitleMargin, kTitleHeight);
     QLabel *title =
         makeLabel(screen, layout.titleName, QString::fromUtf8(layout.title), rect, kTitleColour);
-    title->setFont(screenFont(8, true));
+    title->setFont(programFont(8, true));
     title->setToolTip(title->text());
     return title;
 }
@@ -109,7 +102,7 @@ QPushButton *makeButton(QWidget &screen, const char *name, const QString &text, 
     auto *button = new QPushButton(text, &screen);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(twipsRect(6480, top, 2325, 435));
-    button->setFont(screenFont(10, true));
+    button->setFont(programFont(10, true));
     button->setToolTip(text);
     button->setAutoDefault(true);
     paint(*button, QPalette::Button, kButtonColour);
@@ -143,7 +136,7 @@ AdvertenciaScreen::Controls::Controls(QWidget &screen)
     Label2 =
         makeLabel(screen, "Label2", QStringLiteral("Seleccione el cargo o el código del cargo"),
                   twipsRect(60, 105, 5895, 420), kButtonColour);
-    Label2->setFont(screenFont(12, true));
+    Label2->setFont(programFont(12, true));
     Label2->setToolTip(Label2->text());
     createTitlesAndBoxes(screen);
     createNameList(screen);
@@ -170,13 +163,13 @@ void AdvertenciaScreen::Controls::createNameList(QWidget &screen)
 {
     Label4 = makeLabel(screen, "Label4", QStringLiteral("Cargo"), twipsRect(120, 2760, 1485, 330),
                        kButtonColour);
-    Label4->setFont(screenFont(10, true));
+    Label4->setFont(programFont(10, true));
     Label4->setToolTip(Label4->text());
 
     cargox = new QComboBox(&screen);
     cargox->setObjectName(QStringLiteral("cargox"));
     cargox->setGeometry(twipsRect(1785, 2760, 7050, 345));
-    cargox->setFont(screenFont(10, false));
+    cargox->setFont(programFont(10, false));
     cargox->setEditable(true);
     cargox->setInsertPolicy(QComboBox::NoInsert);
     cargox->setCompleter(nullptr);

@@ -20,7 +20,7 @@ QLabel *createMessage(QWidget &screen)
     message->setObjectName(QStringLiteral("Label1"));
     message->setGeometry(0, 14, kClientWidth, 32);
     message->setAlignment(Qt::AlignCenter);
-    message->setFont(QFont(QStringLiteral("Liberation Sans"), 14, QFont::Bold));
+    message->setFont(programFont(14, true));
     QPalette palette = message->palette();
     palette.setColor(QPalette::WindowText, QColor(139, 0, 0));
     message->setPalette(palette);

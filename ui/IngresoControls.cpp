@@ -31,6 +31,7 @@ const QString kChildrenToolTip = QStringLiteral("¿Cuántos Hijos?");
 constexpr QSize kCountBoxSize{41, 20};
 constexpr QSize kHoursBoxSize{65, 20};
 constexpr int kCheckBoxHeight = 21;
+const QColor kHeadingColour(0, 51, 102); // the program's name and the pay scale's date
 constexpr QRect kEmblemGeometry{600, 136, 185, 172};
 constexpr QRect kSchoolGeometry{544, 320, 242, 97};
 constexpr QSize kHoursLabelSize{185, 20};
@@ -58,23 +59,21 @@ QLabel *label(QWidget &parent, const char *name, const QString &text, QRect geom
     return created;
 }
 
+// A control with a text and a tool-tip: a text box or a button.
+template <typename Control>
+Control *withText(QWidget &parent, const char *name, const QString &text, QRect geometry,
+                  const QString &toolTip = {})
+{
+    auto *created = place<Control>(parent, name, geometry);
+    created->setText(text);
+    created->setToolTip(toolTip);
+    return created;
+}
+
 QLineEdit *textBox(QWidget &parent, const char *name, const QString &text, QRect geometry,
                    const QString &toolTip = {})
 {
-    auto *box = place<QLineEdit>(parent, name, geometry);
-    box->setText(text);
-    box->setToolTip(toolTip);
-    return box;
-}
-
-template <typename Button>
-Button *button(QWidget &parent, const char *name, const QString &caption, QRect geometry,
-               const QString &toolTip = {})
-{
-    auto *created = place<Button>(parent, name, geometry);
-    created->setText(caption);
-    created->setToolTip(toolTip);
-    return created;
+    return withText<QLineEdit>(parent, name, text, geometry, toolTip);
 }
 
 // Check boxes and option buttons are as wide as their caption, so that a
@@ -83,7 +82,7 @@ template <typename Button>
 Button *captioned(QWidget &parent, const char *name, const QString &caption, QPoint at, int height,
                   const QString &toolTip = {})
 {
-    auto *created = button<Button>(parent, name, caption, {at, QSize(1, height)}, toolTip);
+    auto *created = withText<Button>(parent, name, caption, {at, QSize(1, height)}, toolTip);
     created->resize(created->sizeHint().width(), height);
     return created;
 }
@@ -218,10 +217,10 @@ void IngresoControls::createHeading(QWidget &screen)
     docente = textBox(screen, "docente", {}, {184, 8, 257, 21});
     Label9 = label(screen, "Label9", QStringLiteral("Pagaluz"), {464, 8, 320, 32});
     setPointSize(*Label9, 20, true);
-    setTextColour(*Label9, QColor(0, 51, 102));
+    setTextColour(*Label9, kHeadingColour);
     Label10 = label(screen, "Label10", QStringLiteral("Agosto de 2.008"), {464, 40, 320, 22});
     setPointSize(*Label10, 12, false);
-    setTextColour(*Label10, QColor(0, 51, 102));
+    setTextColour(*Label10, kHeadingColour);
 }
 
 void IngresoControls::createCategoryFrame(QWidget &screen)
@@ -353,11 +352,11 @@ void IngresoControls::createAbsenceAndFamilyFields(QWidget &screen)
 
 void IngresoControls::createButtons(QWidget &screen)
 {
-    Command1 = button<QPushButton>(screen, "Command1", QStringLiteral("Calcular"),
-                                   {{600, 440}, kButtonSize}, QStringLiteral("Genera el recibo"));
+    Command1 = withText<QPushButton>(screen, "Command1", QStringLiteral("Calcular"),
+                                     {{600, 440}, kButtonSize}, QStringLiteral("Genera el recibo"));
     Command1->setDefault(true);
-    Command2 =
-        button<QPushButton>(screen, "Command2", QStringLiteral("Salir"), {{600, 488}, kButtonSize});
+    Command2 = withText<QPushButton>(screen, "Command2", QStringLiteral("Salir"),
+                                     {{600, 488}, kButtonSize});
     // Enter on a focused "Salir" presses "Salir", as on any focused button.
     Command2->setAutoDefault(true);
 }

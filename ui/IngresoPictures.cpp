@@ -110,32 +110,38 @@ void drawFlag(QPainter &painter)
     }
 }
 
-} // namespace
-
-QImage drawEmblemPicture(QSize size)
+// A transparent picture of `size` with `draw` drawn on it, antialiased, on a grid of
+// gridWidth × gridHeight units fitted to the picture.
+template <typename Draw>
+QImage drawnPicture(QSize size, qreal gridWidth, qreal gridHeight, Draw draw)
 {
     QImage image = transparentImage(size);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    fitGrid(painter, size, 100, 100);
-    drawBadge(painter);
-    drawOpenBook(painter);
-    drawPencil(painter);
+    fitGrid(painter, size, gridWidth, gridHeight);
+    draw(painter);
     painter.end();
     return image;
 }
 
+} // namespace
+
+QImage drawEmblemPicture(QSize size)
+{
+    return drawnPicture(size, 100, 100, [](QPainter &painter) {
+        drawBadge(painter);
+        drawOpenBook(painter);
+        drawPencil(painter);
+    });
+}
+
 QImage drawSchoolPicture(QSize size)
 {
-    QImage image = transparentImage(size);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    fitGrid(painter, size, 250, 100);
-    drawSkyAndLawn(painter);
-    drawBuilding(painter);
-    drawFlag(painter);
-    painter.end();
-    return image;
+    return drawnPicture(size, 250, 100, [](QPainter &painter) {
+        drawSkyAndLawn(painter);
+        drawBuilding(painter);
+        drawFlag(painter);
+    });
 }
 
 } // namespace pagaluz::ui

@@ -11,4 +11,13 @@ inline QFont programFont()
     return QFont(QStringLiteral("Liberation Sans"), 8);
 }
 
+// The screens' typeface at another size, bold or regular.
+inline QFont programFont(qreal pointSize, bool bold)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
 } // namespace pagaluz::ui
