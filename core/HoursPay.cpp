@@ -2,13 +2,13 @@
 #include "HourLevel.h"
 #include "InputReading.h"
 #include "NumberText.h"
+#include "PointValue.h"
 #include "Sections.h"
 
 namespace pagaluz {
 
 namespace {
 
-constexpr double kPointValue = 0.653;
 constexpr double kCode06PerHour = 9.4;
 const Money kIncentiveCeiling = Money::fromTenThousandths(220 * Money::kScale);
 const Money kCode113Ceiling = Money::fromTenThousandths(200 * Money::kScale);

@@ -1,14 +1,12 @@
 #include "CalculationError.h"
 #include "InputReading.h"
 #include "NumberText.h"
+#include "PointValue.h"
 #include "Sections.h"
 
 namespace pagaluz {
 
 namespace {
-
-constexpr double kPointValue = 0.653;        // basic, complement, differentiated task
-constexpr double kWorkdayPointValue = 0.788; // full day, prolongation
 
 // points × rate as Money; an amount beyond the range is blamed on the box.
 Money pointsAmount(double points, double rate, InputField field)
