@@ -1,80 +1,172 @@
 #include "BatchRun.h"
 
+#include "InputText.h"
+#include "JsonDocument.h"
 #include "JsonInput.h"
 #include "JsonOutput.h"
-#include "JsonReader.h"
-#include "OrderedOutput.h"
 
-#include <string>
+#include <algorithm>
+#include <deque>
+#include <future>
+#include <thread>
 #include <vector>
 
 namespace pagaluz {
 
 namespace {
 
-// Elements whose results are made together, on one thread, into one piece of output: enough
-// for the handing over between threads to cost nothing much, few enough for the memory.
+constexpr std::size_t kInputPiece = std::size_t{1} << 20;
+
+// Elements whose results one thread makes into one piece of text: enough for starting a
+// thread to cost nothing much, few enough for the memory.
 constexpr std::size_t kChunkElements = 1024;
 
-// Consecutive elements of the batch: where the first starts, and how many.
-struct Chunk {
-    JsonArrayReader::Mark start;
-    std::size_t count = 0;
-};
+using simdjson::dom::element;
 
-// Reads every element once, so that a malformed batch is refused before a result is written,
-// and notes where each chunk starts.
-std::vector<Chunk> chunksOf(std::string_view text)
-{
-    std::vector<Chunk> chunks;
-    JsonArrayReader elements(text);
-    for (JsonArrayReader::Mark start = elements.mark(); elements.next(); start = elements.mark()) {
-        if (chunks.empty() || chunks.back().count == kChunkElements)
-            chunks.push_back({start, 0});
-        ++chunks.back().count;
-    }
-    return chunks;
-}
-
-void appendBatchResult(JsonValue element, const PayCalculator &calculator, std::string &out)
+void writeResult(element input, const PayCalculator &calculator, JsonWriter &json)
 {
     try {
-        appendResultJson(calculator.calculate(payInputsFromJson(element)), out);
+        writeResultJson(calculator.calculate(payInputsFromJson(input)), json);
     } catch (const MalformedInput &error) {
-        appendInputErrorJson(error.what(), out);
+        writeInputErrorJson(error.what(), json);
     }
 }
 
-// The results of the chunk's elements, each on a line of its own after the separator from the
-// result before it.
-void appendChunkResults(std::string_view text, const Chunk &chunk, const PayCalculator &calculator,
-                        std::string &out)
+void write(std::string_view text, std::ostream &out)
 {
-    JsonArrayReader elements(text, chunk.start);
-    for (std::size_t index = 0; index < chunk.count; ++index) {
-        out += chunk.start.first && index == 0 ? "\n" : ",\n";
-        appendBatchResult(elements.next().value(), calculator, out);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+bool isBlankLine(std::string_view line)
+{
+    return std::all_of(line.begin(), line.end(), isBlank);
+}
+
+// The results of the array's elements from `first` on, at most kChunkElements, each on a line
+// of its own after the separator from the result before it.
+std::string chunkResults(const std::vector<element> &inputs, std::size_t first,
+                         const PayCalculator &calculator, std::string text)
+{
+    text.clear();
+    JsonWriter json(text);
+    const std::size_t end = std::min(inputs.size(), first + kChunkElements);
+    for (std::size_t index = first; index < end; ++index) {
+        json.raw(index == 0 ? "\n" : ",\n");
+        writeResult(inputs[index], calculator, json);
+    }
+    json.finish();
+    return text;
+}
+
+// Writes the results of the array's elements in their order, the chunks made a few at a time
+// on threads of their own while the results before them are written. The texts' memory is
+// used again: fresh memory for every chunk would cost a page fault every 4 KiB.
+void writeChunks(const std::vector<element> &inputs, const PayCalculator &calculator,
+                 std::ostream &out)
+{
+    const std::size_t threads = std::max(1U, std::thread::hardware_concurrency());
+    std::deque<std::future<std::string>> made;
+    std::vector<std::string> spare;
+    std::size_t next = 0;
+    const auto start = [&] {
+        std::string text;
+        if (!spare.empty()) {
+            text = std::move(spare.back());
+            spare.pop_back();
+        }
+        made.push_back(std::async(std::launch::async, chunkResults, std::cref(inputs), next,
+                                  std::cref(calculator), std::move(text)));
+        next += kChunkElements;
+    };
+    while (next < inputs.size() && made.size() < 2 * threads)
+        start();
+    while (!made.empty()) {
+        std::string text = made.front().get();
+        made.pop_front();
+        write(text, out);
+        spare.push_back(std::move(text));
+        if (next < inputs.size())
+            start();
     }
 }
 
-void write(std::string_view bytes, std::ostream &out)
+// Writes the result of one line of JSON Lines, followed by a line break; nothing for a blank
+// line. The line is followed in memory by kJsonPadding readable bytes.
+void writeLineResult(std::string_view line, JsonParser &parser, const PayCalculator &calculator,
+                     JsonWriter &json)
 {
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (isBlankLine(line))
+        return;
+    try {
+        writeResult(parser.parsePadded(line), calculator, json);
+    } catch (const JsonSyntaxError &error) {
+        writeInputErrorJson(error.what(), json);
+    }
+    json.raw("\n");
+}
+
+// Writes the results of the whole lines in `pending` and keeps only its last, unfinished line.
+void writeWholeLines(std::string &pending, JsonParser &parser, const PayCalculator &calculator,
+                     std::ostream &out)
+{
+    std::string results;
+    {
+        JsonWriter json(results);
+        std::size_t lineStart = 0;
+        for (std::size_t end = pending.find('\n'); end != std::string::npos;
+             end = pending.find('\n', lineStart)) {
+            writeLineResult(std::string_view(pending).substr(lineStart, end - lineStart), parser,
+                            calculator, json);
+            lineStart = end + 1;
+        }
+        pending.erase(0, lineStart);
+    }
+    write(results, out);
 }
 
 } // namespace
 
-void writeBatchResults(std::string_view text, const PayCalculator &calculator, std::ostream &out)
+bool batchIsArray(std::string_view start)
 {
-    const std::vector<Chunk> chunks = chunksOf(text);
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (start.starts_with(kByteOrderMark))
+        start.remove_prefix(kByteOrderMark.size());
+    const auto first = std::find_if_not(start.begin(), start.end(), isBlank);
+    return first != start.end() && *first == '[';
+}
+
+void writeArrayResults(std::string_view text, const PayCalculator &calculator, std::ostream &out)
+{
+    JsonParser parser;
+    const element batch = parser.parsePadded(text);
+    if (!batch.is_array())
+        throw MalformedInput("--batch espera un arreglo JSON o líneas JSON de datos de recibos");
+    const simdjson::dom::array array = batch.get_array().value_unsafe();
+    const std::vector<element> inputs(array.begin(), array.end());
     write("[", out);
-    writeInOrder(
-        chunks.size(),
-        [&](std::size_t index, std::string &results) {
-            appendChunkResults(text, chunks[index], calculator, results);
-        },
-        out);
+    writeChunks(inputs, calculator, out);
     write("\n]\n", out);
+}
+
+void writeLineResults(std::string start, std::istream &in, const PayCalculator &calculator,
+                      std::ostream &out)
+{
+    JsonParser parser;
+    std::string &pending = start;
+    do {
+        writeWholeLines(pending, parser, calculator, out);
+    } while (appendPiece(in, pending, kInputPiece));
+    std::string results;
+    {
+        JsonWriter json(results);
+        writeLineResult(pending, parser, calculator, json);
+    }
+    write(results, out);
 }
 
 } // namespace pagaluz

@@ -2,18 +2,29 @@
 
 #include "PayCalculator.h"
 
+#include <istream>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 namespace pagaluz {
 
+// Whether a batch that begins with `start` is a JSON array: its first byte other than blanks
+// and a byte order mark is "[". Anything else is read as JSON Lines.
+bool batchIsArray(std::string_view start);
+
 // Writes to `out` a JSON array with one result per element of the JSON array `text`: the
 // payslip, the calculation's error or, for an element that is no calculation's inputs, the
-// input error. One result per line, in the order of the elements. The elements are read and
-// calculated in chunks, a few chunks at a time on threads of their own, and each chunk's
-// results written out whole: the memory used does not grow with the batch. Precondition:
-// startsAsArray(text). Throws JsonSyntaxError, before anything is written, when `text` is not
-// one well-formed JSON array.
-void writeBatchResults(std::string_view text, const PayCalculator &calculator, std::ostream &out);
+// input error. One result per line, in the order of the elements. `text` is parsed whole
+// first, so a malformed batch writes nothing. `text` must be followed in memory by
+// kJsonPadding readable bytes. Throws JsonSyntaxError, and MalformedInput when the text is
+// JSON but no array.
+void writeArrayResults(std::string_view text, const PayCalculator &calculator, std::ostream &out);
+
+// Reads JSON Lines from `start`, then from the rest of `in`, one input object a line, and
+// writes the result of each on a line of its own as it goes, so that the memory used does not
+// grow with the batch. Blank lines are skipped; a line that is no JSON gets an input error.
+void writeLineResults(std::string start, std::istream &in, const PayCalculator &calculator,
+                      std::ostream &out);
 
 } // namespace pagaluz

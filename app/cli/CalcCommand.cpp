@@ -2,18 +2,20 @@
 
 #include "BatchRun.h"
 #include "InputText.h"
+#include "JsonDocument.h"
 #include "JsonInput.h"
 #include "JsonOutput.h"
-#include "JsonReader.h"
 #include "LocaleConventions.h"
 #include "PayCalculator.h"
 #include "PositionCatalogue.h"
 #include "TextOutput.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QDate>
 #include <QLocale>
 
-#include <array>
+#include <fstream>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -23,32 +25,10 @@ namespace pagaluz {
 
 namespace {
 
-constexpr std::string_view kUsage =
-    "uso: pagaluz-calc [--json] [--locale NOMBRE] [--batch] [--positions] [ARCHIVO]\n"
-    "\n"
-    "Lee los datos de un recibo como objeto JSON de ARCHIVO (o de la entrada estándar)\n"
-    "y escribe el recibo de sueldo.\n"
-    "\n"
-    "  --json           escribe el recibo (o el error) como objeto JSON\n"
-    "  --locale NOMBRE  lee y escribe los números como en NOMBRE (es_AR, en_US);\n"
-    "                   por omisión, como en la configuración regional del sistema\n"
-    "  --batch          lee un arreglo JSON de datos y escribe un arreglo JSON de resultados\n"
-    "  --positions      escribe la tabla de cargos (CSV, o JSON con --json)\n"
-    "  --help           muestra esta ayuda\n";
-
 // A command line, a file or a JSON text that the calculator cannot use.
 class UsageError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
-};
-
-struct CalcOptions {
-    bool json = false;
-    bool batch = false;
-    bool positions = false;
-    bool help = false;
-    std::optional<QString> localeName;
-    std::optional<QString> file;
 };
 
 [[noreturn]] void refuseUsage(const std::string &problem)
@@ -56,75 +36,99 @@ struct CalcOptions {
     throw UsageError(problem);
 }
 
-struct FlagOption {
-    QLatin1String name;
-    bool CalcOptions::*flag;
+struct CalcOptions {
+    bool json = false;
+    bool batch = false;
+    bool positions = false;
+    bool help = false;
+    bool version = false;
+    std::optional<QString> localeName;
+    std::optional<QString> file;
 };
 
-const std::array kFlagOptions{
-    FlagOption{QLatin1String("--json"), &CalcOptions::json},
-    FlagOption{QLatin1String("--batch"), &CalcOptions::batch},
-    FlagOption{QLatin1String("--positions"), &CalcOptions::positions},
-    FlagOption{QLatin1String("--help"), &CalcOptions::help},
-    FlagOption{QLatin1String("-h"), &CalcOptions::help},
-};
+// The options and arguments the calculator takes, described for --help.
+class CalcCommandLine {
+public:
+    CalcCommandLine()
+    {
+        m_parser.setApplicationDescription(QStringLiteral(
+            "Lee los datos de un recibo como objeto JSON de ARCHIVO (o de la entrada estándar)\n"
+            "y escribe el recibo de sueldo."));
+        m_parser.addOptions({m_json, m_locale, m_batch, m_positions, m_help, m_version});
+        m_parser.addPositionalArgument(
+            QStringLiteral("ARCHIVO"),
+            QStringLiteral("los datos en JSON; sin ARCHIVO, o con -, la entrada estándar"),
+            QStringLiteral("[ARCHIVO]"));
+    }
 
-const QLatin1String kLocaleOption("--locale");
-const QLatin1String kLocaleOptionWithName("--locale=");
+    CalcOptions parse(const QStringList &arguments)
+    {
+        if (!m_parser.parse(QStringList{QStringLiteral("pagaluz-calc")} + arguments))
+            refuseUsage(problemOf(arguments));
+        CalcOptions options;
+        options.json = m_parser.isSet(m_json);
+        options.batch = m_parser.isSet(m_batch);
+        options.positions = m_parser.isSet(m_positions);
+        options.help = m_parser.isSet(m_help);
+        options.version = m_parser.isSet(m_version);
+        if (m_parser.isSet(m_locale))
+            options.localeName = m_parser.value(m_locale);
+        const QStringList files = m_parser.positionalArguments();
+        if (files.size() > 1)
+            refuseUsage("se indicó más de un archivo: " + files[1].toStdString());
+        if (!files.isEmpty())
+            options.file = files.front();
+        if (options.positions && (options.batch || options.file))
+            refuseUsage("--positions no lee datos: no admite --batch ni un archivo");
+        return options;
+    }
 
-// Sets the flag `argument` names; false when it names none.
-bool setFlag(const QString &argument, CalcOptions &options)
-{
-    for (const FlagOption &option : kFlagOptions) {
-        if (argument == option.name) {
-            options.*option.flag = true;
-            return true;
+    // The help, with the headings in the user's language.
+    std::string helpText() const
+    {
+        QString text = m_parser.helpText();
+        text.replace(QLatin1String("<executable_name>"), QLatin1String("pagaluz-calc"))
+            .replace(QLatin1String("Usage:"), QLatin1String("Uso:"))
+            .replace(QLatin1String("[options]"), QLatin1String("[opciones]"))
+            .replace(QLatin1String("Options:"), QLatin1String("Opciones:"))
+            .replace(QLatin1String("Arguments:"), QLatin1String("Argumentos:"));
+        return text.toStdString();
+    }
+
+private:
+    std::string problemOf(const QStringList &arguments) const
+    {
+        const QStringList unknown = m_parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            const QString dashes =
+                unknown.front().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+            return "opción desconocida: " + (dashes + unknown.front()).toStdString();
         }
+        if (!arguments.isEmpty() && arguments.back() == QLatin1String("--locale"))
+            return "falta el nombre de la configuración regional después de --locale";
+        return m_parser.errorText().toStdString();
     }
-    return false;
-}
 
-// The locale name after --locale, at `index`.
-QString localeNameAt(const QStringList &arguments, qsizetype index)
-{
-    if (index >= arguments.size())
-        refuseUsage("falta el nombre de la configuración regional después de --locale");
-    return arguments[index];
-}
-
-// The one input file; "-" stands for standard input.
-void setFile(const QString &argument, CalcOptions &options)
-{
-    if (argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-"))
-        refuseUsage("opción desconocida: " + argument.toStdString());
-    if (options.file)
-        refuseUsage("se indicó más de un archivo: " + argument.toStdString());
-    options.file = argument;
-}
-
-void checkCombination(const CalcOptions &options)
-{
-    if (options.positions && (options.batch || options.file))
-        refuseUsage("--positions no lee datos: no admite --batch ni un archivo");
-}
-
-CalcOptions parseOptions(const QStringList &arguments)
-{
-    CalcOptions options;
-    for (qsizetype index = 0; index < arguments.size(); ++index) {
-        const QString &argument = arguments[index];
-        if (setFlag(argument, options))
-            continue;
-        if (argument == kLocaleOption)
-            options.localeName = localeNameAt(arguments, ++index);
-        else if (argument.startsWith(kLocaleOptionWithName))
-            options.localeName = argument.mid(kLocaleOptionWithName.size());
-        else
-            setFile(argument, options);
-    }
-    checkCombination(options);
-    return options;
-}
+    QCommandLineParser m_parser;
+    QCommandLineOption m_json{QStringLiteral("json"),
+                              QStringLiteral("escribe el recibo (o el error) como objeto JSON")};
+    QCommandLineOption m_locale{
+        QStringLiteral("locale"),
+        QStringLiteral("lee y escribe los números como en NOMBRE (es_AR, en_US); por omisión, "
+                       "como en la configuración regional del sistema"),
+        QStringLiteral("NOMBRE")};
+    QCommandLineOption m_batch{
+        QStringLiteral("batch"),
+        QStringLiteral("lee muchos datos: un arreglo JSON, y escribe un arreglo de resultados, "
+                       "o líneas JSON (un objeto por línea), y escribe un resultado por línea")};
+    QCommandLineOption m_positions{QStringLiteral("positions"),
+                                   QStringLiteral("escribe la tabla de cargos (CSV, o JSON con "
+                                                  "--json)")};
+    QCommandLineOption m_help{{QStringLiteral("h"), QStringLiteral("help")},
+                              QStringLiteral("muestra esta ayuda")};
+    QCommandLineOption m_version{QStringLiteral("version"),
+                                 QStringLiteral("muestra la versión del programa")};
+};
 
 QLocale chosenLocale(const CalcOptions &options)
 {
@@ -136,6 +140,18 @@ QLocale chosenLocale(const CalcOptions &options)
     return *locale;
 }
 
+// The bytes of a batch read at a time until its first one that is not blank tells an array from
+// JSON Lines.
+constexpr std::size_t kBatchStart = 4096;
+
+std::istream &openInput(const QString &path, std::ifstream &file)
+{
+    file.open(path.toLocal8Bit().toStdString(), std::ios::binary);
+    if (!file)
+        refuseUsage("no se puede leer el archivo " + path.toStdString());
+    return file;
+}
+
 InputText readInput(const CalcOptions &options, std::istream &in)
 {
     if (!options.file || *options.file == QLatin1String("-"))
@@ -144,12 +160,6 @@ InputText readInput(const CalcOptions &options, std::istream &in)
     if (!text)
         refuseUsage("no se puede leer el archivo " + options.file->toStdString());
     return std::move(*text);
-}
-
-[[noreturn]] void refuseJson(const JsonSyntaxError &error)
-{
-    refuseUsage("JSON mal formado (posición " + std::to_string(error.offset()) +
-                "): " + error.what());
 }
 
 int exitStatusOf(const CalculationError &error)
@@ -178,12 +188,8 @@ void writeTextResult(const CalculationResult &result, const QLocale &locale, std
 
 PayInputs singleInputs(std::string_view text)
 {
-    JsonReader reader;
-    try {
-        return payInputsFromJson(reader.read(text));
-    } catch (const JsonSyntaxError &error) {
-        refuseJson(error);
-    }
+    JsonParser parser;
+    return payInputsFromJson(parser.parsePadded(text));
 }
 
 int runSingle(std::string_view text, const CalcOptions &options, const QLocale &locale,
@@ -198,17 +204,27 @@ int runSingle(std::string_view text, const CalcOptions &options, const QLocale &
     return result.succeeded() ? kExitSuccess : exitStatusOf(result.error());
 }
 
-int runBatch(std::string_view text, const QLocale &locale, std::ostream &out)
+// A JSON array is read whole, from the file where it lies; JSON Lines as they come.
+int runBatch(const CalcOptions &options, std::istream &in, const QLocale &locale, std::ostream &out)
 {
-    try {
-        if (!startsAsArray(text)) {
-            JsonReader().read(text); // a malformed text is refused as such first
-            refuseUsage("--batch espera un arreglo JSON de datos de recibos");
-        }
-        writeBatchResults(text, PayCalculator(decimalConventionsOf(locale)), out);
-    } catch (const JsonSyntaxError &error) {
-        refuseJson(error);
+    const PayCalculator calculator(decimalConventionsOf(locale));
+    std::ifstream file;
+    std::istream &source =
+        options.file && *options.file != QLatin1String("-") ? openInput(*options.file, file) : in;
+    // Enough of the start to see its first byte that is not blank.
+    std::string start;
+    while (start.find_first_not_of(" \t\r\n\xEF\xBB\xBF") == std::string::npos &&
+           appendPiece(source, start, kBatchStart)) {
     }
+    if (!batchIsArray(start)) {
+        writeLineResults(std::move(start), source, calculator, out);
+        return kExitSuccess;
+    }
+    if (&source == &in) {
+        writeArrayResults(readAll(in, std::move(start)).text(), calculator, out);
+        return kExitSuccess;
+    }
+    writeArrayResults(readInput(options, in).text(), calculator, out);
     return kExitSuccess;
 }
 
@@ -225,18 +241,23 @@ int listPositions(const CalcOptions &options, std::ostream &out)
     return kExitSuccess;
 }
 
-int dispatch(const CalcOptions &options, std::istream &in, std::ostream &out, std::ostream &err)
+int dispatch(const CalcCommandLine &commandLine, const CalcOptions &options, std::istream &in,
+             std::ostream &out, std::ostream &err)
 {
     if (options.help) {
-        out << kUsage;
+        out << commandLine.helpText();
+        return kExitSuccess;
+    }
+    if (options.version) {
+        out << "pagaluz-calc " PAGALUZ_VERSION "\n";
         return kExitSuccess;
     }
     const QLocale locale = chosenLocale(options);
     if (options.positions)
         return listPositions(options, out);
-    const InputText input = readInput(options, in);
     if (options.batch)
-        return runBatch(input.text(), locale, out);
+        return runBatch(options, in, locale, out);
+    const InputText input = readInput(options, in);
     return runSingle(input.text(), options, locale, out, err);
 }
 
@@ -246,8 +267,11 @@ int runCalc(const QStringList &arguments, std::istream &in, std::ostream &out, s
 {
     int status = kExitBadUsage;
     try {
-        status = dispatch(parseOptions(arguments), in, out, err);
+        CalcCommandLine commandLine;
+        status = dispatch(commandLine, commandLine.parse(arguments), in, out, err);
     } catch (const UsageError &error) {
+        err << "pagaluz-calc: " << error.what() << '\n';
+    } catch (const JsonSyntaxError &error) {
         err << "pagaluz-calc: " << error.what() << '\n';
     } catch (const MalformedInput &error) {
         err << "pagaluz-calc: datos mal formados: " << error.what() << '\n';

@@ -1,5 +1,7 @@
 #include "InputText.h"
 
+#include "JsonDocument.h"
+
 #include <fstream>
 #include <utility>
 
@@ -12,21 +14,7 @@ namespace pagaluz {
 
 namespace {
 
-constexpr std::streamsize kPieceSize = std::streamsize{1} << 20;
-
-// Reads the rest of `in` onto the end of `text`.
-void appendRest(std::istream &in, std::string &text)
-{
-    for (;;) {
-        const std::size_t used = text.size();
-        text.resize(used + static_cast<std::size_t>(kPieceSize));
-        in.read(text.data() + used, kPieceSize);
-        const std::streamsize count = in.gcount();
-        text.resize(used + static_cast<std::size_t>(count));
-        if (count < kPieceSize)
-            return;
-    }
-}
+constexpr std::size_t kPieceSize = std::size_t{1} << 20;
 
 // Closes the file when it goes out of scope.
 class OpenFile {
@@ -54,18 +42,26 @@ std::optional<InputText> mapped(const OpenFile &file)
     if (::fstat(file.descriptor(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size <= 0)
         return std::nullopt;
     const auto size = static_cast<std::size_t>(status.st_size);
-    void *mapping =
-        ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, file.descriptor(), 0);
-    if (mapping == MAP_FAILED)
+    // Room for the file and the padding, readable zeros; then the file mapped over its start.
+    // Past the file's last page, the zeros of the room stay.
+    const std::size_t mappedSize = size + kJsonPadding;
+    void *room = ::mmap(nullptr, mappedSize, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (room == MAP_FAILED)
         return std::nullopt;
-    return InputText(mapping, size);
+    void *mapping =
+        ::mmap(room, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE | MAP_FIXED, file.descriptor(), 0);
+    if (mapping == MAP_FAILED) {
+        ::munmap(room, mappedSize);
+        return std::nullopt;
+    }
+    return InputText(mapping, size, mappedSize);
 }
 
 } // namespace
 
 InputText::InputText(InputText &&other) noexcept
     : m_read(std::move(other.m_read)), m_mapping(std::exchange(other.m_mapping, nullptr)),
-      m_mappedSize(std::exchange(other.m_mappedSize, 0))
+      m_size(std::exchange(other.m_size, 0)), m_mappedSize(std::exchange(other.m_mappedSize, 0))
 {
 }
 
@@ -78,15 +74,31 @@ InputText::~InputText()
 std::string_view InputText::text() const
 {
     if (m_mapping != nullptr)
-        return {static_cast<const char *>(m_mapping), m_mappedSize};
+        return {static_cast<const char *>(m_mapping), m_size};
     return m_read;
 }
 
-InputText readAll(std::istream &in)
+bool appendPiece(std::istream &in, std::string &text, std::size_t count)
 {
-    std::string text;
-    appendRest(in, text);
-    return InputText(std::move(text));
+    const std::size_t used = text.size();
+    text.reserve(used + count + kJsonPadding);
+    text.resize(used + count);
+    in.read(text.data() + used, static_cast<std::streamsize>(count));
+    text.resize(used + static_cast<std::size_t>(in.gcount()));
+    return in.gcount() > 0;
+}
+
+void appendRest(std::istream &in, std::string &text)
+{
+    while (appendPiece(in, text, kPieceSize)) {
+    }
+}
+
+InputText readAll(std::istream &in, std::string start)
+{
+    start.reserve(start.size() + kJsonPadding);
+    appendRest(in, start);
+    return InputText(std::move(start));
 }
 
 std::optional<InputText> readFile(const std::string &path)

@@ -1,25 +1,25 @@
 #include "JsonInput.h"
 
-#include "MemberOrder.h"
+#include "InputField.h"
 #include "PositionCatalogue.h"
 #include "SelectedPositionFromCatalogue.h"
 #include "SeniorityAndZone.h"
-#include "TextAsRead.h"
 
 #include <QVariant>
 
+#include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
 
 namespace pagaluz {
 
 namespace {
+
+using simdjson::dom::element;
+using simdjson::dom::element_type;
 
 // Where a key stands in the input, e.g. "position.code": the text is made only for a message.
 struct KeyPath {
@@ -37,86 +37,87 @@ struct KeyPath {
     throw MalformedInput("\"" + path.text() + "\": " + std::string(problem));
 }
 
-std::string_view typeName(JsonValue value)
+std::string_view typeName(element value)
 {
     switch (value.type()) {
-    case JsonType::Boolean:
+    case element_type::BOOL:
         return "un booleano";
-    case JsonType::Number:
+    case element_type::INT64:
+    case element_type::UINT64:
+    case element_type::DOUBLE:
         return "un número";
-    case JsonType::String:
+    case element_type::STRING:
         return "un texto";
-    case JsonType::Array:
+    case element_type::ARRAY:
         return "un arreglo";
-    case JsonType::Object:
+    case element_type::OBJECT:
         return "un objeto";
-    case JsonType::Null:
+    case element_type::NULL_VALUE:
         break;
     }
     return "null";
 }
 
-[[noreturn]] void refuseType(const KeyPath &path, JsonValue value, std::string_view expected)
+[[noreturn]] void refuseType(const KeyPath &path, element value, std::string_view expected)
 {
     refuse(path, "se esperaba " + std::string(expected) + ", no " + std::string(typeName(value)));
 }
 
-std::string_view textOf(JsonValue value, const KeyPath &path)
+std::string_view textOf(element value, const KeyPath &path)
 {
-    if (value.type() != JsonType::String)
+    if (value.type() != element_type::STRING)
         refuseType(path, value, "un texto");
-    return textAsRead(value);
+    return value.get_string().value_unsafe();
 }
 
-bool flagOf(JsonValue value, const KeyPath &path)
+bool flagOf(element value, const KeyPath &path)
 {
-    if (value.type() != JsonType::Boolean)
+    if (value.type() != element_type::BOOL)
         refuseType(path, value, "true o false");
-    return value.boolean();
+    return value.get_bool().value_unsafe();
 }
 
-JsonValue objectOf(JsonValue value, const KeyPath &path)
+simdjson::dom::object objectOf(element value, const KeyPath &path)
 {
-    if (value.type() != JsonType::Object)
+    if (value.type() != element_type::OBJECT)
         refuseType(path, value, "un objeto");
-    return value;
+    return value.get_object().value_unsafe();
 }
 
-// A number as messages have always written it: a whole number written within the 64-bit range
-// as it is written, any other whole double within that range as that whole number, and the
-// rest as the shortest text of the double.
-std::string numberText(std::string_view json, double number)
+// A number as messages write it: a whole number within the 64-bit range as that whole number,
+// any other as the shortest text of the double.
+std::string numberText(double number)
 {
-    long long whole = 0;
-    const char *end = json.data() + json.size();
-    const auto [stop, error] = std::from_chars(json.data(), end, whole);
-    if (error == std::errc() && stop == end)
-        return std::to_string(whole);
     constexpr double kTwoToThe63 = 9223372036854775808.0;
     if (number >= -kTwoToThe63 && number < kTwoToThe63 && number == std::floor(number))
         return std::to_string(static_cast<long long>(number));
     return QVariant(number).toString().toStdString();
 }
 
-int wholeNumberOf(JsonValue value, const KeyPath &path, int lowest, int highest)
+int wholeNumberOf(element value, const KeyPath &path, int lowest, int highest)
 {
     const std::string range =
         "un número entero de " + std::to_string(lowest) + " a " + std::to_string(highest);
-    if (value.type() != JsonType::Number)
+    if (!value.is_number())
         refuseType(path, value, range);
-    const std::string_view json = value.text();
-    double number = 0;
-    if (std::from_chars(json.data(), json.data() + json.size(), number).ec != std::errc())
-        refuse(path, "se esperaba " + range + ", no " + std::string(json)); // beyond a double
+    if (value.is_int64()) {
+        const std::int64_t whole = value.get_int64().value_unsafe();
+        if (whole < lowest || whole > highest)
+            refuse(path, "se esperaba " + range + ", no " + std::to_string(whole));
+        return static_cast<int>(whole);
+    }
+    const double number = value.get_double().value_unsafe();
     if (!(number >= lowest && number <= highest) || number != std::floor(number))
-        refuse(path, "se esperaba " + range + ", no " + numberText(json, number));
+        refuse(path, "se esperaba " + range + ", no " + numberText(number));
     return static_cast<int>(number);
 }
 
-// How one key of an object is read into the part of the inputs it fills.
+// How one key of an object is read into the part of the inputs it fills: by `read`, or for a
+// text kept as it is written, into the member `text`.
 template <typename Target> struct KeyReader {
     std::string_view key;
-    void (*read)(JsonValue value, const KeyPath &path, Target &target);
+    void (*read)(element value, const KeyPath &path, Target &target) = nullptr;
+    std::string Target::*text = nullptr;
 };
 
 template <typename Target, std::size_t Count>
@@ -131,111 +132,34 @@ const KeyReader<Target> *readerOf(const std::array<KeyReader<Target>, Count> &re
     return nullptr;
 }
 
-SortedMembers membersOf(JsonValue object, const KeyPath *parent)
-{
-    SortedMembers members(object);
-    if (const auto repeated = members.repeatedKey())
-        refuse({parent, *repeated}, "clave repetida");
-    return members;
-}
-
-// Of the unknown keys from `first` on, the one the calculator has always reported: the first
-// in its order of reading keys, which agrees with the code point order of SortedMembers except
-// between some keys written with escapes.
+// Reads the members in the order they are written, each with the reader of its key; null keeps
+// the start-up value. The first fault in that order is refused: an unknown key, a key written
+// twice, a value its reader refuses. Returns the readers' indices of the members read, as bits.
 template <typename Target, std::size_t Count>
-[[noreturn]] void refuseUnknownKey(const JsonMember *first, const JsonMember *end,
-                                   const KeyPath *parent,
-                                   const std::array<KeyReader<Target>, Count> &readers)
+std::uint32_t readObject(simdjson::dom::object object, const KeyPath *parent,
+                         const std::array<KeyReader<Target>, Count> &readers, Target &target)
 {
-    JsonValue reported = first->key;
-    for (const JsonMember *member = first + 1; member != end; ++member) {
-        if (readerOf(readers, textAsRead(member->key)) == nullptr &&
-            keyReadBefore(member->key, reported))
-            reported = member->key;
-    }
-    refuse({parent, textAsRead(reported)}, "clave desconocida");
-}
-
-// A key read before all the others of its object, such as the code of a position.
-template <typename Target> using FirstKeyReader = KeyReader<Target>;
-
-template <typename Target>
-void readFirstKey(std::optional<JsonValue> value, const KeyPath *parent,
-                  const FirstKeyReader<Target> *first, Target &target)
-{
-    if (first != nullptr && value && !value->isNull())
-        first->read(*value, {parent, first->key}, target);
-}
-
-std::optional<JsonValue> memberAsWritten(JsonValue object, std::string_view key)
-{
-    for (const JsonMember member : object.members()) {
-        if (member.key.text() == key)
-            return member.value;
-    }
-    return std::nullopt;
-}
-
-// Reads the members in the order they are written, which gives the same inputs as any other
-// order when nothing is wrong, for no more than one look at each. False when a key is unknown
-// or written twice; throws MalformedInput for a value that is refused. Either way the target
-// is left part-read.
-template <typename Target, std::size_t Count>
-bool readAsWritten(JsonValue object, const KeyPath *parent,
-                   const std::array<KeyReader<Target>, Count> &readers,
-                   const FirstKeyReader<Target> *first, Target &target)
-{
-    static_assert(Count <= 32, "one bit of `seen` for each key");
-    if (first != nullptr)
-        readFirstKey(memberAsWritten(object, first->key), parent, first, target);
+    static_assert(Count <= 32, "one bit for each key");
     std::uint32_t seen = 0;
-    for (const JsonMember member : object.members()) {
-        const KeyReader<Target> *reader = readerOf(readers, textAsRead(member.key));
+    std::uint32_t read = 0;
+    for (const simdjson::dom::key_value_pair member : object) {
+        const KeyPath path{parent, member.key};
+        const KeyReader<Target> *reader = readerOf(readers, member.key);
         if (reader == nullptr)
-            return false;
+            refuse(path, "clave desconocida");
         const auto bit = std::uint32_t{1} << (reader - readers.data());
         if ((seen & bit) != 0)
-            return false;
+            refuse(path, "clave repetida");
         seen |= bit;
-        if (!member.value.isNull())
-            reader->read(member.value, {parent, textAsRead(member.key)}, target);
+        if (member.value.is_null())
+            continue;
+        if (reader->read != nullptr)
+            reader->read(member.value, path, target);
+        else
+            target.*reader->text = textOf(member.value, path);
+        read |= bit;
     }
-    return true;
-}
-
-// Reads the members in the calculator's order of keys (SortedMembers), and so refuses the
-// input for the fault it has always reported first.
-template <typename Target, std::size_t Count>
-void readInOrder(JsonValue object, const KeyPath *parent,
-                 const std::array<KeyReader<Target>, Count> &readers,
-                 const FirstKeyReader<Target> *first, Target &target)
-{
-    const SortedMembers members = membersOf(object, parent);
-    if (first != nullptr)
-        readFirstKey(members.find(first->key), parent, first, target);
-    for (const JsonMember &member : members) {
-        const KeyReader<Target> *reader = readerOf(readers, textAsRead(member.key));
-        if (reader == nullptr)
-            refuseUnknownKey(&member, members.end(), parent, readers);
-        if (!member.value.isNull())
-            reader->read(member.value, {parent, textAsRead(member.key)}, target);
-    }
-}
-
-// Reads every member with the reader of its key; null keeps the start-up value. When anything
-// is wrong the members are read again in order, for the fault to report.
-template <typename Target, std::size_t Count>
-void readObject(JsonValue object, const KeyPath *parent,
-                const std::array<KeyReader<Target>, Count> &readers, Target &target,
-                const FirstKeyReader<Target> *first = nullptr)
-{
-    try {
-        if (readAsWritten(object, parent, readers, first, target))
-            return;
-    } catch (const MalformedInput &) {
-        // Read again below.
-    }
-    readInOrder(object, parent, readers, first, target);
+    return read;
 }
 
 template <typename> struct MemberPointer;
@@ -244,27 +168,41 @@ template <typename Owner, typename Type> struct MemberPointer<Type Owner::*> {
 };
 template <auto Member> using OwnerOf = typename MemberPointer<decltype(Member)>::OwnerType;
 
-template <auto Member> void readText(JsonValue value, const KeyPath &path, OwnerOf<Member> &target)
-{
-    target.*Member = textOf(value, path);
-}
-
-template <auto Member> void readFlag(JsonValue value, const KeyPath &path, OwnerOf<Member> &target)
+template <auto Member> void readFlag(element value, const KeyPath &path, OwnerOf<Member> &target)
 {
     target.*Member = flagOf(value, path);
 }
 
-const std::array kPositionReaders{
-    KeyReader<SelectedPosition>{"code", &readText<&SelectedPosition::code>},
-    KeyReader<SelectedPosition>{"name", &readText<&SelectedPosition::name>},
-    KeyReader<SelectedPosition>{"basicPoints", &readText<&SelectedPosition::basicPoints>},
-    KeyReader<SelectedPosition>{"complementPoints", &readText<&SelectedPosition::complementPoints>},
-    KeyReader<SelectedPosition>{"fullDayPoints", &readText<&SelectedPosition::fullDayPoints>},
-    KeyReader<SelectedPosition>{"extendedDayPoints",
-                                &readText<&SelectedPosition::extendedDayPoints>},
-    KeyReader<SelectedPosition>{"differentiatedTaskPoints",
-                                &readText<&SelectedPosition::differentiatedTaskPoints>},
+// The readers of `fixed`, then one for the text of each converted field that `wanted` keeps,
+// under its key within its object.
+template <typename Target, std::size_t Count, std::size_t FixedCount, typename Wanted>
+constexpr std::array<KeyReader<Target>, Count>
+withFieldReaders(const std::array<KeyReader<Target>, FixedCount> &fixed, Wanted wanted)
+{
+    std::array<KeyReader<Target>, Count> readers{};
+    std::size_t count = 0;
+    for (const KeyReader<Target> &reader : fixed)
+        readers[count++] = reader;
+    for (const InputFieldInfo &field : kInputFields) {
+        if (auto text = wanted(field))
+            readers[count++] = {field.memberKey(), nullptr, text};
+    }
+    return readers;
+}
+
+constexpr auto kPositionFieldCount =
+    static_cast<std::size_t>(std::count_if(kInputFields.begin(), kInputFields.end(),
+                                           [](const auto &field) { return field.ofPosition(); }));
+
+// The texts of the position's keys; the code chooses the row before the texts replace its boxes,
+// the code's own box among them (a code no row has stays in its box).
+constexpr std::array kPositionFixedReaders{
+    KeyReader<SelectedPosition>{"code", nullptr, &SelectedPosition::code},
+    KeyReader<SelectedPosition>{"name", nullptr, &SelectedPosition::name},
 };
+constexpr auto kPositionReaders =
+    withFieldReaders<SelectedPosition, kPositionFixedReaders.size() + kPositionFieldCount>(
+        kPositionFixedReaders, [](const InputFieldInfo &field) { return field.positionText; });
 
 const std::array kDeductionReaders{
     KeyReader<DeductionChoices>{"iosper", &readFlag<&DeductionChoices::iosper>},
@@ -276,7 +214,7 @@ const std::array kDeductionReaders{
     KeyReader<DeductionChoices>{"insurance3011", &readFlag<&DeductionChoices::insurance3011>},
 };
 
-void readMode(JsonValue value, const KeyPath &path, PayInputs &inputs)
+void readMode(element value, const KeyPath &path, PayInputs &inputs)
 {
     const std::string_view mode = textOf(value, path);
     if (mode == "position")
@@ -290,67 +228,64 @@ void readMode(JsonValue value, const KeyPath &path, PayInputs &inputs)
                          "\"; se esperaba \"position\", \"secondaryHours\" o \"higherHours\"");
 }
 
-void selectPosition(JsonValue code, const KeyPath &path, SelectedPosition &position)
-{
-    position = selectPositionByCode(PositionCatalogue::instance(), textOf(code, path));
-}
-
-const FirstKeyReader<SelectedPosition> kPositionCode{"code", &selectPosition};
-
 // The selection screen after the code is typed, then with the given texts in its boxes.
-void readPosition(JsonValue value, const KeyPath &path, PayInputs &inputs)
+void readPosition(element value, const KeyPath &path, PayInputs &inputs)
 {
-    readObject(objectOf(value, path), &path, kPositionReaders, inputs.position, &kPositionCode);
+    SelectedPosition given;
+    const std::uint32_t read = readObject(objectOf(value, path), &path, kPositionReaders, given);
+    if ((read & 1U) != 0) // the code, the first reader
+        inputs.position = selectPositionByCode(PositionCatalogue::instance(), given.code);
+    for (std::size_t index = 0; index < kPositionReaders.size(); ++index) {
+        if ((read & (std::uint32_t{1} << index)) != 0) {
+            std::string SelectedPosition::*text = kPositionReaders[index].text;
+            inputs.position.*text = std::move(given.*text);
+        }
+    }
 }
 
-void readSeniorityBracket(JsonValue value, const KeyPath &path, PayInputs &inputs)
+void readSeniorityBracket(element value, const KeyPath &path, PayInputs &inputs)
 {
     chooseSeniorityBracket(
         inputs, wholeNumberOf(value, path, 0, static_cast<int>(kSeniorityBrackets.size())));
 }
 
-void readZone(JsonValue value, const KeyPath &path, PayInputs &inputs)
+void readZone(element value, const KeyPath &path, PayInputs &inputs)
 {
     inputs.zone = wholeNumberOf(value, path, -1, static_cast<int>(kZones.size()) - 1);
 }
 
-void readDeductions(JsonValue value, const KeyPath &path, PayInputs &inputs)
+void readDeductions(element value, const KeyPath &path, PayInputs &inputs)
 {
     readObject(objectOf(value, path), &path, kDeductionReaders, inputs.deductionsChosen);
 }
 
-const std::array kInputReaders{
+constexpr std::array kInputFixedReaders{
     KeyReader<PayInputs>{"mode", &readMode},
     KeyReader<PayInputs>{"position", &readPosition},
-    KeyReader<PayInputs>{"secondaryHoursText", &readText<&PayInputs::secondaryHoursText>},
-    KeyReader<PayInputs>{"higherHours", &readText<&PayInputs::higherHours>},
-    KeyReader<PayInputs>{"code06Hours", &readText<&PayInputs::code06Hours>},
-    KeyReader<PayInputs>{"incentiveHours", &readText<&PayInputs::incentiveHours>},
-    KeyReader<PayInputs>{"code113Hours", &readText<&PayInputs::code113Hours>},
     KeyReader<PayInputs>{"incentive", &readFlag<&PayInputs::incentive>},
     KeyReader<PayInputs>{"seniorityBracket", &readSeniorityBracket},
     KeyReader<PayInputs>{"zone", &readZone},
-    KeyReader<PayInputs>{"absenceDays", &readText<&PayInputs::absenceDays>},
     KeyReader<PayInputs>{"transport", &readFlag<&PayInputs::transport>},
-    KeyReader<PayInputs>{"transportKm", &readText<&PayInputs::transportKm>},
     KeyReader<PayInputs>{"children", &readFlag<&PayInputs::children>},
-    KeyReader<PayInputs>{"childCount", &readText<&PayInputs::childCount>},
     KeyReader<PayInputs>{"disabledChildren", &readFlag<&PayInputs::disabledChildren>},
-    KeyReader<PayInputs>{"disabledChildCount", &readText<&PayInputs::disabledChildCount>},
     KeyReader<PayInputs>{"spouse", &readFlag<&PayInputs::spouse>},
     KeyReader<PayInputs>{"deductions", &readDeductions},
-    KeyReader<PayInputs>{"teacherName", &readText<&PayInputs::teacherName>},
+    KeyReader<PayInputs>{"teacherName", nullptr, &PayInputs::teacherName},
 };
+constexpr auto kInputReaders =
+    withFieldReaders<PayInputs,
+                     kInputFixedReaders.size() + kInputFields.size() - kPositionFieldCount>(
+        kInputFixedReaders, [](const InputFieldInfo &field) { return field.text; });
 
 } // namespace
 
-PayInputs payInputsFromJson(JsonValue input)
+PayInputs payInputsFromJson(element input)
 {
-    if (input.type() != JsonType::Object)
+    if (input.type() != element_type::OBJECT)
         throw MalformedInput("se esperaba un objeto JSON con los datos del recibo, no " +
                              std::string(typeName(input)));
     PayInputs inputs;
-    readObject(input, nullptr, kInputReaders, inputs);
+    readObject(input.get_object().value_unsafe(), nullptr, kInputReaders, inputs);
     return inputs;
 }
 

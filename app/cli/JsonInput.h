@@ -1,7 +1,8 @@
 #pragma once
 
-#include "JsonValue.h"
 #include "PayInputs.h"
+
+#include <simdjson.h>
 
 #include <stdexcept>
 
@@ -18,8 +19,8 @@ public:
 // The inputs of one calculation from their JSON object. Every key is optional: an absent key,
 // or one whose value is null, keeps the value the data entry screen starts with. A position
 // code selects its catalogue row as the selection screen's code box does; the position's own
-// texts then replace the boxes they name. Of several faults, the one reported is that of the
-// first key in UTF-16 order (see MemberOrder.h). Throws MalformedInput.
-PayInputs payInputsFromJson(JsonValue input);
+// texts then replace the boxes they name. Of several faults, the one reported is the first in
+// the order of the text. Throws MalformedInput.
+PayInputs payInputsFromJson(simdjson::dom::element input);
 
 } // namespace pagaluz

@@ -1,21 +1,21 @@
 #include "JsonOutput.h"
 
-#include "JsonTextWriter.h"
+#include "JsonWriter.h"
 #include "NumberText.h"
 
 namespace pagaluz {
 
 namespace {
 
-template <typename Sink> void writeHeader(const PayslipHeader &header, Sink &sink)
+void writeHeader(const PayslipHeader &header, JsonWriter &json)
 {
-    JsonObjectWriter object(sink);
-    object.text("title", header.title);
-    object.text("number", header.number);
-    object.text("points", header.points);
-    object.text("name", header.name);
-    object.flag("positionBoxes", header.positionBoxes);
-    object.close();
+    json.beginObject();
+    json.key("title").string(header.title);
+    json.key("number").string(header.number);
+    json.key("points").string(header.points);
+    json.key("name").string(header.name);
+    json.key("positionBoxes").flag(header.positionBoxes);
+    json.endObject();
 }
 
 std::string_view columnName(AmountColumn column)
@@ -23,68 +23,60 @@ std::string_view columnName(AmountColumn column)
     return column == AmountColumn::Earnings ? "earnings" : "deductions";
 }
 
-template <typename Sink> void writeLine(const PayslipLine &line, Sink &sink)
+void writeLine(const PayslipLine &line, JsonWriter &json)
 {
-    JsonObjectWriter object(sink);
-    object.number("row", line.row);
-    object.text("code", line.code);
-    object.text("concept", line.conceptText);
-    object.text("quantity", line.quantity);
-    object.text("column", columnName(line.column));
-    object.exactAmount("amount", line.amount);
-    object.text("amountText", line.amountText);
-    object.close();
+    json.beginObject();
+    json.key("row").number(line.row);
+    json.key("code").string(line.code);
+    json.key("concept").string(line.conceptText);
+    json.key("quantity").string(line.quantity);
+    json.key("column").string(columnName(line.column));
+    json.key("amount").exactAmount(line.amount);
+    json.key("amountText").string(line.amountText);
+    json.endObject();
 }
 
-template <typename Sink> void writeLines(const std::vector<PayslipLine> &lines, Sink &sink)
+void writePayslip(const Payslip &payslip, JsonWriter &json)
 {
-    sink.raw("[");
-    for (std::size_t index = 0; index < lines.size(); ++index) {
-        if (index != 0)
-            sink.raw(",");
-        writeLine(lines[index], sink);
-    }
-    sink.raw("]");
+    json.beginObject();
+    json.key("lines").beginArray();
+    for (const PayslipLine &line : payslip.lines())
+        writeLine(line, json.element());
+    json.endArray();
+    json.key("totalEarnings").exactAmount(payslip.totalEarnings());
+    json.key("totalDeductions").exactAmount(payslip.totalDeductions());
+    json.key("netPay").exactAmount(payslip.netPay());
+    json.key("totalEarningsText").string(payslip.totalEarningsText());
+    json.key("totalDeductionsText").string(payslip.totalDeductionsText());
+    json.key("netPayText").string(payslip.netPayText());
+    writeHeader(payslip.header, json.key("header"));
+    json.key("teacherName").string(payslip.teacherName);
+    json.endObject();
 }
 
-template <typename Sink> void writePayslip(const Payslip &payslip, Sink &sink)
+void writePosition(int row, const PositionRecord &position, JsonWriter &json)
 {
-    JsonObjectWriter object(sink);
-    writeLines(payslip.lines(), object.member("lines"));
-    object.exactAmount("totalEarnings", payslip.totalEarnings());
-    object.exactAmount("totalDeductions", payslip.totalDeductions());
-    object.exactAmount("netPay", payslip.netPay());
-    object.text("totalEarningsText", payslip.totalEarningsText());
-    object.text("totalDeductionsText", payslip.totalDeductionsText());
-    object.text("netPayText", payslip.netPayText());
-    writeHeader(payslip.header, object.member("header"));
-    object.text("teacherName", payslip.teacherName);
-    object.close();
+    json.beginObject();
+    json.key("row").number(row);
+    json.key("code").string(position.code);
+    json.key("name").string(position.name);
+    json.key("basicPoints").string(position.basicPoints);
+    json.key("extendedDayPoints").string(position.extendedDayPoints);
+    json.key("fullDayPoints").string(position.fullDayPoints);
+    json.key("differentiatedTaskPoints").string(position.differentiatedTaskPoints);
+    json.key("complementPoints").string(position.complementPoints);
+    json.endObject();
 }
 
-template <typename Sink> void writeCalculationError(const CalculationError &error, Sink &sink)
+void writeCalculationError(const CalculationError &error, JsonWriter &json)
 {
     const bool validation = error.kind == CalculationError::Kind::Validation;
-    JsonObjectWriter object(sink);
-    object.text("error", error.message);
-    object.text("kind", validation ? "validation" : "conversion");
+    json.beginObject();
+    json.key("error").string(error.message);
+    json.key("kind").string(validation ? "validation" : "conversion");
     if (error.field)
-        object.text("field", inputFieldKey(*error.field));
-    object.close();
-}
-
-template <typename Sink> void writePosition(int row, const PositionRecord &position, Sink &sink)
-{
-    JsonObjectWriter object(sink);
-    object.number("row", row);
-    object.text("code", position.code);
-    object.text("name", position.name);
-    object.text("basicPoints", position.basicPoints);
-    object.text("extendedDayPoints", position.extendedDayPoints);
-    object.text("fullDayPoints", position.fullDayPoints);
-    object.text("differentiatedTaskPoints", position.differentiatedTaskPoints);
-    object.text("complementPoints", position.complementPoints);
-    object.close();
+        json.key("field").string(inputFieldKey(*error.field));
+    json.endObject();
 }
 
 } // namespace
@@ -95,45 +87,53 @@ std::string exactAmountText(Money amount)
     return formatAmount(amount, "", DecimalConventions::point());
 }
 
+void writeResultJson(const CalculationResult &result, JsonWriter &json)
+{
+    if (result.succeeded())
+        writePayslip(result.payslip(), json);
+    else
+        writeCalculationError(result.error(), json);
+}
+
+void writeInputErrorJson(std::string_view message, JsonWriter &json)
+{
+    json.beginObject();
+    json.key("error").string(message);
+    json.key("kind").string("input");
+    json.endObject();
+}
+
 void appendPayslipJson(const Payslip &payslip, std::string &out)
 {
-    appendJsonText(out, [&](auto &sink) { writePayslip(payslip, sink); });
+    JsonWriter json(out);
+    writePayslip(payslip, json);
 }
 
 void appendCalculationErrorJson(const CalculationError &error, std::string &out)
 {
-    appendJsonText(out, [&](auto &sink) { writeCalculationError(error, sink); });
+    JsonWriter json(out);
+    writeCalculationError(error, json);
 }
 
 void appendResultJson(const CalculationResult &result, std::string &out)
 {
-    if (result.succeeded())
-        appendPayslipJson(result.payslip(), out);
-    else
-        appendCalculationErrorJson(result.error(), out);
+    JsonWriter json(out);
+    writeResultJson(result, json);
 }
 
 void appendInputErrorJson(std::string_view message, std::string &out)
 {
-    appendJsonText(out, [&](auto &sink) {
-        JsonObjectWriter object(sink);
-        object.text("error", message);
-        object.text("kind", "input");
-        object.close();
-    });
+    JsonWriter json(out);
+    writeInputErrorJson(message, json);
 }
 
 void appendPositionsJson(const PositionCatalogue &catalogue, std::string &out)
 {
-    appendJsonText(out, [&](auto &sink) {
-        sink.raw("[");
-        for (int row = 0; row < catalogue.size(); ++row) {
-            if (row != 0)
-                sink.raw(",");
-            writePosition(row, catalogue.row(row), sink);
-        }
-        sink.raw("]");
-    });
+    JsonWriter json(out);
+    json.beginArray();
+    for (int row = 0; row < catalogue.size(); ++row)
+        writePosition(row, catalogue.row(row), json.element());
+    json.endArray();
 }
 
 } // namespace pagaluz

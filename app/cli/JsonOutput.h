@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalculationError.h"
+#include "JsonWriter.h"
 #include "Money.h"
 #include "PayCalculator.h"
 #include "Payslip.h"
@@ -15,7 +16,15 @@ namespace pagaluz {
 // grouping: "979.5", "-12.5", "0", "-922337203685477.5808".
 std::string exactAmountText(Money amount);
 
-// Each writer appends one compact JSON value to `out`.
+// Each writes one compact JSON value with `json`.
+
+// The payslip or the error of one calculation.
+void writeResultJson(const CalculationResult &result, JsonWriter &json);
+
+// {"error": message, "kind": "input"}: an input that could not be read.
+void writeInputErrorJson(std::string_view message, JsonWriter &json);
+
+// Each appends one compact JSON value to `out`.
 
 // The payslip: its lines, the three totals (exact and as shown), the header and the name.
 void appendPayslipJson(const Payslip &payslip, std::string &out);

@@ -1,8 +1,8 @@
 #include "BatchRun.h"
 
+#include "JsonDocument.h"
 #include "JsonInput.h"
 #include "JsonOutput.h"
-#include "JsonReader.h"
 
 #include <gtest/gtest.h>
 
@@ -26,58 +26,137 @@ const std::array<const char *, 7> kElements{
     R"({"mode": "higherHours", "higherHours": "12,5", "deductions": {"pension": true}})",
 };
 
-std::string batchOf(std::size_t count)
+const char *elementAt(std::size_t index)
+{
+    return kElements[index % kElements.size()];
+}
+
+std::string arrayOf(std::size_t count)
 {
     std::string batch = "[";
     for (std::size_t index = 0; index < count; ++index)
         batch += (index == 0       ? ""
                   : index % 2 == 0 ? ",\n "
                                    : " , ") +
-                 std::string(kElements[index % kElements.size()]);
+                 std::string(elementAt(index));
     return batch + "]";
 }
 
-// The results as each element's own calculation writes them.
-std::string resultsOneByOne(std::size_t count, const PayCalculator &calculator)
+// One element a line, with a blank line and a line break inside an element's blanks taken out.
+std::string linesOf(std::size_t count)
+{
+    std::string batch;
+    for (std::size_t index = 0; index < count; ++index) {
+        std::string line = elementAt(index);
+        std::replace(line.begin(), line.end(), '\n', ' ');
+        batch += line + (index % 3 == 0 ? "\r\n\n" : "\n");
+    }
+    return batch;
+}
+
+// The result of one element as its own calculation writes it.
+std::string resultOf(std::size_t index, const PayCalculator &calculator)
+{
+    std::string result;
+    JsonParser parser;
+    try {
+        appendResultJson(calculator.calculate(payInputsFromJson(parser.parse(elementAt(index)))),
+                         result);
+    } catch (const MalformedInput &error) {
+        appendInputErrorJson(error.what(), result);
+    }
+    return result;
+}
+
+std::string arrayResults(std::size_t count, const PayCalculator &calculator)
 {
     std::string results = "[";
-    for (std::size_t index = 0; index < count; ++index) {
-        results += index == 0 ? "\n" : ",\n";
-        JsonReader reader;
-        try {
-            appendResultJson(
-                calculator.calculate(payInputsFromJson(reader.read(kElements[index % 7]))),
-                results);
-        } catch (const MalformedInput &error) {
-            appendInputErrorJson(error.what(), results);
-        }
-    }
+    for (std::size_t index = 0; index < count; ++index)
+        results += (index == 0 ? "\n" : ",\n") + resultOf(index, calculator);
     return results + "\n]\n";
 }
 
-TEST(BatchRun, WritesEachElementsResultInOrderWhateverTheBatchsLength)
+std::string lineResults(std::size_t count, const PayCalculator &calculator)
+{
+    std::string results;
+    for (std::size_t index = 0; index < count; ++index)
+        results += resultOf(index, calculator) + "\n";
+    return results;
+}
+
+std::string padded(std::string text)
+{
+    text.reserve(text.size() + kJsonPadding);
+    return text;
+}
+
+TEST(BatchRun, AnArrayGetsAnArrayOfEachElementsResultInOrderWhateverItsLength)
 {
     const PayCalculator calculator(DecimalConventions::comma());
-    for (const std::size_t count : {0, 1, 7, 1023, 1024, 1025, 3000}) {
+    for (const std::size_t count : {0, 1, 7, 1023, 1024, 1025, 9000}) {
         SCOPED_TRACE(count);
         std::ostringstream out;
-        writeBatchResults(batchOf(count), calculator, out);
-        EXPECT_EQ(out.str(), resultsOneByOne(count, calculator));
+        writeArrayResults(padded(arrayOf(count)), calculator, out);
+        EXPECT_EQ(out.str(), arrayResults(count, calculator));
     }
 }
 
-TEST(BatchRun, AMalformedBatchWritesNothing)
+TEST(BatchRun, AMalformedArrayWritesNothing)
 {
     const PayCalculator calculator;
-    // Each fault lies after the first chunk of elements.
-    const std::string whole = batchOf(2500);
+    const std::string whole = arrayOf(2500);
     for (const std::string &batch :
          {whole + " x", whole + ",", std::string(whole).insert(whole.size() / 2, "\x01"),
           whole.substr(0, whole.size() / 2)}) {
         SCOPED_TRACE(batch.substr(batch.size() - 20));
         std::ostringstream out;
-        EXPECT_THROW(writeBatchResults(batch, calculator, out), JsonSyntaxError);
+        EXPECT_THROW(writeArrayResults(padded(batch), calculator, out), JsonSyntaxError);
         EXPECT_TRUE(out.str().empty()) << out.str().size() << " bytes written";
+    }
+}
+
+// Lines are read in pieces: results must not depend on where a piece ends, nor on the last
+// line's break.
+TEST(BatchRun, JsonLinesGetOneResultALineInOrder)
+{
+    const PayCalculator calculator(DecimalConventions::comma());
+    for (const std::size_t count : {0, 1, 7, 20000}) {
+        for (const bool lastBreak : {true, false}) {
+            SCOPED_TRACE(std::to_string(count) + (lastBreak ? " lines" : " lines, no last break"));
+            std::string batch = linesOf(count);
+            if (!lastBreak)
+                batch.erase(batch.find_last_not_of("\r\n") + 1);
+            const std::size_t startSize = std::min<std::size_t>(batch.size(), 100);
+            std::istringstream rest(batch.substr(startSize));
+            std::ostringstream out;
+            writeLineResults(padded(batch.substr(0, startSize)), rest, calculator, out);
+            EXPECT_EQ(out.str(), lineResults(count, calculator));
+        }
+    }
+}
+
+TEST(BatchRun, AMalformedLineGetsAnInputErrorAndTheNextLinesTheirResults)
+{
+    const PayCalculator calculator;
+    std::istringstream rest(std::string(kElements[6]) + "\n");
+    std::ostringstream out;
+    writeLineResults(padded("{\"zone\": 1,\n"), rest, calculator, out);
+    EXPECT_EQ(out.str().rfind(R"({"error":"JSON mal formado: )", 0), 0U) << out.str();
+    EXPECT_EQ(out.str().substr(out.str().find('\n') + 1),
+              lineResults(7, calculator).substr(lineResults(6, calculator).size()));
+}
+
+TEST(BatchRun, AnArrayIsToldFromJsonLinesByItsFirstByte)
+{
+    for (const auto &[start, array] : {std::pair{"[", true},
+                                       {" \r\n\t[{}]", true},
+                                       {"\xEF\xBB\xBF[", true},
+                                       {"{}\n", false},
+                                       {"", false},
+                                       {"  ", false},
+                                       {"x[", false}}) {
+        SCOPED_TRACE(start);
+        EXPECT_EQ(batchIsArray(start), array);
     }
 }
 

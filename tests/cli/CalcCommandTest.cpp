@@ -58,7 +58,9 @@ const CommandCase kCommandCases[] = {
     {{}, "", kExitBadUsage, "", "JSON"},
     {{}, "[{}]", kExitBadUsage, "", "objeto"},
     {{"--json"}, R"({"zone": 7})", kExitBadUsage, "", "\"zone\""},
-    {{"--batch"}, "{}", kExitBadUsage, "", "arreglo"},
+    {{"--batch"}, "{}\n", kExitSuccess, "{\"error\":\"No seleccionaste cargo ni horas\"", ""},
+    {{"--batch"}, "\"x\"", kExitSuccess, "{\"error\":\"se esperaba un objeto JSON", ""},
+    {{"--batch"}, "[1", kExitBadUsage, "", "JSON mal formado"},
     {{}, "{}", kExitValidationFailed, "", kNoBasis},
     {{"-"}, "{}", kExitValidationFailed, "", kNoBasis},
     {{"--json"},
@@ -79,7 +81,9 @@ const CommandCase kCommandCases[] = {
      "\"field\":\"secondaryHoursText\"",
      ""},
     {{"--batch"}, "[]", kExitSuccess, "[\n]\n", ""},
-    {{"--help"}, "", kExitSuccess, "uso: pagaluz-calc", ""},
+    {{"--help"}, "", kExitSuccess, "Uso: pagaluz-calc [opciones] [ARCHIVO]\n", ""},
+    {{"-h"}, "", kExitSuccess, "--locale <NOMBRE>", ""},
+    {{"--version"}, "", kExitSuccess, "pagaluz-calc " PAGALUZ_VERSION "\n", ""},
 };
 
 TEST(CalcCommand, ExitStatusOutputAndMessages)

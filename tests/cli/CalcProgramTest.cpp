@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryFile>
 
 #include <gtest/gtest.h>
 
@@ -278,8 +279,31 @@ TEST(CalcProgram, BatchGivesEachInputItsOwnResult)
     EXPECT_NE(text(results[3]["error"]).find("\"zone\""), std::string::npos);
     EXPECT_EQ(text(results[4]["kind"]), "input");
 
-    EXPECT_EQ(runProgram({"--batch"}, "{}").status, 64);
     EXPECT_EQ(runProgram({"--batch"}, "[{}").status, 64);
+}
+
+TEST(CalcProgram, BatchOfJsonLinesGivesOneResultALineFromAFileOrStandardInput)
+{
+    QFile example(kWorkedExample);
+    ASSERT_TRUE(example.open(QIODevice::ReadOnly));
+    const QByteArray workedExample = jsonOf(example.readAll()).toJson(QJsonDocument::Compact);
+    const QByteArray lines = workedExample + "\n" + kNoBasis + "\n\n{\"zone\": \n" + workedExample;
+    QTemporaryFile file;
+    ASSERT_TRUE(file.open());
+    file.write(lines);
+    file.close();
+
+    for (const ProgramRun &run : {runProgram({"--batch", "--locale", "es_AR", file.fileName()}),
+                                  runProgram({"--batch", "--locale", "es_AR"}, lines)}) {
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "");
+        const QList<QByteArray> results = run.out.split('\n');
+        ASSERT_EQ(results.size(), 5) << run.out.toStdString(); // and the empty text after the last
+        EXPECT_EQ(jsonOf(results[0]).object(), payslipOf(workedExample, "es_AR"));
+        EXPECT_EQ(text(jsonOf(results[1])["kind"]), "validation");
+        EXPECT_EQ(text(jsonOf(results[2])["kind"]), "input");
+        EXPECT_EQ(results[3], results[0]);
+    }
 }
 
 TEST(CalcProgram, PositionsAsCsvAndAsJson)

@@ -1,7 +1,10 @@
 #include "InputText.h"
 
+#include "JsonDocument.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -80,6 +83,25 @@ TEST(InputText, AStreamIsReadToItsEnd)
     for (const std::string &bytes : {std::string(), std::string(1 << 20, 'x'), longText()}) {
         std::istringstream in(bytes);
         EXPECT_EQ(readAll(in).text(), bytes);
+    }
+}
+
+// The parser reads up to kJsonPadding bytes past the text: they must be there, even when a
+// file ends just before the end of a page.
+TEST_F(InputTextTest, ReadableRoomFollowsTheText)
+{
+    JsonParser parser;
+    for (const std::size_t size : {std::size_t{3}, std::size_t{4090}, std::size_t{4096},
+                                   std::size_t{8191}, std::size_t{3} << 20}) {
+        SCOPED_TRACE(size);
+        const std::string json = "[1" + std::string(size - 3, ' ') + "]";
+        std::optional<InputText> file = readFile(pathWith(json));
+        ASSERT_TRUE(file);
+        const char *end = file->text().data() + size;
+        EXPECT_EQ(std::count(end, end + kJsonPadding, '\0'), kJsonPadding);
+        std::istringstream stream(json);
+        for (const InputText &input : {std::move(*file), readAll(stream)})
+            EXPECT_TRUE(parser.parsePadded(input.text()).is_array());
     }
 }
 

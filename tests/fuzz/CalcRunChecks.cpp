@@ -1,8 +1,9 @@
 #include "CalcRunChecks.h"
 
+#include "BatchRun.h"
 #include "CalcCommand.h"
 #include "FuzzCheck.h"
-#include "JsonReader.h"
+#include "JsonDocument.h"
 
 #include <QByteArray>
 #include <QJsonArray>
@@ -10,6 +11,7 @@
 #include <QJsonObject>
 #include <QStringList>
 
+#include <algorithm>
 #include <optional>
 #include <sstream>
 
@@ -63,18 +65,34 @@ void checkJsonResult(const CalcRun &run)
 // The number of elements of the JSON array `text`, or nothing when it is none.
 std::optional<qsizetype> elementCount(const std::string &text)
 {
-    JsonReader reader;
+    JsonParser parser;
     try {
-        const JsonValue value = reader.read(text);
-        if (value.type() != JsonType::Array)
+        const simdjson::dom::element value = parser.parse(text);
+        if (!value.is_array())
             return std::nullopt;
-        qsizetype count = 0;
-        for ([[maybe_unused]] const JsonValue element : value.elements())
-            ++count;
-        return count;
+        return static_cast<qsizetype>(value.get_array().value_unsafe().size());
     } catch (const JsonSyntaxError &) {
         return std::nullopt;
     }
+}
+
+// Blank as JSON counts blanks: spaces, tabs, carriage returns.
+bool isBlankLine(const QByteArray &line)
+{
+    return std::all_of(line.begin(), line.end(),
+                       [](char c) { return c == ' ' || c == '\t' || c == '\r'; });
+}
+
+void checkLinesRun(const std::string &input, const CalcRun &batch)
+{
+    check(batch.status == kExitSuccess, "--batch refused JSON Lines");
+    QList<QByteArray> lines = QByteArray::fromStdString(input).split('\n');
+    lines.removeIf(isBlankLine);
+    QList<QByteArray> results = QByteArray::fromStdString(batch.out).split('\n');
+    check(results.takeLast().isEmpty(), "--batch: JSON Lines results that do not end a line");
+    check(results.size() == lines.size(), "--batch: not one result for each line");
+    for (const QByteArray &result : results)
+        check(jsonOf(result.toStdString()).isObject(), "--batch: a result that is no object");
 }
 
 } // namespace
@@ -100,6 +118,10 @@ void checkSingleRuns(const std::string &input)
 void checkBatchRun(const std::string &input)
 {
     const CalcRun batch = runWith({"--batch", "--locale", "en_US"}, input);
+    if (!batchIsArray(input)) {
+        checkLinesRun(input, batch);
+        return;
+    }
     const std::optional<qsizetype> inputCount = elementCount(input);
     if (!inputCount) {
         check(batch.status == kExitBadUsage, "--batch took input that is no JSON array");

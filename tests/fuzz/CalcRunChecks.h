@@ -12,7 +12,9 @@ namespace pagaluz::fuzz {
 void checkSingleRuns(const std::string &input);
 
 // pagaluz-calc --batch on `input`: a JSON array of inputs gives status 0 and
-// an array with one result per input; anything else status 64 and a message.
+// an array with one result per input, a text that begins as an array but is
+// none status 64 and a message; anything else is JSON Lines: status 0 and one
+// JSON object a line for each line that is not blank.
 void checkBatchRun(const std::string &input);
 
 } // namespace pagaluz::fuzz
