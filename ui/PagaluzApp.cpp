@@ -13,29 +13,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include <array>
-#include <utility>
-
 namespace pagaluz::ui {
 
 namespace {
-
-// The boxes of the selection screen that hold a position's points.
-constexpr std::array kPositionBoxes{
-    std::pair{InputField::BasicPoints, "punbas"},
-    std::pair{InputField::FullDayPoints, "jorcom"},
-    std::pair{InputField::ExtendedDayPoints, "proljor"},
-    std::pair{InputField::DifferentiatedTaskPoints, "tardif"},
-    std::pair{InputField::ComplementPoints, "compbas"},
-};
-
-const char *positionBoxName(InputField field)
-{
-    for (const auto &[boxField, name] : kPositionBoxes)
-        if (boxField == field)
-            return name;
-    return nullptr;
-}
 
 void bringToFront(QWidget &screen)
 {
@@ -137,12 +117,13 @@ void PagaluzApp::focusInputBox(InputField field)
 {
     if (m_ingreso->focusField(field))
         return;
-    const char *boxName = positionBoxName(field);
-    if (!boxName)
+    const InputFieldInfo &info = infoOf(field);
+    if (!info.ofPosition())
         return;
     AdvertenciaScreen &selection = advertencia();
     bringToFront(selection);
-    if (auto *box = selection.findChild<QLineEdit *>(QLatin1String(boxName))) {
+    const QLatin1String boxName(info.boxName.data(), qsizetype(info.boxName.size()));
+    if (auto *box = selection.findChild<QLineEdit *>(boxName)) {
         box->setFocus();
         box->selectAll();
     }

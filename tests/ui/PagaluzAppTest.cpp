@@ -217,6 +217,27 @@ private slots:
         QCOMPARE(labelText(app.haberes(), "Label1_0"), shownFirstAmount);
     }
 
+    // The table of inputs names each converted input's box: a text box on the selection
+    // screen for a position's points, on the data entry screen for the rest.
+    void everyInputNamesATextBoxOnItsScreen_data()
+    {
+        QTest::addColumn<int>("field");
+        for (const pagaluz::InputFieldInfo &info : pagaluz::kInputFields)
+            QTest::newRow(info.key.data()) << int(info.field);
+    }
+
+    void everyInputNamesATextBoxOnItsScreen()
+    {
+        QFETCH(int, field);
+        const pagaluz::InputFieldInfo &info = pagaluz::infoOf(pagaluz::InputField(field));
+        const QString boxName =
+            QString::fromLatin1(info.boxName.data(), qsizetype(info.boxName.size()));
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        QWidget &screen = info.ofPosition() ? static_cast<QWidget &>(app.advertencia())
+                                            : static_cast<QWidget &>(app.ingreso());
+        QVERIFY2(screen.findChild<QLineEdit *>(boxName), qPrintable(boxName));
+    }
+
     void aFamilyBeyond255IsRefusedOnTheChildCount()
     {
         PagaluzApp app(QLocale(QStringLiteral("es_AR")));

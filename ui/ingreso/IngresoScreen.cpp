@@ -15,15 +15,32 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace pagaluz::ui {
 
-struct IngresoScreen::Controls : IngresoControls {
-    using IngresoControls::IngresoControls;
-};
-
 namespace {
+
+constexpr std::size_t indexOf(InputField field)
+{
+    return static_cast<std::size_t>(field);
+}
+
+// The box of each converted input, by InputField; nullptr for a position's point, whose box
+// is on the selection screen.
+using FieldBoxes = std::array<QLineEdit *, kInputFields.size()>;
+
+// The boxes on `screen` named in the table of inputs.
+FieldBoxes fieldBoxesOn(const QWidget &screen)
+{
+    FieldBoxes boxes{};
+    for (const InputFieldInfo &info : kInputFields)
+        if (!info.ofPosition())
+            boxes[indexOf(info.field)] = screen.findChild<QLineEdit *>(
+                QLatin1String(info.boxName.data(), qsizetype(info.boxName.size())));
+    return boxes;
+}
 
 const QString kZeroText = QStringLiteral("0");
 
@@ -61,11 +78,14 @@ void gatherPayBasis(const IngresoControls &c, PayInputs &in)
     in.positionChosen = c.cargo->isChecked();
     in.secondaryHoursChosen = c.horasmedio->isChecked();
     in.higherHoursChosen = c.horassup->isChecked();
-    in.secondaryHoursText = textOf(*c.numerohorasmed);
-    in.higherHours = textOf(*c.numerohorassup);
-    in.code06Hours = textOf(*c.numhorascod06);
-    in.incentiveHours = textOf(*c.numhorasincen);
-    in.code113Hours = textOf(*c.numhorascod113);
+}
+
+// The hours, absences, kilometres and children as typed, each into its text in the inputs.
+void gatherCountTexts(const FieldBoxes &boxes, PayInputs &in)
+{
+    for (const InputFieldInfo &info : kInputFields)
+        if (const QLineEdit *box = boxes[indexOf(info.field)])
+            in.*info.text = textOf(*box);
 }
 
 void gatherSupplements(const IngresoControls &c, std::uint8_t seniorityPercent, PayInputs &in)
@@ -77,15 +97,11 @@ void gatherSupplements(const IngresoControls &c, std::uint8_t seniorityPercent, 
     in.zone = c.zona->chosenZone();
 }
 
-void gatherAbsencesAndFamily(const IngresoControls &c, PayInputs &in)
+void gatherFamilyAndTransport(const IngresoControls &c, PayInputs &in)
 {
-    in.absenceDays = textOf(*c.dinasist);
     in.transport = c.transporte->isChecked();
-    in.transportKm = textOf(*c.cantkm);
     in.children = c.hijos->isChecked();
-    in.childCount = textOf(*c.cantidadhijos);
     in.disabledChildren = c.hijosdisc->isChecked();
-    in.disabledChildCount = textOf(*c.cantidadhijosdisc);
     in.spouse = c.conyuge->isChecked();
 }
 
@@ -102,34 +118,15 @@ DeductionChoices chosenDeductions(const IngresoControls &c)
     return chosen;
 }
 
-// The box of `field` on this screen, or nullptr when it is elsewhere.
-QLineEdit *boxOf(const IngresoControls &c, InputField field)
-{
-    switch (field) {
-    case InputField::SecondaryHours:
-        return c.numerohorasmed;
-    case InputField::HigherHours:
-        return c.numerohorassup;
-    case InputField::Code06Hours:
-        return c.numhorascod06;
-    case InputField::IncentiveHours:
-        return c.numhorasincen;
-    case InputField::Code113Hours:
-        return c.numhorascod113;
-    case InputField::AbsenceDays:
-        return c.dinasist;
-    case InputField::TransportKm:
-        return c.cantkm;
-    case InputField::ChildCount:
-        return c.cantidadhijos;
-    case InputField::DisabledChildCount:
-        return c.cantidadhijosdisc;
-    default:
-        return nullptr;
-    }
-}
-
 } // namespace
+
+struct IngresoScreen::Controls : IngresoControls {
+    explicit Controls(QWidget &screen) : IngresoControls(screen), fieldBoxes(fieldBoxesOn(screen))
+    {
+    }
+
+    FieldBoxes fieldBoxes;
+};
 
 IngresoScreen::IngresoScreen(QWidget *parent, const std::function<void()> &awaitFonts)
     : QWidget(parent)
@@ -171,9 +168,10 @@ PayInputs IngresoScreen::gatherInputs(const SelectedPosition &position) const
     const Controls &c = *m_controls;
     PayInputs in;
     gatherPayBasis(c, in);
+    gatherCountTexts(c.fieldBoxes, in);
     in.position = position;
     gatherSupplements(c, m_seniorityPercent, in);
-    gatherAbsencesAndFamily(c, in);
+    gatherFamilyAndTransport(c, in);
     in.deductionsChosen = chosenDeductions(c);
     in.teacherName = textOf(*c.docente);
     return in;
@@ -214,7 +212,7 @@ void IngresoScreen::returnFromPayslip()
 
 bool IngresoScreen::focusField(InputField field)
 {
-    QLineEdit *box = boxOf(*m_controls, field);
+    QLineEdit *box = m_controls->fieldBoxes[indexOf(field)];
     if (!box)
         return false;
     box->setFocus(Qt::OtherFocusReason);
