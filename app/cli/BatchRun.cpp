@@ -52,8 +52,7 @@ bool isBlankLine(std::string_view line)
 std::string chunkResults(const std::vector<element> &inputs, std::size_t first,
                          const PayCalculator &calculator, std::string text)
 {
-    text.clear();
-    JsonWriter json(text);
+    JsonWriter json(text, 0);
     const std::size_t end = std::min(inputs.size(), first + kChunkElements);
     for (std::size_t index = first; index < end; ++index) {
         json.raw(index == 0 ? "\n" : ",\n");

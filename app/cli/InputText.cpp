@@ -3,7 +3,6 @@
 #include "JsonDocument.h"
 
 #include <fstream>
-#include <utility>
 
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -16,67 +15,30 @@ namespace {
 
 constexpr std::size_t kPieceSize = std::size_t{1} << 20;
 
-// Closes the file when it goes out of scope.
-class OpenFile {
-public:
-    explicit OpenFile(const std::string &path) : m_descriptor(::open(path.c_str(), O_RDONLY)) {}
-    OpenFile(const OpenFile &) = delete;
-    OpenFile &operator=(const OpenFile &) = delete;
-    ~OpenFile()
-    {
-        if (m_descriptor >= 0)
-            ::close(m_descriptor);
-    }
-
-    int descriptor() const { return m_descriptor; }
-
-private:
-    int m_descriptor;
-};
-
-// The file mapped for reading, or nothing when it is no regular file with bytes in it, or
-// cannot be mapped.
-std::optional<InputText> mapped(const OpenFile &file)
+// The regular file open as `descriptor` mapped for reading, followed by kJsonPadding readable
+// zeros, or nothing when it is no regular file with bytes in it or cannot be mapped.
+std::optional<InputText> mapped(int descriptor)
 {
     struct stat status {};
-    if (::fstat(file.descriptor(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size <= 0)
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size <= 0)
         return std::nullopt;
     const auto size = static_cast<std::size_t>(status.st_size);
     // Room for the file and the padding, readable zeros; then the file mapped over its start.
     // Past the file's last page, the zeros of the room stay.
-    const std::size_t mappedSize = size + kJsonPadding;
-    void *room = ::mmap(nullptr, mappedSize, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    const std::size_t roomSize = size + kJsonPadding;
+    void *room = ::mmap(nullptr, roomSize, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (room == MAP_FAILED)
         return std::nullopt;
-    void *mapping =
-        ::mmap(room, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE | MAP_FIXED, file.descriptor(), 0);
-    if (mapping == MAP_FAILED) {
-        ::munmap(room, mappedSize);
+    std::shared_ptr<const char> mapping(
+        static_cast<const char *>(room),
+        [roomSize](const char *at) { ::munmap(const_cast<char *>(at), roomSize); });
+    if (::mmap(room, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE | MAP_FIXED, descriptor, 0) ==
+        MAP_FAILED)
         return std::nullopt;
-    }
-    return InputText(mapping, size, mappedSize);
+    return InputText(std::move(mapping), size);
 }
 
 } // namespace
-
-InputText::InputText(InputText &&other) noexcept
-    : m_read(std::move(other.m_read)), m_mapping(std::exchange(other.m_mapping, nullptr)),
-      m_size(std::exchange(other.m_size, 0)), m_mappedSize(std::exchange(other.m_mappedSize, 0))
-{
-}
-
-InputText::~InputText()
-{
-    if (m_mapping != nullptr)
-        ::munmap(const_cast<void *>(m_mapping), m_mappedSize);
-}
-
-std::string_view InputText::text() const
-{
-    if (m_mapping != nullptr)
-        return {static_cast<const char *>(m_mapping), m_size};
-    return m_read;
-}
 
 bool appendPiece(std::istream &in, std::string &text, std::size_t count)
 {
@@ -88,30 +50,29 @@ bool appendPiece(std::istream &in, std::string &text, std::size_t count)
     return in.gcount() > 0;
 }
 
-void appendRest(std::istream &in, std::string &text)
-{
-    while (appendPiece(in, text, kPieceSize)) {
-    }
-}
-
 InputText readAll(std::istream &in, std::string start)
 {
     start.reserve(start.size() + kJsonPadding);
-    appendRest(in, start);
+    while (appendPiece(in, start, kPieceSize)) {
+    }
     return InputText(std::move(start));
 }
 
 std::optional<InputText> readFile(const std::string &path)
 {
-    const OpenFile file(path);
-    if (file.descriptor() < 0)
+    const int descriptor = ::open(path.c_str(), O_RDONLY);
+    if (descriptor < 0)
         return std::nullopt;
-    if (std::optional<InputText> text = mapped(file))
-        return text;
-    std::ifstream stream(path, std::ios::binary);
-    if (!stream)
-        return std::nullopt;
-    return readAll(stream);
+    std::optional<InputText> text = mapped(descriptor);
+    if (!text) {
+        // Opened again as a stream before the descriptor is closed: a pipe's writer always has
+        // a reader.
+        std::ifstream stream(path, std::ios::binary);
+        if (stream)
+            text.emplace(readAll(stream));
+    }
+    ::close(descriptor);
+    return text;
 }
 
 } // namespace pagaluz

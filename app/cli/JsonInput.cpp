@@ -58,30 +58,28 @@ std::string_view typeName(element value)
     return "null";
 }
 
-[[noreturn]] void refuseType(const KeyPath &path, element value, std::string_view expected)
+// The value when it has the type, else a refusal that says what was expected.
+element ofType(element value, element_type type, const KeyPath &path, std::string_view expected)
 {
-    refuse(path, "se esperaba " + std::string(expected) + ", no " + std::string(typeName(value)));
+    if (value.type() != type)
+        refuse(path,
+               "se esperaba " + std::string(expected) + ", no " + std::string(typeName(value)));
+    return value;
 }
 
 std::string_view textOf(element value, const KeyPath &path)
 {
-    if (value.type() != element_type::STRING)
-        refuseType(path, value, "un texto");
-    return value.get_string().value_unsafe();
+    return ofType(value, element_type::STRING, path, "un texto").get_string().value_unsafe();
 }
 
 bool flagOf(element value, const KeyPath &path)
 {
-    if (value.type() != element_type::BOOL)
-        refuseType(path, value, "true o false");
-    return value.get_bool().value_unsafe();
+    return ofType(value, element_type::BOOL, path, "true o false").get_bool().value_unsafe();
 }
 
 simdjson::dom::object objectOf(element value, const KeyPath &path)
 {
-    if (value.type() != element_type::OBJECT)
-        refuseType(path, value, "un objeto");
-    return value.get_object().value_unsafe();
+    return ofType(value, element_type::OBJECT, path, "un objeto").get_object().value_unsafe();
 }
 
 // A number as messages write it: a whole number within the 64-bit range as that whole number,
@@ -99,7 +97,7 @@ int wholeNumberOf(element value, const KeyPath &path, int lowest, int highest)
     const std::string range =
         "un número entero de " + std::to_string(lowest) + " a " + std::to_string(highest);
     if (!value.is_number())
-        refuseType(path, value, range);
+        refuse(path, "se esperaba " + range + ", no " + std::string(typeName(value)));
     if (value.is_int64()) {
         const std::int64_t whole = value.get_int64().value_unsafe();
         if (whole < lowest || whole > highest)
@@ -120,18 +118,6 @@ template <typename Target> struct KeyReader {
     std::string Target::*text = nullptr;
 };
 
-template <typename Target, std::size_t Count>
-const KeyReader<Target> *readerOf(const std::array<KeyReader<Target>, Count> &readers,
-                                  std::string_view key)
-{
-    // The size and the first letter tell most keys apart without a call to compare them whole.
-    for (const KeyReader<Target> &reader : readers) {
-        if (reader.key.size() == key.size() && reader.key[0] == key[0] && reader.key == key)
-            return &reader;
-    }
-    return nullptr;
-}
-
 // Reads the members in the order they are written, each with the reader of its key; null keeps
 // the start-up value. The first fault in that order is refused: an unknown key, a key written
 // twice, a value its reader refuses. Returns the readers' indices of the members read, as bits.
@@ -144,10 +130,12 @@ std::uint32_t readObject(simdjson::dom::object object, const KeyPath *parent,
     std::uint32_t read = 0;
     for (const simdjson::dom::key_value_pair member : object) {
         const KeyPath path{parent, member.key};
-        const KeyReader<Target> *reader = readerOf(readers, member.key);
-        if (reader == nullptr)
+        const auto reader = std::find_if(readers.begin(), readers.end(), [&](const auto &known) {
+            return known.key == member.key;
+        });
+        if (reader == readers.end())
             refuse(path, "clave desconocida");
-        const auto bit = std::uint32_t{1} << (reader - readers.data());
+        const auto bit = std::uint32_t{1} << (reader - readers.begin());
         if ((seen & bit) != 0)
             refuse(path, "clave repetida");
         seen |= bit;

@@ -16,11 +16,10 @@ constexpr std::string_view kPoint = ".";
 
 } // namespace
 
-JsonWriter::JsonWriter(std::string &out) : m_out(out)
+JsonWriter::JsonWriter(std::string &out, std::size_t at) : m_out(out)
 {
-    const std::size_t used = m_out.size();
-    m_out.resize(used + kRoomStep);
-    m_at = m_out.data() + used;
+    m_out.resize(std::max(m_out.size(), at + kRoomStep));
+    m_at = m_out.data() + at;
     m_end = m_out.data() + m_out.size();
 }
 
