@@ -5,13 +5,79 @@
 #include "StartupProbe.h"
 
 #include <QApplication>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace {
+
+// The program's options. --startup-probe is bench/run's, not the user's: it is left out of
+// the help.
+struct ProgramOptions {
+    QCommandLineParser parser;
+    QCommandLineOption help;
+    QCommandLineOption version;
+    QCommandLineOption startupProbe{
+        QStringLiteral("startup-probe"),
+        QStringLiteral("Informa cuándo se pintó la primera pantalla y termina.")};
+
+    ProgramOptions() : help(parser.addHelpOption()), version(parser.addVersionOption())
+    {
+        parser.setApplicationDescription(QStringLiteral(
+            "Liquidación de haberes docentes: calcula el recibo de sueldo mensual de un docente "
+            "de escuela pública con la escala \"Haberes Agosto 08\", con cada línea de haberes "
+            "y de descuentos y los totales, y lo muestra en una planilla que se puede imprimir. "
+            "Abre la pantalla de ingreso de datos."));
+        // "-reverse", one of Qt's own options, is one word and not -r -e -v...
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        startupProbe.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(startupProbe);
+    }
+};
+
+// --help and --version are answered before any window or display is needed: the manual page
+// is made from them at build time, on machines with no display. The command line is only
+// looked at here; Qt's own options (-platform, -style...) are not known yet and are left
+// for QApplication.
+void answerHelpAndVersion(ProgramOptions &options, int &argc, char *argv[])
+{
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    options.parser.parse(arguments);
+    if (options.parser.isSet(options.help) || options.parser.isSet(options.version) ||
+        options.parser.isSet(QStringLiteral("help-all"))) {
+        // The help's "Usage:" line names the program as it was started. Each of these prints
+        // and ends the program.
+        QCoreApplication application(argc, argv);
+        if (options.parser.isSet(options.version))
+            options.parser.showVersion();
+        if (options.parser.isSet(options.help))
+            options.parser.showHelp();
+        options.parser.process(application); // --help-all, which lists Qt's own options
+    }
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("Pagaluz"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PAGALUZ_VERSION));
+    ProgramOptions options;
+    answerHelpAndVersion(options, argc, argv);
+
     pagaluz::FontConfigurationLoader fonts;
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pagaluz"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pagaluz"));
+    // Read again without Qt's own options, which QApplication has taken: what is left must be
+    // ours. An unknown option ends the program as it does pagaluz-calc (status 64).
+    if (!options.parser.parse(QApplication::arguments())) {
+        std::fprintf(stderr, "pagaluz: %s\n", qPrintable(options.parser.errorText()));
+        return 64;
+    }
     // Dialogs and message boxes in the screens' font. A text box lays its text out in the
     // application's font before taking its screen's, so this also spares start-up a lookup
     // of the system's default font and of its fallbacks.
@@ -19,7 +85,7 @@ int main(int argc, char *argv[])
     // The data entry screen makes its window while the font configuration is still being read.
     pagaluz::ui::PagaluzApp pagaluz(QLocale(), [&fonts] { fonts.wait(); });
     pagaluz::StartupProbe probe;
-    if (QApplication::arguments().contains(QStringLiteral("--startup-probe")))
+    if (options.parser.isSet(options.startupProbe))
         pagaluz.ingreso().installEventFilter(&probe);
     pagaluz.start();
     return QApplication::exec();
