@@ -1,5 +1,6 @@
 // The whole program driven as a user drives it: the screens, how they meet,
-// and "Calcular" from typed data to the payslip sheet.
+// "Calcular" from typed data to the payslip sheet, and what assistive
+// technology finds on the screens.
 
 #include "PagaluzApp.h"
 #include "AdvertenciaScreen.h"
@@ -8,13 +9,43 @@
 #include "IngresoScreen.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 
+#include <algorithm>
+#include <set>
+
 using namespace pagaluz::ui;
+
+namespace {
+
+// The widgets of the focusable controls found down the accessible tree that have a name, and
+// their tool-tip, where they have one, as description.
+void collectNamedControls(QAccessibleInterface *iface, std::set<QObject *> &named)
+{
+    const auto *widget = qobject_cast<const QWidget *>(iface->object());
+    if (widget && iface->state().focusable && !iface->text(QAccessible::Name).isEmpty() &&
+        (widget->toolTip().isEmpty() || iface->text(QAccessible::Description) == widget->toolTip()))
+        named.insert(iface->object());
+    for (int index = 0; index < iface->childCount(); ++index)
+        collectNamedControls(iface->child(index), named);
+}
+
+// A label names the box beside it on the same line, or the box under it.
+bool standsBeside(const QRect &label, const QRect &box)
+{
+    const bool sameLine = label.top() <= box.bottom() && box.top() <= label.bottom();
+    const bool sameColumn = label.left() <= box.right() && box.left() <= label.right();
+    const int across = std::max(box.left() - label.right(), label.left() - box.right());
+    const int below = box.top() - label.bottom();
+    return (sameLine && across <= 16) || (sameColumn && below >= 0 && below <= 16);
+}
+
+} // namespace
 
 class PagaluzAppTest : public QObject {
     Q_OBJECT
@@ -316,6 +347,56 @@ private slots:
         click(app.ingreso(), "Command1");
         click(app.haberes(), "Salir");
         QCOMPARE(quits, 2);
+    }
+
+    void everyControlIsNamed_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<int>("tiedLabels");
+        QTest::newRow("data entry") << 0 << 7;
+        QTest::newRow("position selection") << 1 << 7;
+        QTest::newRow("payslip") << 2 << 6;
+        QTest::newRow("message") << 3 << 0;
+    }
+
+    // The walk down a screen's accessible tree reaches every control that takes the focus,
+    // hidden ones too, each named; a label tied to a box stands beside it or above it and is
+    // read as the box's label.
+    void everyControlIsNamed()
+    {
+        QFETCH(int, screen);
+        QFETCH(int, tiedLabels);
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.start();
+        enterWorkedExample(app);
+        click(app.ingreso(), "Command1");
+        QWidget *const screens[] = {&app.ingreso(), &app.advertencia(), &app.haberes(),
+                                    &app.errorScreen()};
+        QWidget &shown = *screens[screen];
+
+        std::set<QObject *> named;
+        collectNamedControls(QAccessible::queryAccessibleInterface(&shown), named);
+        for (QWidget *widget : shown.findChildren<QWidget *>())
+            for (const char *kind :
+                 {"QLineEdit", "QPlainTextEdit", "QAbstractButton", "QComboBox", "QScrollBar"})
+                if (widget->inherits(kind) && widget->focusPolicy() != Qt::NoFocus)
+                    QVERIFY2(named.count(widget), qPrintable(widget->objectName()));
+
+        const auto placeOf = [&shown](QWidget *w) {
+            return QRect(w->mapTo(&shown, QPoint()), w->size());
+        };
+        int tied = 0;
+        for (QLabel *label : shown.findChildren<QLabel *>()) {
+            if (!label->buddy())
+                continue;
+            ++tied;
+            QVERIFY2(standsBeside(placeOf(label), placeOf(label->buddy())),
+                     qPrintable(label->objectName()));
+            const auto labels = QAccessible::queryAccessibleInterface(label->buddy())
+                                    ->relations(QAccessible::Label);
+            QVERIFY(labels.size() == 1 && labels.front().first->object() == label);
+        }
+        QCOMPARE(tied, tiedLabels);
     }
 };
 
