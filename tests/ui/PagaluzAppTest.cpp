@@ -45,6 +45,18 @@ bool standsBeside(const QRect &label, const QRect &box)
     return (sameLine && across <= 16) || (sameColumn && below >= 0 && below <= 16);
 }
 
+// The names of the list's items, each checked an item in its place.
+void readItems(QAccessibleInterface &list, QStringList &names)
+{
+    names.clear();
+    for (int index = 0; index < list.childCount(); ++index) {
+        QAccessibleInterface *item = list.child(index);
+        QCOMPARE(item->role(), QAccessible::ListItem);
+        QCOMPARE(list.indexOfChild(item), index);
+        names << item->text(QAccessible::Name);
+    }
+}
+
 } // namespace
 
 class PagaluzAppTest : public QObject {
@@ -397,6 +409,44 @@ private slots:
             QVERIFY(labels.size() == 1 && labels.front().first->object() == label);
         }
         QCOMPARE(tied, tiedLabels);
+    }
+
+    void payslipIsReadLineByLine()
+    {
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.start();
+        child<QLineEdit>(app.ingreso(), "docente")->setText(QStringLiteral("Pérez, Ana"));
+        enterWorkedExample(app);
+        click(app.ingreso(), "Command1");
+        QAccessibleInterface *sheet =
+            QAccessible::queryAccessibleInterface(child<QWidget>(app.haberes(), "sosten"));
+        QCOMPARE(sheet->role(), QAccessible::List);
+        QCOMPARE(sheet->text(QAccessible::Name), QStringLiteral("Recibo de haberes"));
+        QStringList items;
+        readItems(*sheet, items);
+        QCOMPARE(items.size(), 1 + 11 + 3);
+        QCOMPARE(items.front(), QStringLiteral("Recibo de sueldos de: Pérez, Ana"));
+        QCOMPARE(items[1], QStringLiteral("001, Asign. de la categoría, 1, $979,5, haberes"));
+        QCOMPARE(items[2], QStringLiteral("002, Comp. de Básico, $ 65,953, haberes"));
+        QCOMPARE(items[11], QStringLiteral("502, Aporte Jub., 16 %, $ 365,8176, descuentos"));
+        QCOMPARE(items.mid(12), QStringList({QStringLiteral("Total Haberes, $ 2496,3601"),
+                                             QStringLiteral("Total descuentos, $ 365,8176"),
+                                             QStringLiteral("Liquido a pagar, $ 2130,5425")}));
+
+        // A shorter payslip afterwards: an item for each row it shows, none left of the first.
+        click(app.haberes(), "Volver");
+        click(app.ingreso(), "horasmedio");
+        typeInto(app.ingreso(), "numerohorasmed", QStringLiteral("20"));
+        click(app.ingreso(), "Command1");
+        QStringList hours;
+        readItems(*sheet, hours);
+        for (int row = 0; row < 27; ++row) {
+            const QString name = QStringLiteral("cod_%1").arg(row);
+            const QLabel *code = child<QLabel>(app.haberes(), qPrintable(name));
+            QCOMPARE(row + 4 < hours.size(), !code->isHidden());
+            if (!code->isHidden())
+                QVERIFY(hours[row + 1].startsWith(code->text() + QStringLiteral(", ")));
+        }
     }
 };
 
