@@ -3,6 +3,7 @@
 
 #include "ErrorScreen.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
@@ -54,6 +55,17 @@ private slots:
         QVERIFY(qAbs(2 * aceptar->x() + aceptar->width() - 341) <= 1);
         QVERIFY(aceptar->y() >= message->geometry().bottom());
         QVERIFY(aceptar->geometry().bottom() < 101);
+    }
+
+    // Assistive technology presents a window of the alert role whole when it appears.
+    void errorScreenIsReadAsAnAlert()
+    {
+        ErrorScreen error;
+        QAccessibleInterface *alert = QAccessible::queryAccessibleInterface(&error);
+        QCOMPARE(alert->role(), QAccessible::AlertMessage);
+        QCOMPARE(alert->text(QAccessible::Name), QStringLiteral("Error de selección"));
+        QCOMPARE(alert->text(QAccessible::Description),
+                 QStringLiteral("No seleccionaste cargo ni horas"));
     }
 
     void errorScreenHides_data()

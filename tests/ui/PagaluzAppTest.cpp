@@ -1,5 +1,6 @@
 // The whole program driven as a user drives it: the screens, how they meet,
-// and "Calcular" from typed data to the payslip sheet.
+// "Calcular" from typed data to the payslip sheet, and what assistive
+// technology finds on the screens.
 
 #include "PagaluzApp.h"
 #include "AdvertenciaScreen.h"
@@ -8,13 +9,55 @@
 #include "IngresoScreen.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 
+#include <algorithm>
+#include <set>
+
 using namespace pagaluz::ui;
+
+namespace {
+
+// The widgets of the focusable controls found down the accessible tree that have a name, and
+// their tool-tip, where they have one, as description.
+void collectNamedControls(QAccessibleInterface *iface, std::set<QObject *> &named)
+{
+    const auto *widget = qobject_cast<const QWidget *>(iface->object());
+    if (widget && iface->state().focusable && !iface->text(QAccessible::Name).isEmpty() &&
+        (widget->toolTip().isEmpty() || iface->text(QAccessible::Description) == widget->toolTip()))
+        named.insert(iface->object());
+    for (int index = 0; index < iface->childCount(); ++index)
+        collectNamedControls(iface->child(index), named);
+}
+
+// A label names the box beside it on the same line, or the box under it.
+bool standsBeside(const QRect &label, const QRect &box)
+{
+    const bool sameLine = label.top() <= box.bottom() && box.top() <= label.bottom();
+    const bool sameColumn = label.left() <= box.right() && box.left() <= label.right();
+    const int across = std::max(box.left() - label.right(), label.left() - box.right());
+    const int below = box.top() - label.bottom();
+    return (sameLine && across <= 16) || (sameColumn && below >= 0 && below <= 16);
+}
+
+// The names of the list's items, each checked an item in its place.
+void readItems(QAccessibleInterface &list, QStringList &names)
+{
+    names.clear();
+    for (int index = 0; index < list.childCount(); ++index) {
+        QAccessibleInterface *item = list.child(index);
+        QCOMPARE(item->role(), QAccessible::ListItem);
+        QCOMPARE(list.indexOfChild(item), index);
+        names << item->text(QAccessible::Name);
+    }
+}
+
+} // namespace
 
 class PagaluzAppTest : public QObject {
     Q_OBJECT
@@ -316,6 +359,94 @@ private slots:
         click(app.ingreso(), "Command1");
         click(app.haberes(), "Salir");
         QCOMPARE(quits, 2);
+    }
+
+    void everyControlIsNamed_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<int>("tiedLabels");
+        QTest::newRow("data entry") << 0 << 7;
+        QTest::newRow("position selection") << 1 << 7;
+        QTest::newRow("payslip") << 2 << 6;
+        QTest::newRow("message") << 3 << 0;
+    }
+
+    // The walk down a screen's accessible tree reaches every control that takes the focus,
+    // hidden ones too, each named; a label tied to a box stands beside it or above it and is
+    // read as the box's label.
+    void everyControlIsNamed()
+    {
+        QFETCH(int, screen);
+        QFETCH(int, tiedLabels);
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.start();
+        enterWorkedExample(app);
+        click(app.ingreso(), "Command1");
+        QWidget *const screens[] = {&app.ingreso(), &app.advertencia(), &app.haberes(),
+                                    &app.errorScreen()};
+        QWidget &shown = *screens[screen];
+
+        std::set<QObject *> named;
+        collectNamedControls(QAccessible::queryAccessibleInterface(&shown), named);
+        for (QWidget *widget : shown.findChildren<QWidget *>())
+            for (const char *kind :
+                 {"QLineEdit", "QPlainTextEdit", "QAbstractButton", "QComboBox", "QScrollBar"})
+                if (widget->inherits(kind) && widget->focusPolicy() != Qt::NoFocus)
+                    QVERIFY2(named.count(widget), qPrintable(widget->objectName()));
+
+        const auto placeOf = [&shown](QWidget *w) {
+            return QRect(w->mapTo(&shown, QPoint()), w->size());
+        };
+        int tied = 0;
+        for (QLabel *label : shown.findChildren<QLabel *>()) {
+            if (!label->buddy())
+                continue;
+            ++tied;
+            QVERIFY2(standsBeside(placeOf(label), placeOf(label->buddy())),
+                     qPrintable(label->objectName()));
+            const auto labels = QAccessible::queryAccessibleInterface(label->buddy())
+                                    ->relations(QAccessible::Label);
+            QVERIFY(labels.size() == 1 && labels.front().first->object() == label);
+        }
+        QCOMPARE(tied, tiedLabels);
+    }
+
+    void payslipIsReadLineByLine()
+    {
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.start();
+        child<QLineEdit>(app.ingreso(), "docente")->setText(QStringLiteral("Pérez, Ana"));
+        enterWorkedExample(app);
+        click(app.ingreso(), "Command1");
+        QAccessibleInterface *sheet =
+            QAccessible::queryAccessibleInterface(child<QWidget>(app.haberes(), "sosten"));
+        QCOMPARE(sheet->role(), QAccessible::List);
+        QCOMPARE(sheet->text(QAccessible::Name), QStringLiteral("Recibo de haberes"));
+        QStringList items;
+        readItems(*sheet, items);
+        QCOMPARE(items.size(), 1 + 11 + 3);
+        QCOMPARE(items.front(), QStringLiteral("Recibo de sueldos de: Pérez, Ana"));
+        QCOMPARE(items[1], QStringLiteral("001, Asign. de la categoría, 1, $979,5, haberes"));
+        QCOMPARE(items[2], QStringLiteral("002, Comp. de Básico, $ 65,953, haberes"));
+        QCOMPARE(items[11], QStringLiteral("502, Aporte Jub., 16 %, $ 365,8176, descuentos"));
+        QCOMPARE(items.mid(12), QStringList({QStringLiteral("Total Haberes, $ 2496,3601"),
+                                             QStringLiteral("Total descuentos, $ 365,8176"),
+                                             QStringLiteral("Liquido a pagar, $ 2130,5425")}));
+
+        // A shorter payslip afterwards: an item for each row it shows, none left of the first.
+        click(app.haberes(), "Volver");
+        click(app.ingreso(), "horasmedio");
+        typeInto(app.ingreso(), "numerohorasmed", QStringLiteral("20"));
+        click(app.ingreso(), "Command1");
+        QStringList hours;
+        readItems(*sheet, hours);
+        for (int row = 0; row < 27; ++row) {
+            const QString name = QStringLiteral("cod_%1").arg(row);
+            const QLabel *code = child<QLabel>(app.haberes(), qPrintable(name));
+            QCOMPARE(row + 4 < hours.size(), !code->isHidden());
+            if (!code->isHidden())
+                QVERIFY(hours[row + 1].startsWith(code->text() + QStringLiteral(", ")));
+        }
     }
 };
 

@@ -153,6 +153,8 @@ void AdvertenciaScreen::Controls::createTitlesAndBoxes(QWidget &screen)
     for (std::size_t i = 0; i < std::size(kTitledBoxes); ++i) {
         *titles[i] = makeTitle(screen, kTitledBoxes[i]);
         *boxes[i] = makeBox(screen, kTitledBoxes[i]);
+        // The title names its box for assistive technology.
+        (*titles[i])->setBuddy(*boxes[i]);
     }
     codcargo->setText(QStringLiteral("0"));
     codcargo->setToolTip(kCodeTip);
@@ -181,6 +183,8 @@ void AdvertenciaScreen::Controls::createNameList(QWidget &screen)
     for (const std::string &name : PositionCatalogue::instance().names())
         cargox->addItem(QString::fromStdString(name), rowNumber++);
     cargox->setCurrentIndex(-1);
+    Label4->setBuddy(cargox);
+    cargox->lineEdit()->setAccessibleName(Label4->text());
 }
 
 void AdvertenciaScreen::Controls::createButtonsAndPicture(QWidget &screen)

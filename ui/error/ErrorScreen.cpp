@@ -2,6 +2,7 @@
 
 #include "ProgramFont.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -37,18 +38,39 @@ QPushButton *createAceptar(QWidget &screen)
     return aceptar;
 }
 
+// Assistive technology reads the screen as a message, as it reads a message box: a window of
+// the alert role, which it presents whole when it appears.
+QAccessibleInterface *alertInterface(const QString &className, QObject *object)
+{
+    if (className != QLatin1String(ErrorScreen::staticMetaObject.className()))
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::AlertMessage);
+}
+
 } // namespace
 
 ErrorScreen::ErrorScreen(QWidget *parent) : QDialog(parent)
 {
+    [[maybe_unused]] static const bool alertInstalled = [] {
+        QAccessible::installFactory(&alertInterface);
+        return true;
+    }();
     setObjectName(QStringLiteral("error"));
     setWindowTitle(QStringLiteral("Error de selección"));
     setModal(false);
     setFixedSize(kClientWidth, kClientHeight);
     setFont(programFont());
-    createMessage(*this);
+    const QLabel *message = createMessage(*this);
+    setAccessibleDescription(message->text()); // read after the title when the screen appears
     m_aceptar = createAceptar(*this);
     connect(m_aceptar, &QPushButton::clicked, this, &ErrorScreen::error_Aceptar_Click);
+}
+
+void ErrorScreen::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 void ErrorScreen::error_Aceptar_Click()

@@ -4,6 +4,7 @@
 
 class QKeyEvent;
 class QPushButton;
+class QShowEvent;
 
 namespace pagaluz::ui {
 
@@ -21,6 +22,8 @@ private slots:
 private:
     // Escape presses "Aceptar", the screen's cancel button.
     void keyPressEvent(QKeyEvent *event) override;
+    // Tells assistive technology that the message has appeared, as a message box does.
+    void showEvent(QShowEvent *event) override;
 
     QPushButton *m_aceptar = nullptr;
 };

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <utility>
 
 namespace pagaluz::ui {
 
@@ -82,7 +83,7 @@ void HaberesHeader::buildPointBoxes()
     m_numberTitle = addHeading("Label11", "", QRect(7665, 840, 1890, 300));
     m_numberTitle->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_number = addValueBox("numcargo", QRect(7920, 1200, 1275, 360));
-    addHeading("Label12", "Puntaje", QRect(7680, 1680, 1905, 330));
+    QLabel *pointsHeading = addHeading("Label12", "Puntaje", QRect(7680, 1680, 1905, 330));
     m_basicPoints = addValueBox("punbasicos", QRect(7920, 2040, 1275, 360));
     QLabel *complementHeading = addHeading("Label2", "Ptos. Comp Básico", {7680, 2520, 1905, 330});
     m_complementPoints = addValueBox("compbas", QRect(7920, 2880, 1275, 360));
@@ -97,6 +98,17 @@ void HaberesHeader::buildPointBoxes()
         palette.setColor(QPalette::Base, Qt::white);
         box->setPalette(palette);
     }
+    // Each heading names the box under it for assistive technology.
+    const std::pair<QLabel *, QLineEdit *> headed[] = {
+        {m_numberTitle, m_number},
+        {pointsHeading, m_basicPoints},
+        {complementHeading, m_complementPoints},
+        {extendedHeading, m_extendedDayPoints},
+        {fullDayHeading, m_fullDayPoints},
+        {differentiatedHeading, m_differentiatedPoints},
+    };
+    for (const auto &[heading, box] : headed)
+        heading->setBuddy(box);
     m_positionOnly = {extendedHeading,        fullDayHeading,      differentiatedHeading,
                       complementHeading,      m_extendedDayPoints, m_fullDayPoints,
                       m_differentiatedPoints, m_complementPoints};

@@ -119,6 +119,7 @@ QLineEdit *addMark(QWidget &screen, const MarkLayout &layout)
     QLineEdit *mark =
         addReadOnlyBox(screen, layout.name, QRect(kMarkLeft, layout.top, kMarkWidth, kMarkHeight),
                        QStringLiteral("UTREL"));
+    mark->setAccessibleName(QStringLiteral("UTREL"));
     mark->setFrame(false);
     setTextColour(*mark, layout.colour);
     mark->hide();
@@ -150,8 +151,11 @@ void HaberesScreen::buildNotesAndButtons()
     Controls &c = *m_controls;
     c.commentHint = addReadOnlyBox(*this, "Text12", QRect(9720, 1560, 1695, 285),
                                    QStringLiteral("Poné tu comentario"));
+    c.commentHint->setAccessibleName(QStringLiteral("Comentario"));
     c.comment = new QPlainTextEdit(this);
     c.comment->setObjectName(QStringLiteral("Text11"));
+    // The hint above it is a text box, not a label: it names the comment box in so many words.
+    c.comment->setAccessibleName(c.commentHint->text());
     placeInTwips(*c.comment, QRect(9720, 1920, 1695, 2895));
     for (std::size_t i = 0; i < kButtons.size(); ++i)
         c.buttons[i] = addButton(*this, kButtons[i]);
@@ -160,7 +164,9 @@ void HaberesScreen::buildNotesAndButtons()
     connect(c.buttons[2], &QPushButton::clicked, this, &HaberesScreen::Haberes_Salir_Click);
     c.printHint = addReadOnlyBox(*this, "Text1", QRect(8880, 7200, 2415, 285),
                                  QStringLiteral("Se imprime en blanco y negro"));
+    c.printHint->setAccessibleName(QStringLiteral("Impresión"));
     c.date = addReadOnlyBox(*this, "Text10", QRect(8880, 7680, 2415, 375));
+    c.date->setAccessibleName(QStringLiteral("Fecha"));
 }
 
 // Tracking is off: the sheet moves on arrow and track clicks and at the end
@@ -173,6 +179,7 @@ void HaberesScreen::buildScrollBar()
     scrollBar->setSingleStep(kScrollBarSmallStep);
     scrollBar->setPageStep(kScrollBarLargeStep);
     scrollBar->setTracking(false);
+    scrollBar->setAccessibleName(QStringLiteral("Desplazamiento del recibo"));
     placeInTwips(*scrollBar, QRect(11520, 0, 345, 8565));
     connect(scrollBar, &QScrollBar::valueChanged, this, &HaberesScreen::Haberes_movedor_Change);
     m_controls->scrollBar = scrollBar;

@@ -1,5 +1,6 @@
 #include "HaberesSheet.h"
 
+#include "HaberesSheetAccessible.h"
 #include "HaberesStyle.h"
 #include "SheetPlacement.h"
 #include "SheetRule.h"
@@ -90,6 +91,7 @@ void setBordered(QLabel &label)
 
 HaberesSheet::HaberesSheet(QWidget *parent) : QGroupBox(QStringLiteral("Recibo de haberes"), parent)
 {
+    installHaberesSheetAccessible();
     setObjectName(QStringLiteral("sosten"));
     setBackground(*this, kSheetColour);
     buildNameLine();

@@ -194,6 +194,7 @@ IngresoControls::IngresoControls(QWidget &screen) : frameStyle(createClassicFram
     createSeniorityFrame(screen);
     createAbsenceAndFamilyFields(screen);
     createButtons(screen);
+    nameTextBoxes();
     const auto [emblem, school] = pictures.get();
     Picture1->setPixmap(QPixmap::fromImage(emblem));
     Picture2->setPixmap(QPixmap::fromImage(school));
@@ -359,6 +360,25 @@ void IngresoControls::createButtons(QWidget &screen)
                                      {{600, 488}, kButtonSize});
     // Enter on a focused "Salir" presses "Salir", as on any focused button.
     Command2->setAutoDefault(true);
+}
+
+// What assistive technology announces for each text box: the caption of the label beside it,
+// tied to the box as its buddy, or a short name where no label stands beside the box (only a
+// check box, or the frame around it). The tool-tips are the boxes' descriptions.
+void IngresoControls::nameTextBoxes()
+{
+    const std::pair<QLabel *, QLineEdit *> captioned[] = {
+        {Label5, docente},       {Label3, numerohorasmed}, {Label4, numerohorassup},
+        {Label2, numhorascod06}, {Label7, numhorasincen},  {Label6, numhorascod113},
+        {mensajekm, cantkm},
+    };
+    for (const auto &[caption, box] : captioned)
+        caption->setBuddy(box);
+    Text1->setAccessibleName(QStringLiteral("Incentivo"));
+    porcantig->setAccessibleName(QStringLiteral("Porcentaje de Antigüedad"));
+    dinasist->setAccessibleName(QStringLiteral("Cantidad de días"));
+    cantidadhijos->setAccessibleName(QStringLiteral("Cantidad de Hijos"));
+    cantidadhijosdisc->setAccessibleName(QStringLiteral("Cantidad de Hijos Diferenc"));
 }
 
 void IngresoControls::createDecorations(QWidget &screen)

@@ -126,6 +126,7 @@ private:
     void createAbsenceAndFamilyFields(QWidget &screen);
     void createButtons(QWidget &screen);
     void createDecorations(QWidget &screen);
+    void nameTextBoxes();
 };
 
 } // namespace pagaluz::ui

@@ -27,6 +27,13 @@ IngresoZoneBox::IngresoZoneBox(QWidget *parent) : QComboBox(parent)
     connect(edit, &QLineEdit::editingFinished, this, [this] { m_finishingTypedText = false; });
     setCompleter(nullptr);
 
+    // The prompt names the box and its text for assistive technology, also once a zone's name
+    // stands in the box: some platforms read a drop-down list's text as its name, and its
+    // description after it.
+    setAccessibleName(kZonePrompt);
+    edit->setAccessibleName(kZonePrompt);
+    setAccessibleDescription(kZonePrompt);
+
     connect(edit, &QLineEdit::textEdited, this, [this] { m_pickedIndex = kNoZone; });
     // A new item, and also the item already current picked again after typing.
     connect(this, &QComboBox::currentIndexChanged, this, &IngresoZoneBox::takeChoice);
