@@ -1,5 +1,5 @@
 #include "ExplanationCheck.h"
-#include "GeneratedPayInputs.h"
+#include "InputGenerator.h"
 #include "PayTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "GeneratedPayInputs.h"
+#include "InputGenerator.h"
 #include "PayCalculator.h"
 
 #include <gtest/gtest.h>
