@@ -62,9 +62,10 @@ PayInputs higherHours()
     return in;
 }
 
-void calculate(benchmark::State &state, const PayInputs &inputs)
+void calculate(benchmark::State &state, const PayInputs &inputs,
+               Explanations explanations = Explanations::Omitted)
 {
-    const PayCalculator calculator(DecimalConventions::comma());
+    const PayCalculator calculator(DecimalConventions::comma(), explanations);
     for (auto _ : state)
         benchmark::DoNotOptimize(calculator.calculate(inputs));
 }
@@ -72,6 +73,11 @@ void calculate(benchmark::State &state, const PayInputs &inputs)
 void BM_WorkedExample(benchmark::State &state)
 {
     calculate(state, workedExample());
+}
+// The same with every line, total and note explained, as the payslip screen asks for it.
+void BM_WorkedExampleExplained(benchmark::State &state)
+{
+    calculate(state, workedExample(), Explanations::Built);
 }
 void BM_EverythingTicked(benchmark::State &state)
 {
@@ -113,6 +119,7 @@ void BM_FormatPlainNumber(benchmark::State &state)
 }
 
 BENCHMARK(BM_WorkedExample);
+BENCHMARK(BM_WorkedExampleExplained);
 BENCHMARK(BM_EverythingTicked);
 BENCHMARK(BM_HigherHours);
 BENCHMARK(BM_FindCode);

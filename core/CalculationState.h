@@ -2,6 +2,7 @@
 
 #include "CarryValues.h"
 #include "DecimalConventions.h"
+#include "ExplanationRecord.h"
 #include "PayInputs.h"
 #include "Payslip.h"
 
@@ -18,7 +19,8 @@ struct HourCounts {
 };
 
 // Everything one calculation works on: its inputs, the carry values the
-// sections pass on, and the payslip under construction.
+// sections pass on, the payslip under construction and, when they were asked
+// for, the explanations of its amounts.
 struct CalculationState {
     CalculationState(const PayInputs &payInputs, PayMode payMode, const DecimalConventions &conv)
         : inputs(payInputs), mode(payMode), conventions(conv), payslip(conv)
@@ -27,12 +29,25 @@ struct CalculationState {
 
     bool positionMode() const { return mode == PayMode::Position; }
 
+    // When explaining: the line just appended is the amount that `explained` explains.
+    void explainLastLine(NodePtr CarryExplanations::*explained)
+    {
+        if (explanation)
+            explanation->explainLastLine(payslip, explanation->carry.*explained);
+    }
+    void explainLastLine(const NodePtr &explained)
+    {
+        if (explanation)
+            explanation->explainLastLine(payslip, explained);
+    }
+
     const PayInputs &inputs;
     const PayMode mode;
     const DecimalConventions &conventions;
     CarryValues carry;
     HourCounts hours;
     Payslip payslip;
+    ExplanationRecord *explanation = nullptr; // null unless explanations were asked for
 };
 
 } // namespace pagaluz

@@ -28,6 +28,32 @@ Money productivityBase(const CarryValues &carry)
            carry.workdaySupplements + carry.seniorityAmount + carry.zoneAmount;
 }
 
+// The productivity of the decree is a share of the "006" amount; the productivity plus the
+// same share of the position's or the hours' pay with seniority and zone.
+void explainDecreeSupplements(const CalculationState &state, Money plusBase,
+                              ExplanationRecord &record)
+{
+    const CarryValues &carry = state.carry;
+    CarryExplanations &explained = record.carry;
+    const NodePtr rate = record.rate("porcentaje de productividad",
+                                     Decimal::fromDouble(kProductivityRate), "de la escala");
+    explained.decreeProductivity =
+        record.operation("productividad del decreto 5863/05", carry.decreeProductivity,
+                         Operation::Product, {rate, explained.code06Supplement});
+    const NodePtr base = record.operation("base de productividad", plusBase, Operation::Sum,
+                                          {explained.categoryAssignment, explained.basicComplement,
+                                           explained.fullDayAmount, explained.extendedDayAmount,
+                                           explained.differentiatedTask, explained.seniorityAmount,
+                                           explained.zoneAmount});
+    explained.productivityPlus = record.operation("plus de productividad", carry.productivityPlus,
+                                                  Operation::Product, {rate, base});
+    if (carry.nationalIncentive > Money())
+        return;
+    record.note(state.positionMode()
+                    ? "Sin «Incentivo de Nación» (084): la casilla «Incentivo» no está marcada."
+                    : "Sin «Incentivo de Nación» (084): no hay horas con incentivo.");
+}
+
 } // namespace
 
 void payDecreeSupplements(CalculationState &state)
@@ -43,21 +69,31 @@ void payDecreeSupplements(CalculationState &state)
         "006", "Adic. Art 2 y 3 Dcrto 5863/05",
         hourQuantity(state, state.hours.code06, in.code06Hours, cap(&HourLevel::code06QuantityCap)),
         carry.code06Supplement);
+    state.explainLastLine(&CarryExplanations::code06Supplement);
     carry.decreeProductivity = carry.code06Supplement.timesRate(kProductivityRate);
+    const Money plusBase = productivityBase(carry);
+    carry.productivityPlus = plusBase.timesRate(kProductivityRate);
+    if (state.explanation)
+        explainDecreeSupplements(state, plusBase, *state.explanation);
+
     payslip.appendEarningsLine("014", "Product Dcrto 5863/05",
                                formatPlainNumber(kProductivityQuantity, state.conventions),
                                carry.decreeProductivity);
-    if (carry.nationalIncentive > Money())
+    state.explainLastLine(&CarryExplanations::decreeProductivity);
+    if (carry.nationalIncentive > Money()) {
         payslip.appendEarningsLine("084", "Incentivo de Nación",
                                    hourQuantity(state, state.hours.incentive, in.incentiveHours,
                                                 cap(&HourLevel::incentiveQuantityCap)),
                                    carry.nationalIncentive);
+        state.explainLastLine(&CarryExplanations::nationalIncentive);
+    }
     payslip.appendEarningsLine("113", "Negro de Nación",
                                hourQuantity(state, state.hours.code113, in.code113Hours,
                                             cap(&HourLevel::code113QuantityCap)),
                                carry.code113Supplement);
-    carry.productivityPlus = productivityBase(carry).timesRate(kProductivityRate);
+    state.explainLastLine(&CarryExplanations::code113Supplement);
     payslip.appendEarningsLine("188", "Plus Productividad", "7.0", carry.productivityPlus);
+    state.explainLastLine(&CarryExplanations::productivityPlus);
 }
 
 } // namespace pagaluz

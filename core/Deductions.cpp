@@ -1,6 +1,7 @@
 #include "Sections.h"
 
 #include <array>
+#include <string>
 
 namespace pagaluz {
 
@@ -32,14 +33,34 @@ const std::array<Deduction, 7> kDeductions{{
      "Seguro 3011", "2 %"},
 }};
 
+// A rate of the remunerative total, with the national incentive for the union dues.
+NodePtr explainDeduction(const Deduction &deduction, Money base, Money amount,
+                         const ExplanationRecord &record)
+{
+    const CarryExplanations &explained = record.carry;
+    const NodePtr baseNode =
+        deduction.onNationalIncentiveToo
+            ? record.operation("base de " + std::string(deduction.conceptText), base,
+                               Operation::Sum,
+                               {explained.remunerativeTotal, explained.nationalIncentive})
+            : explained.remunerativeTotal;
+    return record.operation("descuento " + std::string(deduction.conceptText), amount,
+                            Operation::Product,
+                            {record.rate("porcentaje de " + std::string(deduction.conceptText),
+                                         Decimal::fromDouble(deduction.rate), "de la escala"),
+                             baseNode});
+}
+
 } // namespace
 
 void applyDeductions(CalculationState &state)
 {
     CarryValues &carry = state.carry;
-    if (carry.absenceDeduction > Money())
+    if (carry.absenceDeduction > Money()) {
         state.payslip.appendDeductionLine("440", "Reajuste cod. 188", state.inputs.absenceDays,
                                           carry.absenceDeduction);
+        state.explainLastLine(&CarryExplanations::absenceDeduction);
+    }
     for (const Deduction &deduction : kDeductions) {
         if (!(state.inputs.deductionsChosen.*deduction.chosen))
             continue;
@@ -49,6 +70,9 @@ void applyDeductions(CalculationState &state)
         carry.*deduction.amount = base.timesRate(deduction.rate);
         state.payslip.appendDeductionLine(deduction.code, deduction.conceptText, deduction.quantity,
                                           carry.*deduction.amount);
+        if (state.explanation)
+            state.explainLastLine(
+                explainDeduction(deduction, base, carry.*deduction.amount, *state.explanation));
     }
 }
 

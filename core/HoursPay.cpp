@@ -58,6 +58,51 @@ Money baseHoursPay(double hours, const HourLevel &level)
     }
 }
 
+// A supplement of so much an hour up to its cap: the lesser of the hours' amount and the cap.
+NodePtr cappedByHours(const ExplanationRecord &record, const char *name, Money amount, double hours,
+                      const char *hoursName, double perHour, Money ceiling, bool capped)
+{
+    const std::initializer_list<NodePtr> terms{
+        record.figure(hoursName, Decimal::fromDouble(hours), ""),
+        record.figure("importe por hora", Decimal::fromDouble(perHour), "de la escala")};
+    const NodePtr hoursAmount =
+        capped ? record.roundedResult("importe de las horas", Operation::Product, terms)
+               : record.operation("importe de las horas", amount, Operation::Product, terms);
+    return record.operation(name, amount, Operation::Minimum,
+                            {hoursAmount, record.figure("tope", ceiling, "de la escala")});
+}
+
+// The hours line is hours times points per hour times the value of a point; each hour
+// supplement is the lesser of its hours' amount and its cap.
+void explainHoursPay(const CalculationState &state, double hours, const HourLevel &level,
+                     ExplanationRecord &record)
+{
+    const CarryValues &carry = state.carry;
+    const HourCounts &counts = state.hours;
+    const bool secondary = state.mode == PayMode::SecondaryHours;
+    CarryExplanations &explained = record.carry;
+    explained.categoryAssignment = record.operation(
+        "asignación por horas", carry.categoryAssignment, Operation::Product,
+        {record.figure(secondary ? "horas de nivel medio" : "horas de nivel superior",
+                       Decimal::fromDouble(hours), ""),
+         record.figure("puntos por hora", Decimal::fromDouble(level.pointsPerHour),
+                       secondary ? "de la escala, nivel medio" : "de la escala, nivel superior"),
+         record.figure("valor del punto", Decimal::fromDouble(kPointValue), "de la escala")});
+    explained.code06Supplement =
+        cappedByHours(record, "adicional del código 06", carry.code06Supplement, counts.code06,
+                      "horas con código 06", kCode06PerHour, level.code06FixedAmount,
+                      counts.code06 >= level.code06LimitHours);
+    if (carry.nationalIncentive > Money())
+        explained.nationalIncentive = cappedByHours(
+            record, "incentivo de Nación", carry.nationalIncentive, counts.incentive,
+            "horas con incentivo", level.incentivePerHour, kIncentiveCeiling,
+            counts.incentive * level.incentivePerHour >= kIncentiveCeiling.toDouble());
+    explained.code113Supplement =
+        cappedByHours(record, "importe del código 113", carry.code113Supplement, counts.code113,
+                      "horas con código 113", level.code113PerHour, kCode113Ceiling,
+                      counts.code113 * level.code113PerHour >= kCode113Ceiling.toDouble());
+}
+
 void readHourCounts(CalculationState &state)
 {
     const PayInputs &in = state.inputs;
@@ -97,6 +142,10 @@ void payHours(CalculationState &state)
         carry.nationalIncentive =
             cappedAmount(counts.incentive, level.incentivePerHour, kIncentiveCeiling);
     carry.code113Supplement = cappedAmount(counts.code113, level.code113PerHour, kCode113Ceiling);
+    if (state.explanation) {
+        explainHoursPay(state, hours, level, *state.explanation);
+        state.explainLastLine(&CarryExplanations::categoryAssignment);
+    }
 }
 
 } // namespace pagaluz

@@ -51,6 +51,28 @@ void sumTotals(CalculationState &state)
     state.payslip.setTotals(c.totalEarnings, c.totalDeductions);
 }
 
+// Each total adds the amounts of its column's lines; the net pay is their difference.
+void explainTotals(const CalculationState &state, ExplanationRecord &record)
+{
+    std::vector<ExplanationPtr> earnings;
+    std::vector<ExplanationPtr> deductions;
+    const std::vector<PayslipLine> &lines = state.payslip.lines();
+    for (std::size_t row = 0; row < lines.size(); ++row)
+        (lines[row].column == AmountColumn::Earnings ? earnings : deductions)
+            .push_back(record.explanation.lines[row]);
+    const CarryValues &c = state.carry;
+    PayslipExplanation &explanation = record.explanation;
+    const NodePtr totalEarnings = record.operation(
+        "Total Haberes", Decimal::fromMoney(c.totalEarnings), Operation::Sum, std::move(earnings));
+    const NodePtr totalDeductions =
+        record.operation("Total descuentos", Decimal::fromMoney(c.totalDeductions), Operation::Sum,
+                         std::move(deductions));
+    explanation.netPay = record.operation("Liquido a pagar", c.netPay, Operation::Difference,
+                                          {totalEarnings, totalDeductions});
+    explanation.totalEarnings = totalEarnings;
+    explanation.totalDeductions = totalDeductions;
+}
+
 // The input that can drive an amount out of range on the path taken: the
 // hours of the level, or the larger of the two unbounded point boxes of a
 // position (the other point counts are 16-bit numbers).
@@ -77,9 +99,16 @@ CalculationResult PayCalculator::calculate(const PayInputs &inputs) const
         return CalculationError{CalculationError::Kind::Validation, std::nullopt,
                                 CalculationError::kNoPayBasisMessage};
     CalculationState state(inputs, *mode, m_conventions);
+    std::optional<ExplanationRecord> record;
+    if (explains()) {
+        record.emplace(m_conventions);
+        state.explanation = &*record;
+    }
     try {
         runSections(state);
         sumTotals(state);
+        if (record)
+            explainTotals(state, *record);
     } catch (const InputError &error) {
         return conversionError(error.field(), error.message());
     } catch (const MoneyOverflow &) {
@@ -89,6 +118,10 @@ CalculationResult PayCalculator::calculate(const PayInputs &inputs) const
                                           "excede el máximo posible.");
     }
     state.payslip.teacherName = inputs.teacherName;
+    if (record)
+        return CalculationResult(
+            std::move(state.payslip), state.carry,
+            std::make_shared<const PayslipExplanation>(std::move(record->explanation)));
     return CalculationResult(std::move(state.payslip), state.carry);
 }
 

@@ -3,9 +3,11 @@
 #include "CalculationError.h"
 #include "CarryValues.h"
 #include "DecimalConventions.h"
+#include "Explanation.h"
 #include "PayInputs.h"
 #include "Payslip.h"
 
+#include <memory>
 #include <variant>
 
 namespace pagaluz {
@@ -14,8 +16,9 @@ namespace pagaluz {
 class CalculationResult {
 public:
     // The carry values are copied once, straight into the result.
-    CalculationResult(Payslip payslip, const CarryValues &carry)
-        : m_outcome(std::in_place_type<Success>, std::move(payslip), carry)
+    CalculationResult(Payslip payslip, const CarryValues &carry,
+                      std::shared_ptr<const PayslipExplanation> explanation = nullptr)
+        : m_outcome(std::in_place_type<Success>, std::move(payslip), carry, std::move(explanation))
     {
     }
     CalculationResult(CalculationError error) : m_outcome(std::move(error)) {}
@@ -25,35 +28,51 @@ public:
     const Payslip &payslip() const { return std::get<Success>(m_outcome).payslip; }
     const CarryValues &carryValues() const { return std::get<Success>(m_outcome).carry; }
     const CalculationError &error() const { return std::get<CalculationError>(m_outcome); }
+    // Why each amount is what it is, when the calculator was asked for it; otherwise null.
+    // Shared, so that a screen can keep it while it shows the payslip.
+    const std::shared_ptr<const PayslipExplanation> &explanation() const
+    {
+        return std::get<Success>(m_outcome).explanation;
+    }
 
 private:
     struct Success {
-        Success(Payslip made, const CarryValues &carried) : payslip(std::move(made)), carry(carried)
+        Success(Payslip made, const CarryValues &carried,
+                std::shared_ptr<const PayslipExplanation> explained)
+            : payslip(std::move(made)), carry(carried), explanation(std::move(explained))
         {
         }
         Payslip payslip;
         CarryValues carry;
+        std::shared_ptr<const PayslipExplanation> explanation;
     };
     std::variant<Success, CalculationError> m_outcome;
 };
 
+// Whether a calculation also explains how it reached each amount.
+enum class Explanations { Omitted, Built };
+
 // The calculation of one payslip: a pure function of the inputs and of the
 // decimal conventions in which the inputs were typed and the payslip is
 // written. It validates the choice of pay, runs the sections in their fixed
-// order and sums the three totals.
+// order and sums the three totals. With Explanations::Built every section also
+// records how it reached its amounts, which takes longer.
 class PayCalculator {
 public:
-    explicit PayCalculator(DecimalConventions conventions = {})
-        : m_conventions(std::move(conventions))
+    explicit PayCalculator(DecimalConventions conventions = {},
+                           Explanations explanations = Explanations::Omitted)
+        : m_conventions(std::move(conventions)), m_explanations(explanations)
     {
     }
 
     CalculationResult calculate(const PayInputs &inputs) const;
 
     const DecimalConventions &conventions() const { return m_conventions; }
+    bool explains() const { return m_explanations == Explanations::Built; }
 
 private:
     DecimalConventions m_conventions;
+    Explanations m_explanations;
 };
 
 } // namespace pagaluz

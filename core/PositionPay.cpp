@@ -56,6 +56,44 @@ void readPositionPoints(CalculationState &state, double &complementPoints)
     complementPoints = readDouble(position.complementPoints, InputField::ComplementPoints, conv);
 }
 
+// Each amount of the position is its points times the value of a point.
+void explainPositionPay(const CalculationState &state, double complementPoints,
+                        ExplanationRecord &record)
+{
+    const CarryValues &carry = state.carry;
+    const std::string &code = state.inputs.position.code;
+    const std::string source = code.empty() ? std::string() : "del cargo " + code;
+    const NodePtr pointValue =
+        record.figure("valor del punto", Decimal::fromDouble(kPointValue), "de la escala");
+    const NodePtr workdayPointValue = record.figure(
+        "valor del punto de jornada", Decimal::fromDouble(kWorkdayPointValue), "de la escala");
+    const auto pointsTimes = [&](const char *name, Money amount, const char *pointsName,
+                                 const Decimal &points, const NodePtr &value) {
+        return record.operation(name, amount, Operation::Product,
+                                {record.figure(pointsName, points, source), value});
+    };
+    CarryExplanations &explained = record.carry;
+    explained.categoryAssignment =
+        pointsTimes("asignación de la categoría", carry.categoryAssignment, "puntos básicos",
+                    Decimal::fromInteger(carry.basicPoints), pointValue);
+    if (complementPoints > 0)
+        explained.basicComplement =
+            pointsTimes("complemento básico", carry.basicComplement, "puntos de complemento básico",
+                        Decimal::fromDouble(complementPoints), pointValue);
+    if (carry.fullDayPoints >= 1)
+        explained.fullDayAmount =
+            pointsTimes("jornada completa", carry.fullDayAmount, "puntos de jornada completa",
+                        Decimal::fromInteger(carry.fullDayPoints), workdayPointValue);
+    if (carry.extendedDayPoints >= 1)
+        explained.extendedDayAmount = pointsTimes(
+            "prolongación de jornada", carry.extendedDayAmount, "puntos de prolongación de jornada",
+            Decimal::fromInteger(carry.extendedDayPoints), workdayPointValue);
+    if (carry.differentiatedTaskPoints > Money())
+        explained.differentiatedTask = pointsTimes(
+            "tarea diferenciada", carry.differentiatedTask, "puntos de tarea diferenciada",
+            Decimal::fromMoney(carry.differentiatedTaskPoints), pointValue);
+}
+
 } // namespace
 
 void payPosition(CalculationState &state)
@@ -77,17 +115,29 @@ void payPosition(CalculationState &state)
         carry.differentiatedTask = pointsAmount(carry.differentiatedTaskPoints.toDouble(),
                                                 kPointValue, InputField::DifferentiatedTaskPoints);
 
+    if (state.explanation)
+        explainPositionPay(state, complementPoints, *state.explanation);
+
     Payslip &payslip = state.payslip;
     payslip.appendEarningsLine("001", "Asign. de la categoría", "1", carry.categoryAssignment,
                                Payslip::kFirstLinePrefix);
-    if (complementPoints > 0)
+    state.explainLastLine(&CarryExplanations::categoryAssignment);
+    if (complementPoints > 0) {
         payslip.appendEarningsLine("002", "Comp. de Básico", "", carry.basicComplement);
-    if (carry.fullDayPoints >= 1)
+        state.explainLastLine(&CarryExplanations::basicComplement);
+    }
+    if (carry.fullDayPoints >= 1) {
         payslip.appendEarningsLine("052", "Jornada completa", "", carry.fullDayAmount);
-    if (carry.extendedDayPoints >= 1)
+        state.explainLastLine(&CarryExplanations::fullDayAmount);
+    }
+    if (carry.extendedDayPoints >= 1) {
         payslip.appendEarningsLine("052", "Prol. de Jornada", "", carry.extendedDayAmount);
-    if (carry.differentiatedTaskPoints > Money())
+        state.explainLastLine(&CarryExplanations::extendedDayAmount);
+    }
+    if (carry.differentiatedTaskPoints > Money()) {
         payslip.appendEarningsLine("016", "Tarea diferenciada", "", carry.differentiatedTask);
+        state.explainLastLine(&CarryExplanations::differentiatedTask);
+    }
 }
 
 } // namespace pagaluz

@@ -1,7 +1,9 @@
 #include "Sections.h"
+#include "SeniorityAndZone.h"
 
 #include <array>
 #include <cstddef>
+#include <string>
 
 namespace pagaluz {
 
@@ -70,6 +72,63 @@ int code06Amount(int bracket, int basicPoints, int fullDayPoints)
     return kCode06PartDay[row][basicPointsBand(basicPoints)];
 }
 
+// The column of the code-06 tables for `basicPoints`: "de 1401 a 1942 puntos básicos".
+std::string code06Column(int basicPoints, bool fullDayTable)
+{
+    if (fullDayTable)
+        return basicPoints <= 971 ? "hasta 971 puntos básicos" : "972 puntos básicos o más";
+    const std::size_t band = basicPointsBand(basicPoints);
+    if (band == 0)
+        return "hasta 971 puntos básicos";
+    if (band == kBandUpperBounds.size())
+        return "2221 puntos básicos o más";
+    return "de " + std::to_string(kBandUpperBounds[band - 1] + 1) + " a " +
+           std::to_string(kBandUpperBounds[band]) + " puntos básicos";
+}
+
+std::string bracketRowName(int bracket)
+{
+    const std::size_t row = bracketRow(bracket);
+    if (row == 0)
+        return "sin tramo de antigüedad";
+    return "del tramo «" + std::string(kSeniorityBrackets[row - 1].caption) + "»";
+}
+
+// What the full-day points are measured against: "menos de 600 puntos de jornada completa
+// (tiene 0)".
+std::string fullDayShare(int fullDayPoints, int threshold)
+{
+    const std::string thresholdText = std::to_string(threshold);
+    return (fullDayPoints >= threshold ? thresholdText + " o más" : "menos de " + thresholdText) +
+           " puntos de jornada completa (tiene " + std::to_string(fullDayPoints) + ")";
+}
+
+// The code-06 amount is a cell of one of two tables; the incentive and the "113" amount are
+// fixed sums of the pay scale.
+void explainPositionSupplements(const CalculationState &state, ExplanationRecord &record)
+{
+    const CarryValues &carry = state.carry;
+    const bool fullDayTable = carry.fullDayPoints >= kFullDayTableThreshold;
+    const std::string table = std::string("tabla del código 06 para ") +
+                              (fullDayTable ? "620 o más" : "menos de 620") +
+                              " puntos de jornada completa";
+    const std::string row = bracketRowName(state.inputs.seniorityBracket);
+    const std::string column = code06Column(carry.basicPoints, fullDayTable);
+    const Decimal code06 = Decimal::fromMoney(carry.code06Supplement);
+    record.carry.code06Supplement =
+        record.leaf(table + ", fila " + row + ", columna " + column, code06,
+                    record.number(code06) + ", de la " + table + " (tiene " +
+                        std::to_string(carry.fullDayPoints) + "): fila " + row + ", columna " +
+                        column + " (tiene " + std::to_string(carry.basicPoints) + ")");
+    const std::string fullDay = fullDayShare(carry.fullDayPoints, kFullDayAmountsThreshold);
+    if (carry.nationalIncentive > Money())
+        record.carry.nationalIncentive =
+            record.figure("incentivo de Nación", carry.nationalIncentive,
+                          "importe fijo para un cargo con " + fullDay);
+    record.carry.code113Supplement = record.figure(
+        "importe del código 113", carry.code113Supplement, "fijo para un cargo con " + fullDay);
+}
+
 } // namespace
 
 void setPositionSupplements(CalculationState &state)
@@ -80,6 +139,8 @@ void setPositionSupplements(CalculationState &state)
         code06Amount(state.inputs.seniorityBracket, carry.basicPoints, carry.fullDayPoints));
     carry.nationalIncentive = Money::fromUnits(state.inputs.incentive ? (fullDay ? 220 : 110) : 0);
     carry.code113Supplement = Money::fromUnits(fullDay ? 200 : 100);
+    if (state.explanation)
+        explainPositionSupplements(state, *state.explanation);
 }
 
 } // namespace pagaluz

@@ -64,6 +64,66 @@ Money supplementBase(const CarryValues &carry)
            carry.workdaySupplements;
 }
 
+// The base of both supplements adds the lines of the position's own pay, or the hours line.
+NodePtr explainedBase(const char *name, Money base, ExplanationRecord &record)
+{
+    const CarryExplanations &lines = record.carry;
+    return record.operation(name, base, Operation::Sum,
+                            {lines.categoryAssignment, lines.basicComplement, lines.fullDayAmount,
+                             lines.extendedDayAmount, lines.differentiatedTask});
+}
+
+std::string bracketName(int bracket)
+{
+    if (bracket < 1 || bracket > static_cast<int>(kSeniorityBrackets.size()))
+        return {};
+    return "«" + std::string(kSeniorityBrackets[static_cast<std::size_t>(bracket - 1)].caption) +
+           "»";
+}
+
+std::string zoneName(int listIndex)
+{
+    if (listIndex < 0 || listIndex >= static_cast<int>(kZones.size()))
+        return {};
+    return "«" + std::string(kZones[static_cast<std::size_t>(listIndex)].name) + "»";
+}
+
+void explainSeniority(const CalculationState &state, Money base, ExplanationRecord &record)
+{
+    const int bracket = state.inputs.seniorityBracket;
+    const std::uint8_t percent = state.inputs.seniorityPercent;
+    if (percent == 0) {
+        record.note(bracketName(bracket).empty()
+                        ? "Sin «Antigüedad» (010): no se eligió el tramo de antigüedad."
+                        : "Sin «Antigüedad» (010): el tramo " + bracketName(bracket) +
+                              " no tiene adicional.");
+        return;
+    }
+    record.carry.seniorityAmount = record.operation(
+        "antigüedad", state.carry.seniorityAmount, Operation::Product,
+        {record.rate("porcentaje de antigüedad", Decimal::fromScaled(percent, 2),
+                     bracketName(bracket).empty() ? "" : "tramo " + bracketName(bracket)),
+         explainedBase("base de antigüedad", base, record)});
+}
+
+void explainZone(const CalculationState &state, Money base, ExplanationRecord &record)
+{
+    const int zone = state.inputs.zone;
+    const std::uint8_t percent = zonePercent(zone);
+    if (percent == 0) {
+        record.note(zoneName(zone).empty()
+                        ? "Sin «As. por zona» (078): no se eligió la zona de la escuela."
+                        : "Sin «As. por zona» (078): la zona " + zoneName(zone) +
+                              " no tiene adicional.");
+        return;
+    }
+    record.carry.zoneAmount =
+        record.operation("adicional por zona", state.carry.zoneAmount, Operation::Product,
+                         {record.rate("porcentaje de zona", Decimal::fromScaled(percent, 2),
+                                      "zona " + zoneName(zone)),
+                          explainedBase("base de zona", base, record)});
+}
+
 } // namespace
 
 void paySeniorityAndZone(CalculationState &state)
@@ -71,16 +131,25 @@ void paySeniorityAndZone(CalculationState &state)
     CarryValues &carry = state.carry;
     const Money base = supplementBase(carry);
     const std::uint8_t seniority = state.inputs.seniorityPercent;
-    if (seniority != 0) {
+    if (seniority != 0)
         carry.seniorityAmount = percentOf(base, seniority);
+    const std::uint8_t zone = zonePercent(state.inputs.zone);
+    if (zone != 0)
+        carry.zoneAmount = percentOf(base, zone);
+    if (state.explanation) {
+        explainSeniority(state, base, *state.explanation);
+        explainZone(state, base, *state.explanation);
+    }
+
+    if (seniority != 0) {
         state.payslip.appendEarningsLine("010", "Antigüedad", state.inputs.seniorityText,
                                          carry.seniorityAmount);
+        state.explainLastLine(&CarryExplanations::seniorityAmount);
     }
-    const std::uint8_t zone = zonePercent(state.inputs.zone);
     if (zone != 0) {
-        carry.zoneAmount = percentOf(base, zone);
         state.payslip.appendEarningsLine("078", "As. por zona", std::to_string(zone) + " %",
                                          carry.zoneAmount);
+        state.explainLastLine(&CarryExplanations::zoneAmount);
     }
 }
 

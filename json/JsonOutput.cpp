@@ -23,7 +23,24 @@ std::string_view columnName(AmountColumn column)
     return column == AmountColumn::Earnings ? "earnings" : "deductions";
 }
 
-void writeLine(const PayslipLine &line, JsonWriter &json)
+void writeExplanation(const ExplanationNode &node, JsonWriter &json)
+{
+    json.beginObject();
+    json.key("name").string(node.name);
+    json.key("value").string(node.value.text("."));
+    json.key("text").string(node.text);
+    if (node.operation) {
+        json.key("operation").string(operationName(*node.operation));
+        json.key("terms").beginArray();
+        for (const ExplanationPtr &term : node.terms)
+            writeExplanation(*term, json.element());
+        json.endArray();
+    }
+    json.key("rounded").flag(node.rounded);
+    json.endObject();
+}
+
+void writeLine(const PayslipLine &line, const ExplanationNode *explanation, JsonWriter &json)
 {
     json.beginObject();
     json.key("row").number(line.row);
@@ -33,15 +50,19 @@ void writeLine(const PayslipLine &line, JsonWriter &json)
     json.key("column").string(columnName(line.column));
     json.key("amount").exactAmount(line.amount);
     json.key("amountText").string(line.amountText);
+    if (explanation)
+        writeExplanation(*explanation, json.key("explanation"));
     json.endObject();
 }
 
-void writePayslip(const Payslip &payslip, JsonWriter &json)
+void writePayslip(const Payslip &payslip, const PayslipExplanation *explanation, JsonWriter &json)
 {
     json.beginObject();
     json.key("lines").beginArray();
-    for (const PayslipLine &line : payslip.lines())
-        writeLine(line, json.element());
+    const std::vector<PayslipLine> &lines = payslip.lines();
+    for (std::size_t row = 0; row < lines.size(); ++row)
+        writeLine(lines[row], explanation ? explanation->lines[row].get() : nullptr,
+                  json.element());
     json.endArray();
     json.key("totalEarnings").exactAmount(payslip.totalEarnings());
     json.key("totalDeductions").exactAmount(payslip.totalDeductions());
@@ -49,8 +70,19 @@ void writePayslip(const Payslip &payslip, JsonWriter &json)
     json.key("totalEarningsText").string(payslip.totalEarningsText());
     json.key("totalDeductionsText").string(payslip.totalDeductionsText());
     json.key("netPayText").string(payslip.netPayText());
+    if (explanation) {
+        writeExplanation(*explanation->totalEarnings, json.key("totalEarningsExplanation"));
+        writeExplanation(*explanation->totalDeductions, json.key("totalDeductionsExplanation"));
+        writeExplanation(*explanation->netPay, json.key("netPayExplanation"));
+    }
     writeHeader(payslip.header, json.key("header"));
     json.key("teacherName").string(payslip.teacherName);
+    if (explanation) {
+        json.key("notes").beginArray();
+        for (const std::string &note : explanation->notes)
+            json.element().string(note);
+        json.endArray();
+    }
     json.endObject();
 }
 
@@ -90,7 +122,7 @@ std::string exactAmountText(Money amount)
 void writeResultJson(const CalculationResult &result, JsonWriter &json)
 {
     if (result.succeeded())
-        writePayslip(result.payslip(), json);
+        writePayslip(result.payslip(), result.explanation().get(), json);
     else
         writeCalculationError(result.error(), json);
 }
@@ -103,10 +135,11 @@ void writeInputErrorJson(std::string_view message, JsonWriter &json)
     json.endObject();
 }
 
-void appendPayslipJson(const Payslip &payslip, std::string &out)
+void appendPayslipJson(const Payslip &payslip, std::string &out,
+                       const PayslipExplanation *explanation)
 {
     JsonWriter json(out);
-    writePayslip(payslip, json);
+    writePayslip(payslip, explanation, json);
 }
 
 void appendCalculationErrorJson(const CalculationError &error, std::string &out)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalculationError.h"
+#include "Explanation.h"
 #include "JsonWriter.h"
 #include "Money.h"
 #include "PayCalculator.h"
@@ -18,7 +19,8 @@ std::string exactAmountText(Money amount);
 
 // Each writes one compact JSON value with `json`.
 
-// The payslip or the error of one calculation.
+// The payslip or the error of one calculation; a payslip with its explanations when the
+// calculator made them.
 void writeResultJson(const CalculationResult &result, JsonWriter &json);
 
 // {"error": message, "kind": "input"}: an input that could not be read.
@@ -27,7 +29,12 @@ void writeInputErrorJson(std::string_view message, JsonWriter &json);
 // Each appends one compact JSON value to `out`.
 
 // The payslip: its lines, the three totals (exact and as shown), the header and the name.
-void appendPayslipJson(const Payslip &payslip, std::string &out);
+// With an explanation, each line has its "explanation", each total its own
+// ("totalEarningsExplanation"...) and the payslip its "notes". A value of an explanation is
+// {"name", "value" (exact, with "."), "text", "operation" and "terms" unless it is a leaf,
+// "rounded"}.
+void appendPayslipJson(const Payslip &payslip, std::string &out,
+                       const PayslipExplanation *explanation = nullptr);
 
 // {"error": message, "kind": "validation"}, or for a conversion "kind": "conversion" and the
 // "field" to correct.

@@ -78,17 +78,20 @@ ErrorScreen &PagaluzApp::errorScreen()
     return *m_error;
 }
 
-// "Calcular": the inputs as the screens hold them, the calculation, then the
-// payslip, the validation message, or a message naming the refused input.
+// "Calcular": the inputs as the screens hold them, the calculation with how
+// each amount was reached, then the payslip, the validation message, or a
+// message naming the refused input.
 void PagaluzApp::ingreso_Command1_Click()
 {
     const SelectedPosition position =
         m_advertencia ? m_advertencia->selectedPosition() : SelectedPosition{};
     const PayInputs inputs = m_ingreso->gatherInputs(position);
-    const CalculationResult result = PayCalculator(m_conventions).calculate(inputs);
+    const CalculationResult result =
+        PayCalculator(m_conventions, Explanations::Built).calculate(inputs);
     if (result.succeeded()) {
         haberes().showPayslip(result.payslip(),
-                              m_locale.toString(QDate::currentDate(), QLocale::ShortFormat));
+                              m_locale.toString(QDate::currentDate(), QLocale::ShortFormat),
+                              result.explanation());
         return;
     }
     const CalculationError &error = result.error();

@@ -38,6 +38,7 @@ public:
 
 struct CalcOptions {
     bool json = false;
+    bool explain = false;
     bool batch = false;
     bool positions = false;
     bool help = false;
@@ -54,7 +55,7 @@ public:
         m_parser.setApplicationDescription(QStringLiteral(
             "Lee los datos de un recibo como objeto JSON de ARCHIVO (o de la entrada estándar)\n"
             "y escribe el recibo de sueldo."));
-        m_parser.addOptions({m_json, m_locale, m_batch, m_positions, m_help, m_version});
+        m_parser.addOptions({m_json, m_explain, m_locale, m_batch, m_positions, m_help, m_version});
         m_parser.addPositionalArgument(
             QStringLiteral("ARCHIVO"),
             QStringLiteral("los datos en JSON; sin ARCHIVO, o con -, la entrada estándar"),
@@ -67,6 +68,7 @@ public:
             refuseUsage(problemOf(arguments));
         CalcOptions options;
         options.json = m_parser.isSet(m_json);
+        options.explain = m_parser.isSet(m_explain);
         options.batch = m_parser.isSet(m_batch);
         options.positions = m_parser.isSet(m_positions);
         options.help = m_parser.isSet(m_help);
@@ -80,6 +82,8 @@ public:
             options.file = files.front();
         if (options.positions && (options.batch || options.file))
             refuseUsage("--positions no lee datos: no admite --batch ni un archivo");
+        if (options.positions && options.explain)
+            refuseUsage("--positions no calcula recibos: no admite --explain");
         return options;
     }
 
@@ -112,6 +116,11 @@ private:
     QCommandLineParser m_parser;
     QCommandLineOption m_json{QStringLiteral("json"),
                               QStringLiteral("escribe el recibo (o el error) como objeto JSON")};
+    QCommandLineOption m_explain{
+        QStringLiteral("explain"),
+        QStringLiteral("explica cómo se calculó cada importe: con --json, un árbol en cada línea "
+                       "y en cada total y las notas del recibo; sin --json, una frase bajo cada "
+                       "línea y las notas")};
     QCommandLineOption m_locale{
         QStringLiteral("locale"),
         QStringLiteral("lee y escribe los números como en NOMBRE (es_AR, en_US); por omisión, "
@@ -183,7 +192,13 @@ void writeTextResult(const CalculationResult &result, const QLocale &locale, std
         return;
     }
     const QString date = locale.toString(QDate::currentDate(), QLocale::ShortFormat);
-    writePayslipTable(result.payslip(), date.toStdString(), out);
+    writePayslipTable(result.payslip(), date.toStdString(), out, result.explanation().get());
+}
+
+PayCalculator calculatorFor(const CalcOptions &options, const QLocale &locale)
+{
+    return PayCalculator(decimalConventionsOf(locale),
+                         options.explain ? Explanations::Built : Explanations::Omitted);
 }
 
 PayInputs singleInputs(std::string_view text)
@@ -196,7 +211,7 @@ int runSingle(std::string_view text, const CalcOptions &options, const QLocale &
               std::ostream &out, std::ostream &err)
 {
     const PayInputs inputs = singleInputs(text);
-    const CalculationResult result = PayCalculator(decimalConventionsOf(locale)).calculate(inputs);
+    const CalculationResult result = calculatorFor(options, locale).calculate(inputs);
     if (options.json)
         writeJsonResult(result, out);
     else
@@ -207,7 +222,7 @@ int runSingle(std::string_view text, const CalcOptions &options, const QLocale &
 // A JSON array is read whole, from the file where it lies; JSON Lines as they come.
 int runBatch(const CalcOptions &options, std::istream &in, const QLocale &locale, std::ostream &out)
 {
-    const PayCalculator calculator(decimalConventionsOf(locale));
+    const PayCalculator calculator = calculatorFor(options, locale);
     std::ifstream file;
     std::istream &source =
         options.file && *options.file != QLatin1String("-") ? openInput(*options.file, file) : in;

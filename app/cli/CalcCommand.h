@@ -14,11 +14,13 @@ inline constexpr int kExitConversionFailed = 2; // a text that is no number for 
 inline constexpr int kExitBadUsage = 64;        // an unknown option, unreadable or malformed input
 inline constexpr int kExitWriteFailed = 74;     // the results could not be written (a full disk)
 
-// pagaluz-calc [--json] [--locale NAME] [--batch] [--positions] [--help] [--version] [FILE]
+// pagaluz-calc [--json] [--explain] [--locale NAME] [--batch] [--positions] [--help] [--version]
+//              [FILE]
 //
 // Reads the inputs of one payslip as a JSON object from FILE, or from `in` when there is no
 // FILE or it is "-", and writes the payslip to `out`: as a table, or with --json as a JSON
-// object. --batch reads a JSON array of inputs and writes a JSON array with the payslip or the
+// object; with --explain, also how each amount was reached and why a line is missing. --batch
+// reads a JSON array of inputs and writes a JSON array with the payslip or the
 // error of each, or JSON Lines (one object a line) and writes one result a line. --positions writes
 // the position catalogue as CSV, or with --json as a JSON array. Numbers are read and written in
 // the conventions of the locale NAME ("es_AR", "en_US"), by default of the system's locale.

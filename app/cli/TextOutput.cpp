@@ -60,22 +60,45 @@ void writeHeader(const PayslipHeader &header, std::ostream &out)
         << header.name << "\n\n";
 }
 
-void writeLines(const std::vector<PayslipLine> &lines, std::ostream &out)
+// With an explanation, each line's sentence stands under it, from the concept's column on.
+void writeLines(const std::vector<PayslipLine> &lines, const PayslipExplanation *explanation,
+                std::ostream &out)
 {
     std::vector<TableRow> rows{{"Código", "Cantidad", "Concepto", "Haberes", "Descuentos"}};
     for (const PayslipLine &line : lines)
         rows.push_back(tableRowOf(line));
     const ColumnWidths widths = widthsOf(rows);
-    for (const TableRow &row : rows)
-        out << paddedRow(row, widths) << '\n';
+    const std::string indent(widths[0] + widths[1] + 2 * kColumnGap.size(), ' ');
+    for (std::size_t index = 0; index < rows.size(); ++index) {
+        out << paddedRow(rows[index], widths) << '\n';
+        if (explanation && index > 0)
+            out << indent << explanation->lines[index - 1]->text << '\n';
+    }
 }
 
-void writeTotals(const Payslip &payslip, std::ostream &out)
+void writeTotals(const Payslip &payslip, const PayslipExplanation *explanation, std::ostream &out)
 {
-    out << '\n'
-        << "Total Haberes      " << payslip.totalEarningsText() << '\n'
-        << "Total descuentos   " << payslip.totalDeductionsText() << '\n'
-        << "Liquido a pagar    " << payslip.netPayText() << "\n\n";
+    const std::array<std::pair<std::string, const ExplanationPtr *>, 3> totals{{
+        {"Total Haberes      " + payslip.totalEarningsText(),
+         explanation ? &explanation->totalEarnings : nullptr},
+        {"Total descuentos   " + payslip.totalDeductionsText(),
+         explanation ? &explanation->totalDeductions : nullptr},
+        {"Liquido a pagar    " + payslip.netPayText(),
+         explanation ? &explanation->netPay : nullptr},
+    }};
+    out << '\n';
+    for (const auto &[total, explained] : totals) {
+        out << total << '\n';
+        if (explained)
+            out << "    " << (*explained)->text << '\n';
+    }
+    out << '\n';
+    if (!explanation || explanation->notes.empty())
+        return;
+    out << "Notas:\n";
+    for (const std::string &note : explanation->notes)
+        out << "- " << note << '\n';
+    out << '\n';
 }
 
 // Quotes also keep the blanks at either end from readers that trim unquoted fields.
@@ -94,11 +117,12 @@ void writeCsvLine(const std::array<std::string_view, 7> &fields, std::ostream &o
 
 } // namespace
 
-void writePayslipTable(const Payslip &payslip, std::string_view dateText, std::ostream &out)
+void writePayslipTable(const Payslip &payslip, std::string_view dateText, std::ostream &out,
+                       const PayslipExplanation *explanation)
 {
     writeHeader(payslip.header, out);
-    writeLines(payslip.lines(), out);
-    writeTotals(payslip, out);
+    writeLines(payslip.lines(), explanation, out);
+    writeTotals(payslip, explanation, out);
     out << "Recibo de sueldos de: " << payslip.teacherName << '\n' << "Fecha: " << dateText << '\n';
 }
 

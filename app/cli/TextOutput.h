@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Explanation.h"
 #include "Payslip.h"
 #include "PositionCatalogue.h"
 
@@ -11,8 +12,11 @@ namespace pagaluz {
 
 // The payslip as a readable table: the header, one row per line with its code, quantity,
 // concept and amount in the earnings or the deductions column, the three totals, then
-// "Recibo de sueldos de:" with the teacher's name and the date as `dateText`.
-void writePayslipTable(const Payslip &payslip, std::string_view dateText, std::ostream &out);
+// "Recibo de sueldos de:" with the teacher's name and the date as `dateText`. With an
+// explanation, each line's and each total's sentence stands under it and the notes follow
+// the totals.
+void writePayslipTable(const Payslip &payslip, std::string_view dateText, std::ostream &out,
+                       const PayslipExplanation *explanation = nullptr);
 
 // A field of a CSV line: quoted, with its quotes doubled, when it holds a comma, a quote or a
 // line break or begins or ends with a blank; otherwise as it is.

@@ -1,5 +1,9 @@
 // Runs the built pagaluz-calc program as a user would, with its input on standard input or
 // in a file, and reads what it writes.
+#include "ExplanationCheck.h"
+#include "PayCalculator.h"
+#include "PayTestSupport.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -10,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -303,6 +309,90 @@ TEST(CalcProgram, BatchOfJsonLinesGivesOneResultALineFromAFileOrStandardInput)
         EXPECT_EQ(text(jsonOf(results[1])["kind"]), "validation");
         EXPECT_EQ(text(jsonOf(results[2])["kind"]), "input");
         EXPECT_EQ(results[3], results[0]);
+    }
+}
+
+// A value of an explanation as the program writes it, its keys checked on the way.
+std::shared_ptr<const pagaluz::ExplanationNode> explanationOf(const QJsonValue &value)
+{
+    using namespace pagaluz;
+    const QJsonObject object = value.toObject();
+    const QStringList keys = object.keys();
+    const bool leaf = !object.contains("operation");
+    const std::set<QString> leafKeys{"name", "value", "text", "rounded"};
+    const std::set<QString> nodeKeys{"name", "value", "text", "operation", "terms", "rounded"};
+    EXPECT_EQ(std::set<QString>(keys.begin(), keys.end()), leaf ? leafKeys : nodeKeys);
+    auto node = std::make_shared<ExplanationNode>();
+    node->name = text(object["name"]);
+    node->value = Decimal::fromText(text(object["value"])).value_or(Decimal());
+    node->text = text(object["text"]);
+    EXPECT_TRUE(object["rounded"].isBool());
+    node->rounded = object["rounded"].toBool();
+    if (leaf)
+        return node;
+    for (const Operation operation :
+         {Operation::Sum, Operation::Difference, Operation::Product, Operation::Minimum}) {
+        if (text(object["operation"]) == operationName(operation))
+            node->operation = operation;
+    }
+    EXPECT_TRUE(node->operation) << text(object["operation"]);
+    for (const QJsonValue &term : object["terms"].toArray())
+        node->terms.push_back(explanationOf(term));
+    return node;
+}
+
+// The worked example with --explain: every value of every tree is its operation over its
+// terms, each root is its amount and reads as the calculation's own sentence, and without the
+// explanations the output is that of a run without --explain. The same through --batch.
+TEST(CalcProgram, WorkedExampleExplained)
+{
+    using namespace pagaluz;
+    QFile example(kWorkedExample);
+    ASSERT_TRUE(example.open(QIODevice::ReadOnly));
+    const QByteArray workedExample = example.readAll();
+    for (const bool decimalComma : {true, false}) {
+        const char *locale = decimalComma ? "es_AR" : "en_US";
+        SCOPED_TRACE(locale);
+        const CalculationResult library =
+            PayCalculator(decimalComma ? DecimalConventions::comma() : DecimalConventions::point(),
+                          Explanations::Built)
+                .calculate(test::workedExampleInputs());
+        const ProgramRun run =
+            runProgram({"--json", "--explain", "--locale", locale}, workedExample);
+        EXPECT_EQ(run.status, 0);
+        QJsonObject payslip = jsonOf(run.out).object();
+        QJsonArray lines = payslip["lines"].toArray();
+        ASSERT_EQ(lines.size(), 11);
+
+        std::vector<std::shared_ptr<const ExplanationNode>> roots;
+        std::set<const ExplanationNode *> seen;
+        const auto check = [&](const QJsonValue &explanation, const QJsonValue &amount) {
+            roots.push_back(explanationOf(explanation));
+            EXPECT_EQ(roots.back()->value.text("."), text(amount)) << roots.back()->text;
+            test::expectEvaluatesExactly(*roots.back(), false, seen);
+        };
+        for (qsizetype row = 0; row < lines.size(); ++row) {
+            QJsonObject line = lines[row].toObject();
+            check(line["explanation"], line["amount"]);
+            EXPECT_EQ(roots.back()->text, library.explanation()->lines[row]->text);
+            line.remove("explanation");
+            lines[row] = line;
+        }
+        for (const QString total : {"totalEarnings", "totalDeductions", "netPay"}) {
+            check(payslip[total + "Explanation"], payslip[total]);
+            payslip.remove(total + "Explanation");
+        }
+        EXPECT_EQ(payslip["notes"].toArray().size(), 1);
+        payslip.remove("notes");
+        payslip["lines"] = lines;
+        EXPECT_EQ(payslip, payslipOf(workedExample, locale));
+
+        const ProgramRun batch = runProgram({"--batch", "--explain", "--locale", locale},
+                                            "[" + workedExample + "," + kNoBasis + "]");
+        const QJsonArray results = jsonOf(batch.out).array();
+        ASSERT_EQ(results.size(), 2);
+        EXPECT_EQ(results[0].toObject(), jsonOf(run.out).object());
+        EXPECT_EQ(text(results[1]["kind"]), "validation");
     }
 }
 

@@ -23,10 +23,13 @@
 #include <QSignalSpy>
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
+#include <QToolTip>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <stdexcept>
@@ -214,6 +217,8 @@ private slots:
 
     void volverHidesDisablesAndAsksToReturn();
     void salirAsksToQuit();
+
+    void hoveringAndClickingALineExplainsIt();
 
 private:
     template <typename T = QWidget> T *control(const QString &name) const
@@ -939,6 +944,80 @@ void HaberesScreenTest::salirAsksToQuit()
     QTest::mouseClick(control(QStringLiteral("Salir")), Qt::LeftButton);
     QCOMPARE(quits.count(), 1);
     QCOMPARE(returns.count(), 0);
+}
+
+namespace {
+
+// Where every widget on the sheet stands, in twips (a tool-tip is a window of its own).
+std::map<QString, QRect> sheetPlaces(const QWidget &sheet)
+{
+    std::map<QString, QRect> places;
+    for (const QWidget *widget : sheet.findChildren<QWidget *>()) {
+        if (!widget->isWindow())
+            places[widget->objectName()] = twipsGeometry(*widget);
+    }
+    return places;
+}
+
+QString unwrapped(QString text)
+{
+    return text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
+} // namespace
+
+// Hovering a row, on a cell or between cells, shows its sentence; a click opens "Cómo se
+// calculó" with its tree and the notes, which follows the next line clicked and closes with
+// "Volver". Nothing on the sheet moves.
+void HaberesScreenTest::hoveringAndClickingALineExplainsIt()
+{
+    const CalculationResult result =
+        PayCalculator(DecimalConventions::comma(), Explanations::Built).calculate(workedExample());
+    QVERIFY(result.succeeded());
+    const PayslipExplanation &explanation = *result.explanation();
+    m_screen->showPayslip(result.payslip(), QStringLiteral("08/08/08"), result.explanation());
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+    auto *sheet = control(QStringLiteral("sosten"));
+    const std::map<QString, QRect> places = sheetPlaces(*sheet);
+
+    const QString hint = QStringLiteral(" (Un clic en la línea: cómo se calculó.)");
+    const auto hover = [](QWidget *widget, const QPoint &at) {
+        QHelpEvent event(QEvent::ToolTip, at, widget->mapToGlobal(at));
+        QApplication::sendEvent(widget, &event);
+    };
+    QLabel *conceptCell = control<QLabel>(cellName("Label19", 3));
+    hover(conceptCell, conceptCell->rect().center());
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(unwrapped(QToolTip::text()), qs(explanation.lines[3]->text) + hint);
+    // Between the code and the quantity of row 4.
+    hover(sheet, QPoint(twipsToPixels(1070), twipsToPixels(735 + 4 * 315 + 150)));
+    QTRY_COMPARE(unwrapped(QToolTip::text()), qs(explanation.lines[4]->text) + hint);
+
+    QTest::mouseClick(control(cellName("Label1", 3)), Qt::LeftButton);
+    auto *window = m_screen->findChild<QWidget *>(QStringLiteral("comoSeCalculo"));
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Cómo se calculó"));
+    QVERIFY(window->isWindow() && !window->isModal());
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("linea"))->text(),
+             QStringLiteral("010 Antigüedad   $ 343,0209"));
+    const QTreeWidgetItem *root =
+        window->findChild<QTreeWidget *>(QStringLiteral("arbol"))->topLevelItem(0);
+    QCOMPARE(unwrapped(root->text(2)), qs(explanation.lines[3]->text));
+    QCOMPARE(root->childCount(), 2);
+    QCOMPARE(unwrapped(root->child(1)->text(0)), QStringLiteral("base de antigüedad"));
+    QCOMPARE(root->child(1)->text(1), QStringLiteral("1143,403"));
+    QCOMPARE(root->child(1)->childCount(), 3);
+    QVERIFY(unwrapped(window->findChild<QLabel *>(QStringLiteral("notas"))->text())
+                .contains(qs(explanation.notes.front())));
+
+    QTest::mouseClick(control(cellName("cod", 10)), Qt::LeftButton);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("linea"))->text(),
+             QStringLiteral("502 Aporte Jub.   $ 365,8176"));
+    QCOMPARE(sheetPlaces(*sheet), places);
+
+    QTest::mouseClick(control(QStringLiteral("Volver")), Qt::LeftButton);
+    QVERIFY(!window->isVisible());
 }
 
 QTEST_MAIN(HaberesScreenTest)

@@ -147,6 +147,11 @@ private slots:
         QCOMPARE(labelText(app.haberes(), "thaberes"), QStringLiteral("$ 2496,3601"));
         QCOMPARE(labelText(app.haberes(), "liquido"), QStringLiteral("$ 2130,5425"));
         QCOMPARE(child<QLineEdit>(app.haberes(), "numcargo")->text(), QStringLiteral("734"));
+
+        QTest::mouseClick(child<QLabel>(app.haberes(), "Label19_3"), Qt::LeftButton);
+        QWidget *explanation = child<QWidget>(app.haberes(), "comoSeCalculo");
+        QVERIFY(explanation->isVisible());
+        QVERIFY(labelText(*explanation, "linea").startsWith(QStringLiteral("010 Antigüedad")));
     }
 
     void typedPointTextsArePaid()

@@ -3,6 +3,7 @@
 #include "HaberesHeader.h"
 #include "HaberesSheet.h"
 #include "HaberesStyle.h"
+#include "LineExplanations.h"
 #include "PrinterTarget.h"
 #include "SheetPlacement.h"
 #include "Twips.h"
@@ -73,10 +74,15 @@ constexpr int kMarkHeight = 255;
 } // namespace
 
 struct HaberesScreen::Controls {
-    explicit Controls(HaberesScreen &screen) : sheet(new HaberesSheet(&screen)), header(screen) {}
+    explicit Controls(HaberesScreen &screen)
+        : sheet(new HaberesSheet(&screen)), header(screen),
+          explanations(new LineExplanations(*sheet, screen))
+    {
+    }
 
     HaberesSheet *sheet; // sosten, lowest of the screen's widgets
     HaberesHeader header;
+    LineExplanations *explanations;         // "Cómo se calculó", owned by the sheet
     QLineEdit *commentHint = nullptr;       // Text12
     QPlainTextEdit *comment = nullptr;      // Text11
     std::array<QPushButton *, 3> buttons{}; // Volver, Imprimir, Salir
@@ -185,9 +191,11 @@ void HaberesScreen::buildScrollBar()
     m_controls->scrollBar = scrollBar;
 }
 
-void HaberesScreen::showPayslip(const Payslip &payslip, const QString &date)
+void HaberesScreen::showPayslip(const Payslip &payslip, const QString &date,
+                                std::shared_ptr<const PayslipExplanation> explanation)
 {
     HaberesSheet &sheet = *m_controls->sheet;
+    m_controls->explanations->setPayslip(payslip, std::move(explanation));
     sheet.clearGrid();
     m_controls->header.showHeader(payslip.header);
     for (const PayslipLine &line : payslip.lines())
@@ -294,6 +302,7 @@ void HaberesScreen::Haberes_Volver_Click()
 {
     setEnabled(false);
     hide();
+    m_controls->explanations->closeWindow();
     emit returnRequested();
 }
 

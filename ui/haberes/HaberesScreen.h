@@ -8,6 +8,11 @@
 
 #include <memory>
 
+// The explanations' header is kept from moc, which cannot read all of C++20's headers.
+namespace pagaluz {
+struct PayslipExplanation;
+}
+
 namespace pagaluz::ui {
 
 // The payslip screen "Haberes": the sheet with the payslip's rows and
@@ -22,8 +27,10 @@ public:
 
     // Rebuilds the sheet from a payslip (only its rows visible, the totals
     // block under the last line, name and date) and shows the screen,
-    // enabled, in front.
-    void showPayslip(const Payslip &payslip, const QString &date);
+    // enabled, in front. With an explanation each line tells, hovered or
+    // clicked, how its amount was reached.
+    void showPayslip(const Payslip &payslip, const QString &date,
+                     std::shared_ptr<const PayslipExplanation> explanation = nullptr);
     // "Listo" on the selection screen: the header boxes take the position's
     // code and points.
     void setConfirmedPosition(const PositionSummary &summary);

@@ -4,6 +4,7 @@
 #include "HaberesStyle.h"
 #include "SheetPlacement.h"
 #include "SheetRule.h"
+#include "Twips.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -163,6 +164,16 @@ void HaberesSheet::showTotals(const Payslip &payslip)
 void HaberesSheet::setTeacherName(const QString &name)
 {
     m_teacherName->setText(name);
+}
+
+int HaberesSheet::lineAt(const QPoint &pixels) const
+{
+    const int x = pixelsToTwips(pixels.x());
+    const int y = pixelsToTwips(pixels.y());
+    if (x < kRuleLeft || x > kRuleRight || y < kGridTop)
+        return -1;
+    const int row = (y - kGridTop) / kRowPitch;
+    return row < kRows && !m_codeCells[row]->isHidden() ? row : -1;
 }
 
 void HaberesSheet::paintEvent(QPaintEvent *)

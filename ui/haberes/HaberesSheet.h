@@ -32,6 +32,9 @@ public:
     void placeTotalsBlock(int lineCount);
     void showTotals(const Payslip &payslip);
     void setTeacherName(const QString &name);
+    // The row of the line shown at `pixels` (in the sheet's coordinates), from its top to its
+    // rule and across the grid; -1 where no line is shown.
+    int lineAt(const QPoint &pixels) const;
 
 protected:
     // An etched border with the caption on it, over the sheet's own colour:

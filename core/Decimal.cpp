@@ -1,0 +1,232 @@
+#include "Decimal.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <stdexcept>
+
+namespace pagaluz {
+
+namespace {
+
+__extension__ typedef __int128 Int128;
+__extension__ typedef unsigned __int128 UInt128;
+
+constexpr int kMaxPower = 38; // 10^38 is the largest power of ten a signed 128-bit number holds
+
+constexpr std::array<Int128, kMaxPower + 1> kPowersOfTen = [] {
+    std::array<Int128, kMaxPower + 1> powers{};
+    powers[0] = 1;
+    for (std::size_t k = 1; k < powers.size(); ++k)
+        powers[k] = powers[k - 1] * 10;
+    return powers;
+}();
+
+Int128 powerOfTen(int exponent)
+{
+    if (exponent < 0 || exponent > kMaxPower)
+        throw MoneyOverflow();
+    return kPowersOfTen[static_cast<std::size_t>(exponent)];
+}
+
+Int128 times(Int128 a, Int128 b)
+{
+    Int128 product = 0;
+    if (__builtin_mul_overflow(a, b, &product))
+        throw MoneyOverflow();
+    return product;
+}
+
+UInt128 magnitude(Int128 value)
+{
+    return value < 0 ? UInt128{0} - static_cast<UInt128>(value) : static_cast<UInt128>(value);
+}
+
+int digitCount(UInt128 value)
+{
+    int digits = 1;
+    while (value >= 10) {
+        value /= 10;
+        ++digits;
+    }
+    return digits;
+}
+
+std::string digitsOf(UInt128 value)
+{
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(value % 10)));
+        value /= 10;
+    } while (value != 0);
+    return digits;
+}
+
+} // namespace
+
+Decimal::Decimal(Int128 units, int scale) : m_units(units), m_scale(scale)
+{
+    if (m_units == 0) {
+        m_scale = 0;
+        return;
+    }
+    while (m_units % 10 == 0) {
+        m_units /= 10;
+        --m_scale;
+    }
+}
+
+Decimal Decimal::fromMoney(Money amount)
+{
+    return Decimal(amount.tenThousandths(), 4);
+}
+
+Decimal Decimal::fromInteger(std::int64_t value)
+{
+    return Decimal(value, 0);
+}
+
+Decimal Decimal::fromScaled(std::int64_t units, int decimals)
+{
+    return Decimal(units, decimals);
+}
+
+Decimal Decimal::fromDouble(double value)
+{
+    if (!std::isfinite(value))
+        throw std::invalid_argument("Decimal::fromDouble needs a finite number");
+    // The shortest text that reads back as `value`, as "6.53e-01".
+    std::array<char, 32> text{};
+    const auto written =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::scientific);
+    const std::string_view writtenText(text.data(),
+                                       static_cast<std::size_t>(written.ptr - text.data()));
+    const std::size_t exponentAt = writtenText.find('e');
+    int exponent = 0;
+    std::from_chars(writtenText.data() + exponentAt + 1 +
+                        (writtenText[exponentAt + 1] == '+' ? 1 : 0),
+                    writtenText.data() + writtenText.size(), exponent);
+    const std::string_view digits = writtenText.substr(0, exponentAt);
+    Int128 units = 0;
+    int fractionDigits = 0;
+    bool afterPoint = false;
+    for (const char c : digits) {
+        if (c == '.')
+            afterPoint = true;
+        else if (c != '-') {
+            units = units * 10 + (c - '0');
+            fractionDigits += afterPoint ? 1 : 0;
+        }
+    }
+    return Decimal(value < 0 ? -units : units, fractionDigits - exponent);
+}
+
+std::optional<Decimal> Decimal::fromText(std::string_view text)
+{
+    const bool negative = text.starts_with('-');
+    if (negative)
+        text.remove_prefix(1);
+    const std::size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    if (whole.empty() || (point != std::string_view::npos && fraction.empty()) ||
+        whole.size() + fraction.size() > static_cast<std::size_t>(kMaxPower))
+        return std::nullopt;
+    Int128 units = 0;
+    for (const std::string_view part : {whole, fraction}) {
+        for (const char c : part) {
+            if (c < '0' || c > '9')
+                return std::nullopt;
+            units = units * 10 + (c - '0');
+        }
+    }
+    return Decimal(negative ? -units : units, static_cast<int>(fraction.size()));
+}
+
+Decimal operator+(const Decimal &a, const Decimal &b)
+{
+    if (a.m_units == 0 || b.m_units == 0)
+        return a.m_units == 0 ? b : a;
+    const int scale = std::max(a.m_scale, b.m_scale);
+    Decimal::Int128 sum = 0;
+    if (__builtin_add_overflow(times(a.m_units, powerOfTen(scale - a.m_scale)),
+                               times(b.m_units, powerOfTen(scale - b.m_scale)), &sum))
+        throw MoneyOverflow();
+    return Decimal(sum, scale);
+}
+
+Decimal operator-(const Decimal &a, const Decimal &b)
+{
+    return a + -b;
+}
+
+Decimal operator-(const Decimal &a)
+{
+    return Decimal(times(a.m_units, -1), a.m_scale);
+}
+
+Decimal operator*(const Decimal &a, const Decimal &b)
+{
+    return Decimal(times(a.m_units, b.m_units), a.m_scale + b.m_scale);
+}
+
+// By sign, then by the place of the first digit, and only then digit by digit: values far
+// apart are never brought to one scale, which could leave the range.
+std::strong_ordering operator<=>(const Decimal &a, const Decimal &b)
+{
+    const auto sign = [](const Decimal &d) { return d.m_units < 0 ? -1 : (d.m_units > 0); };
+    if (sign(a) != sign(b) || sign(a) == 0)
+        return sign(a) <=> sign(b);
+    const UInt128 magA = magnitude(a.m_units);
+    const UInt128 magB = magnitude(b.m_units);
+    const int placeA = digitCount(magA) - a.m_scale;
+    const int placeB = digitCount(magB) - b.m_scale;
+    std::strong_ordering byMagnitude = placeA <=> placeB;
+    if (byMagnitude == 0) {
+        const int scale = std::max(a.m_scale, b.m_scale);
+        const auto aligned = [scale](UInt128 mag, int ownScale) {
+            UInt128 result = 0;
+            if (__builtin_mul_overflow(mag, static_cast<UInt128>(powerOfTen(scale - ownScale)),
+                                       &result))
+                throw MoneyOverflow();
+            return result;
+        };
+        byMagnitude = aligned(magA, a.m_scale) <=> aligned(magB, b.m_scale);
+    }
+    return sign(a) > 0 ? byMagnitude : 0 <=> byMagnitude;
+}
+
+Decimal Decimal::roundedToTenThousandths() const
+{
+    constexpr int kDecimals = 4;
+    if (m_scale <= kDecimals)
+        return *this;
+    // Beyond 38 places the whole value is below half a ten-thousandth.
+    if (m_scale - kDecimals > kMaxPower)
+        return {};
+    const UInt128 divisor = static_cast<UInt128>(powerOfTen(m_scale - kDecimals));
+    const UInt128 whole = magnitude(m_units);
+    UInt128 quotient = whole / divisor;
+    const UInt128 remainder = whole % divisor;
+    if (2 * remainder > divisor || (2 * remainder == divisor && quotient % 2 == 1))
+        ++quotient;
+    const auto units = static_cast<Int128>(quotient);
+    return Decimal(m_units < 0 ? -units : units, kDecimals);
+}
+
+std::string Decimal::text(std::string_view separator) const
+{
+    std::string digits = digitsOf(magnitude(m_units));
+    if (m_scale <= 0) {
+        digits.append(static_cast<std::size_t>(-m_scale), '0');
+    } else {
+        const auto fraction = static_cast<std::size_t>(m_scale);
+        if (digits.size() <= fraction)
+            digits.insert(0, fraction + 1 - digits.size(), '0');
+        digits.insert(digits.size() - fraction, separator);
+    }
+    return m_units < 0 ? "-" + digits : digits;
+}
+
+} // namespace pagaluz

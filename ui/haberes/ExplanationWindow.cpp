@@ -1,0 +1,125 @@
+#include "ExplanationWindow.h"
+
+#include "Explanation.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QLabel>
+#include <QStyle>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace pagaluz::ui {
+
+namespace {
+
+enum Column { kName, kValue, kSentence };
+
+// The size it opens with, in pixels.
+constexpr QSize kStartSize(720, 380);
+constexpr int kNameWidth = 240;
+constexpr int kCellMargin = 12;
+const QString kWidestValue = QStringLiteral("000000,0000");
+
+QString valueText(const ExplanationNode &node, const std::string &decimalSeparator)
+{
+    if (node.percentage)
+        return QString::fromStdString(
+            (node.value * Decimal::fromInteger(100)).text(decimalSeparator) + " %");
+    return QString::fromStdString(node.value.text(decimalSeparator));
+}
+
+} // namespace
+
+ExplanationWindow::ExplanationWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("comoSeCalculo"));
+    setWindowTitle(QStringLiteral("Cómo se calculó"));
+    auto *layout = new QVBoxLayout(this);
+    m_heading = new QLabel(this);
+    m_heading->setObjectName(QStringLiteral("linea"));
+    m_heading->setTextFormat(Qt::PlainText);
+    QFont bold = m_heading->font();
+    bold.setBold(true);
+    m_heading->setFont(bold);
+    m_tree = new QTreeWidget(this);
+    m_tree->setObjectName(QStringLiteral("arbol"));
+    m_tree->setHeaderLabels(
+        {QStringLiteral("Concepto"), QStringLiteral("Valor"), QStringLiteral("Cómo se llegó")});
+    // Long names and sentences are broken into lines, so that the three columns stay in view.
+    m_tree->setUniformRowHeights(false);
+    m_tree->header()->setStretchLastSection(true);
+    m_tree->setColumnWidth(kName, kNameWidth);
+    m_tree->setColumnWidth(kValue,
+                           m_tree->fontMetrics().horizontalAdvance(kWidestValue) + kCellMargin);
+    auto *notesTitle = new QLabel(QStringLiteral("Notas del recibo"), this);
+    notesTitle->setFont(bold);
+    m_notes = new QLabel(this);
+    m_notes->setObjectName(QStringLiteral("notas"));
+    m_notes->setTextFormat(Qt::PlainText);
+    m_notes->setWordWrap(true);
+    layout->addWidget(m_heading);
+    layout->addWidget(m_tree, 1);
+    layout->addWidget(notesTitle);
+    layout->addWidget(m_notes);
+    resize(kStartSize);
+}
+
+void ExplanationWindow::showExplanation(const QString &heading, const ExplanationNode &root,
+                                        const std::vector<std::string> &notes,
+                                        const std::string &decimalSeparator)
+{
+    m_heading->setText(heading);
+    m_tree->clear();
+    show(); // first, so that the texts are broken to the width the tree is shown at
+    m_tree->addTopLevelItem(addNode(root, decimalSeparator, 0));
+    // The line, what it is made of and what those are made of; further down one click away.
+    m_tree->expandToDepth(1);
+    QStringList noteLines;
+    for (const std::string &note : notes)
+        noteLines << QStringLiteral("• ") + QString::fromStdString(note);
+    m_notes->setText(noteLines.isEmpty() ? QStringLiteral("Ninguna.") : noteLines.join('\n'));
+    raise();
+}
+
+QString ExplanationWindow::wrapped(const QString &text, const QFontMetrics &metrics, int width)
+{
+    QString lines;
+    QString line;
+    for (const QString &word : text.split(QLatin1Char(' '))) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+            lines += line + QLatin1Char('\n');
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    return lines + line;
+}
+
+QTreeWidgetItem *ExplanationWindow::addNode(const ExplanationNode &node,
+                                            const std::string &decimalSeparator, int depth)
+{
+    const QFontMetrics metrics = m_tree->fontMetrics();
+    auto *item = new QTreeWidgetItem;
+    item->setText(kName, wrapped(QString::fromStdString(node.name), metrics,
+                                 kNameWidth - kCellMargin - m_tree->indentation() * (depth + 1)));
+    item->setText(kValue, valueText(node, decimalSeparator));
+    item->setTextAlignment(kName, Qt::AlignLeft | Qt::AlignTop);
+    item->setTextAlignment(kValue, Qt::AlignRight | Qt::AlignTop);
+    item->setTextAlignment(kSentence, Qt::AlignLeft | Qt::AlignTop);
+    // The room left beside the other two columns and a vertical scroll bar.
+    const int sentenceWidth = m_tree->viewport()->width() - kNameWidth -
+                              m_tree->columnWidth(kValue) - kCellMargin -
+                              m_tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    item->setText(kSentence, wrapped(QString::fromStdString(node.text), metrics,
+                                     std::max(sentenceWidth, kNameWidth)));
+    for (const ExplanationPtr &term : node.terms)
+        item->addChild(addNode(*term, decimalSeparator, depth + 1));
+    return item;
+}
+
+} // namespace pagaluz::ui

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+class QFontMetrics;
+class QLabel;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace pagaluz {
+struct ExplanationNode;
+}
+
+namespace pagaluz::ui {
+
+// The small window "Cómo se calculó": the line it explains, the tree of how its amount was
+// reached (each value with its name, its value and its sentence, the terms indented under
+// it) and the notes of the payslip. It does not block the payslip screen.
+class ExplanationWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ExplanationWindow(QWidget *parent);
+
+    // `heading` names the line ("010 Antigüedad  $ 343,0209"); values are written with
+    // `decimalSeparator`.
+    void showExplanation(const QString &heading, const ExplanationNode &root,
+                         const std::vector<std::string> &notes,
+                         const std::string &decimalSeparator);
+
+    // `text` broken at blanks into lines at most `width` pixels wide where it can be.
+    static QString wrapped(const QString &text, const QFontMetrics &metrics, int width);
+
+private:
+    QTreeWidgetItem *addNode(const ExplanationNode &node, const std::string &decimalSeparator,
+                             int depth);
+
+    QLabel *m_heading = nullptr;
+    QTreeWidget *m_tree = nullptr;
+    QLabel *m_notes = nullptr;
+};
+
+} // namespace pagaluz::ui

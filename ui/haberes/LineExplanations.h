@@ -1,0 +1,54 @@
+#pragma once
+
+#include "Payslip.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+namespace pagaluz {
+struct PayslipExplanation;
+}
+
+namespace pagaluz::ui {
+
+class ExplanationWindow;
+class HaberesSheet;
+
+// Each line of the sheet explains its amount: hovering it shows its sentence as a tool-tip;
+// clicking it opens "Cómo se calculó" with its tree and the payslip's notes, and while that
+// window is open it follows the line clicked. Nothing on the sheet moves.
+class LineExplanations : public QObject {
+    Q_OBJECT
+
+public:
+    // `windowParent` owns the window, which opens on first use.
+    LineExplanations(HaberesSheet &sheet, QWidget &windowParent);
+    ~LineExplanations() override;
+
+    // The lines now shown and how each was reached (null: the lines explain nothing). An open
+    // window shows the line in the same row, or closes when there is none.
+    void setPayslip(const Payslip &payslip, std::shared_ptr<const PayslipExplanation> explanation);
+    void closeWindow();
+    // The window, once a line was clicked.
+    ExplanationWindow *window() const { return m_window; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool explains(int row) const;
+    void showLine(int row);
+
+    HaberesSheet &m_sheet;
+    QWidget &m_windowParent;
+    ExplanationWindow *m_window = nullptr;
+    std::shared_ptr<const PayslipExplanation> m_explanation;
+    std::vector<QString> m_headings; // "010 Antigüedad  $ 343,0209", by row
+    std::string m_decimalSeparator;
+    int m_shownRow = -1;
+};
+
+} // namespace pagaluz::ui
