@@ -1,3 +1,4 @@
+#include "DocumentKeeper.h"
 #include "FontConfigurationLoader.h"
 #include "IngresoScreen.h"
 #include "PagaluzApp.h"
@@ -29,7 +30,11 @@ struct ProgramOptions {
             "Liquidación de haberes docentes: calcula el recibo de sueldo mensual de un docente "
             "de escuela pública con la escala \"Haberes Agosto 08\", con cada línea de haberes "
             "y de descuentos y los totales, y lo muestra en una planilla que se puede imprimir. "
-            "Abre la pantalla de ingreso de datos."));
+            "Abre la pantalla de ingreso de datos, con los datos de ARCHIVO si se indica."));
+        parser.addPositionalArgument(
+            QStringLiteral("ARCHIVO"),
+            QStringLiteral("datos guardados (.pagaluz) que se abren al empezar"),
+            QStringLiteral("[ARCHIVO]"));
         // "-reverse", one of Qt's own options, is one word and not -r -e -v...
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         startupProbe.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -78,6 +83,11 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "pagaluz: %s\n", qPrintable(options.parser.errorText()));
         return 64;
     }
+    const QStringList files = options.parser.positionalArguments();
+    if (files.size() > 1) {
+        std::fprintf(stderr, "pagaluz: se indicó más de un archivo: %s\n", qPrintable(files[1]));
+        return 64;
+    }
     // Dialogs and message boxes in the screens' font. A text box lays its text out in the
     // application's font before taking its screen's, so this also spares start-up a lookup
     // of the system's default font and of its fallbacks.
@@ -88,5 +98,7 @@ int main(int argc, char *argv[])
     if (options.parser.isSet(options.startupProbe))
         pagaluz.ingreso().installEventFilter(&probe);
     pagaluz.start();
+    if (!files.isEmpty())
+        pagaluz.documents().openFile(files.front());
     return QApplication::exec();
 }

@@ -11,6 +11,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -118,12 +119,19 @@ template <typename Target> struct KeyReader {
     std::string Target::*text = nullptr;
 };
 
+// Reads the keys an object has besides those of its readers: none.
+struct NoOtherKeys {
+    bool operator()(const simdjson::dom::key_value_pair &, const KeyPath &) const { return false; }
+};
+
 // Reads the members in the order they are written, each with the reader of its key; null keeps
-// the start-up value. The first fault in that order is refused: an unknown key, a key written
-// twice, a value its reader refuses. Returns the readers' indices of the members read, as bits.
-template <typename Target, std::size_t Count>
+// the start-up value. A key no reader has is given to `otherKey`, which returns whether it knows
+// it. The first fault in that order is refused: an unknown key, a key written twice, a value its
+// reader refuses. Returns the readers' indices of the members read, as bits.
+template <typename Target, std::size_t Count, typename OtherKey = NoOtherKeys>
 std::uint32_t readObject(simdjson::dom::object object, const KeyPath *parent,
-                         const std::array<KeyReader<Target>, Count> &readers, Target &target)
+                         const std::array<KeyReader<Target>, Count> &readers, Target &target,
+                         OtherKey &&otherKey = {})
 {
     static_assert(Count <= 32, "one bit for each key");
     std::uint32_t seen = 0;
@@ -133,8 +141,11 @@ std::uint32_t readObject(simdjson::dom::object object, const KeyPath *parent,
         const auto reader = std::find_if(readers.begin(), readers.end(), [&](const auto &known) {
             return known.key == member.key;
         });
-        if (reader == readers.end())
-            refuse(path, "clave desconocida");
+        if (reader == readers.end()) {
+            if (!otherKey(member, path))
+                refuse(path, "clave desconocida");
+            continue;
+        }
         const auto bit = std::uint32_t{1} << (reader - readers.begin());
         if ((seen & bit) != 0)
             refuse(path, "clave repetida");
@@ -265,16 +276,76 @@ constexpr auto kInputReaders =
                      kInputFixedReaders.size() + kInputFields.size() - kPositionFieldCount>(
         kInputFixedReaders, [](const InputFieldInfo &field) { return field.text; });
 
+// The keys a saved file adds to the inputs: its version, the tick of "Inasistencias Just" and the
+// payslip's comment. None takes part in the calculation.
+class SavedFileKeys {
+public:
+    explicit SavedFileKeys(SavedInputs &saved) : m_saved(saved) {}
+
+    bool operator()(const simdjson::dom::key_value_pair &member, const KeyPath &path)
+    {
+        const auto known = std::find(kKeys.begin(), kKeys.end(), member.key);
+        if (known == kKeys.end())
+            return false;
+        const auto bit = std::uint32_t{1} << (known - kKeys.begin());
+        if ((m_seen & bit) != 0)
+            refuse(path, "clave repetida");
+        m_seen |= bit;
+        if (member.value.is_null())
+            return true;
+        if (*known == "pagaluz") {
+            readVersion(member.value, path);
+        } else if (*known == "absences") {
+            m_saved.absencesTicked = flagOf(member.value, path);
+            m_absencesGiven = true;
+        } else {
+            m_saved.comment = textOf(member.value, path);
+        }
+        return true;
+    }
+
+    // Without the key, the box is ticked when there are days of absence, as on the screen.
+    void finish()
+    {
+        if (!m_absencesGiven)
+            m_saved.absencesTicked = m_saved.inputs.absenceDays != "0";
+    }
+
+private:
+    static constexpr std::array<std::string_view, 3> kKeys{"pagaluz", "absences", "comment"};
+
+    static void readVersion(element value, const KeyPath &path)
+    {
+        const int version = wholeNumberOf(value, path, 1, std::numeric_limits<int>::max());
+        if (version > kSavedFileVersion)
+            refuse(path, "el archivo es de la versión " + std::to_string(version) +
+                             ", de un Pagaluz más nuevo; este programa lee hasta la versión " +
+                             std::to_string(kSavedFileVersion));
+    }
+
+    SavedInputs &m_saved;
+    std::uint32_t m_seen = 0;
+    bool m_absencesGiven = false;
+};
+
 } // namespace
 
-PayInputs payInputsFromJson(element input)
+SavedInputs savedInputsFromJson(element input)
 {
     if (input.type() != element_type::OBJECT)
         throw MalformedInput("se esperaba un objeto JSON con los datos del recibo, no " +
                              std::string(typeName(input)));
-    PayInputs inputs;
-    readObject(input.get_object().value_unsafe(), nullptr, kInputReaders, inputs);
-    return inputs;
+    SavedInputs saved;
+    SavedFileKeys savedFileKeys(saved);
+    readObject(input.get_object().value_unsafe(), nullptr, kInputReaders, saved.inputs,
+               savedFileKeys);
+    savedFileKeys.finish();
+    return saved;
+}
+
+PayInputs payInputsFromJson(element input)
+{
+    return savedInputsFromJson(input).inputs;
 }
 
 } // namespace pagaluz

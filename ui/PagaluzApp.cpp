@@ -1,6 +1,7 @@
 #include "PagaluzApp.h"
 
 #include "AdvertenciaScreen.h"
+#include "DocumentKeeper.h"
 #include "ErrorScreen.h"
 #include "HaberesScreen.h"
 #include "IngresoScreen.h"
@@ -24,12 +25,21 @@ void bringToFront(QWidget &screen)
     screen.activateWindow();
 }
 
+// The selection screen as it starts: "0" in the code box, nothing else.
+const SelectedPosition &untouchedSelection()
+{
+    static const SelectedPosition untouched{"0", {}, {}, {}, {}, {}, {}, {}};
+    return untouched;
+}
+
 } // namespace
 
 PagaluzApp::PagaluzApp(const QLocale &locale, const std::function<void()> &awaitFonts)
     : m_locale(locale), m_conventions(decimalConventionsOf(locale)),
       m_ingreso(std::make_unique<IngresoScreen>(nullptr, awaitFonts)),
-      m_quit([] { QApplication::quit(); })
+      // The event loop ends without offering the windows a close: the selection screen would
+      // take it as "Listo", the data entry screen as a question already answered.
+      m_quit([] { QApplication::exit(0); })
 {
     connect(m_ingreso.get(), &IngresoScreen::positionOptionClicked, this,
             &PagaluzApp::openPositionSelection);
@@ -38,9 +48,27 @@ PagaluzApp::PagaluzApp(const QLocale &locale, const std::function<void()> &await
     connect(m_ingreso.get(), &IngresoScreen::calculateRequested, this,
             &PagaluzApp::ingreso_Command1_Click);
     connect(m_ingreso.get(), &IngresoScreen::quitRequested, this, &PagaluzApp::quit);
+    connectDocuments();
 }
 
 PagaluzApp::~PagaluzApp() = default;
+
+void PagaluzApp::connectDocuments()
+{
+    m_documents = std::make_unique<DocumentKeeper>(
+        *m_ingreso, [this] { return savedInputs(); },
+        [this](const SavedInputs &saved) { restoreSavedInputs(saved); });
+    DocumentKeeper *documents = m_documents.get();
+    IngresoScreen *ingreso = m_ingreso.get();
+    connect(ingreso, &IngresoScreen::saveRequested, documents, &DocumentKeeper::save);
+    connect(ingreso, &IngresoScreen::saveAsRequested, documents, &DocumentKeeper::saveAs);
+    connect(ingreso, &IngresoScreen::openRequested, documents, &DocumentKeeper::open);
+    connect(ingreso, &IngresoScreen::recentFileChosen, documents, &DocumentKeeper::openRecent);
+    connect(ingreso, &IngresoScreen::recentFilesWanted, documents,
+            [ingreso, documents] { ingreso->showRecentFiles(documents->recentFiles()); });
+    connect(ingreso, &IngresoScreen::inputsEdited, documents, &DocumentKeeper::noteEdit);
+    connect(documents, &DocumentKeeper::fileNameChanged, ingreso, &IngresoScreen::showFileName);
+}
 
 void PagaluzApp::start()
 {
@@ -55,6 +83,8 @@ AdvertenciaScreen &PagaluzApp::advertencia()
                 &PagaluzApp::confirmPosition);
         connect(m_advertencia.get(), &AdvertenciaScreen::positionCleared, this,
                 &PagaluzApp::clearPositionOption);
+        connect(m_advertencia.get(), &AdvertenciaScreen::positionEdited, m_documents.get(),
+                &DocumentKeeper::noteEdit);
     }
     return *m_advertencia;
 }
@@ -67,6 +97,8 @@ HaberesScreen &PagaluzApp::haberes()
         connect(m_haberes.get(), &HaberesScreen::returnRequested, this,
                 &PagaluzApp::returnFromPayslip);
         connect(m_haberes.get(), &HaberesScreen::quitRequested, this, &PagaluzApp::quit);
+        connect(m_haberes.get(), &HaberesScreen::commentEdited, m_documents.get(),
+                &DocumentKeeper::noteEdit);
     }
     return *m_haberes;
 }
@@ -163,7 +195,44 @@ void PagaluzApp::returnFromPayslip()
 
 void PagaluzApp::quit()
 {
-    m_quit();
+    auto *screen = qobject_cast<QWidget *>(sender());
+    if (m_documents->mayEnd(screen ? *screen : *m_ingreso))
+        m_quit();
+}
+
+SavedInputs PagaluzApp::savedInputs() const
+{
+    SavedInputs saved;
+    saved.inputs = m_ingreso->gatherInputs(m_advertencia ? m_advertencia->typedPosition()
+                                                         : untouchedSelection());
+    saved.absencesTicked = m_ingreso->absencesTicked();
+    if (m_haberes)
+        saved.comment = m_haberes->comment().toStdString();
+    return saved;
+}
+
+// The screens that show the results of the data before are hidden: the payslip, the message and
+// the selection screen.
+void PagaluzApp::restoreSavedInputs(const SavedInputs &saved)
+{
+    for (QWidget *screen :
+         std::initializer_list<QWidget *>{m_advertencia.get(), m_haberes.get(), m_error.get()})
+        if (screen)
+            screen->hide();
+    // A selection screen that was not used is made anew when it is next needed, as at start
+    // ("Listo" can be pressed at once).
+    if (saved.inputs.position == untouchedSelection())
+        m_advertencia.reset();
+    else
+        advertencia().restorePosition(saved.inputs.position);
+    m_ingreso->restoreInputs(saved.inputs, saved.absencesTicked);
+    if (saved.inputs.positionChosen) {
+        const PositionSummary summary = advertencia().confirmedSummary();
+        haberes().setConfirmedPosition(summary);
+        m_ingreso->showPositionSummary(summary);
+    }
+    if (m_haberes || !saved.comment.empty())
+        haberes().setComment(QString::fromStdString(saved.comment));
 }
 
 } // namespace pagaluz::ui

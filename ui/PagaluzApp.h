@@ -3,6 +3,7 @@
 #include "DecimalConventions.h"
 #include "InputField.h"
 #include "PositionSummary.h"
+#include "SavedInputs.h"
 
 #include <QLocale>
 #include <QObject>
@@ -15,6 +16,7 @@ class QMessageBox;
 namespace pagaluz::ui {
 
 class AdvertenciaScreen;
+class DocumentKeeper;
 class ErrorScreen;
 class HaberesScreen;
 class IngresoScreen;
@@ -48,8 +50,10 @@ public:
     // The message of the last refused input, while it is open.
     QMessageBox *conversionMessage() const { return m_conversionMessage.get(); }
 
-    // What "Salir" does; tests replace ending the program.
+    // What "Salir" does once nothing unsaved is left; tests replace ending the program.
     void setQuitAction(std::function<void()> quit) { m_quit = std::move(quit); }
+    // The file the data are kept in: saving, opening (also `pagaluz FILE`), unsaved changes.
+    DocumentKeeper &documents() { return *m_documents; }
 
 private slots:
     void ingreso_Command1_Click();
@@ -63,6 +67,11 @@ private slots:
 private:
     void showConversionError(InputField field, const QString &message);
     void focusInputBox(InputField field);
+    void connectDocuments();
+    // The data as the screens hold them, as a saved file keeps them.
+    SavedInputs savedInputs() const;
+    // Saved data onto the screens, the position confirmed as by "Listo".
+    void restoreSavedInputs(const SavedInputs &saved);
 
     QLocale m_locale;
     DecimalConventions m_conventions;
@@ -71,6 +80,7 @@ private:
     std::unique_ptr<HaberesScreen> m_haberes;
     std::unique_ptr<ErrorScreen> m_error;
     std::unique_ptr<QMessageBox> m_conversionMessage;
+    std::unique_ptr<DocumentKeeper> m_documents;
     std::function<void()> m_quit;
 };
 

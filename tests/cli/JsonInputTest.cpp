@@ -207,6 +207,13 @@ const MalformedCase kMalformedCases[] = {
     {R"({"deductions": {"pensions": true}})", "deductions.pensions"},
     {R"({"seniorityPercent": 30})", "seniorityPercent"},
     {R"({"Mode": "position"})", "Mode"},
+    // The keys a saved file adds.
+    {R"({"pagaluz": "1"})", "pagaluz"},
+    {R"({"pagaluz": 0})", "pagaluz"},
+    {R"({"pagaluz": 1.5})", "pagaluz"},
+    {R"({"absences": "no"})", "absences"},
+    {R"({"comment": ["línea"]})", "comment"},
+    {R"({"comment": "a", "comment": "b"})", "comment"},
 };
 
 TEST(JsonInput, RefusesWrongTypesUnknownKeysAndOutOfRangeValues)

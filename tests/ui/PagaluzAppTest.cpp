@@ -4,9 +4,11 @@
 
 #include "PagaluzApp.h"
 #include "AdvertenciaScreen.h"
+#include "DocumentKeeper.h"
 #include "ErrorScreen.h"
 #include "HaberesScreen.h"
 #include "IngresoScreen.h"
+#include "ScriptedDialogs.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -15,6 +17,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
+#include <QWindow>
 
 #include <algorithm>
 #include <set>
@@ -114,7 +117,7 @@ private slots:
         PagaluzApp app(QLocale(QStringLiteral("es_AR")));
         app.start();
         QVERIFY(app.ingreso().isVisible());
-        QCOMPARE(app.ingreso().windowTitle(), QStringLiteral("Ingreso de datos"));
+        QCOMPARE(app.ingreso().windowHandle()->title(), QStringLiteral("Ingreso de datos"));
         QVERIFY(!app.existingAdvertencia());
         QVERIFY(!app.existingHaberes());
         QVERIFY(!app.existingErrorScreen());
@@ -352,9 +355,13 @@ private slots:
         QVERIFY(!child<QAbstractButton>(app.ingreso(), "cargo")->isChecked());
     }
 
+    // With changes to lose, "Salir" first asks whether to save them: here they are discarded.
     void salirEndsTheProgramFromEitherScreen()
     {
         PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        ScriptedDialogs::Script script;
+        script.unsaved = ScriptedDialogs::UnsavedChoice::Discard;
+        app.documents().setDialogs(std::make_unique<ScriptedDialogs>(script));
         int quits = 0;
         app.setQuitAction([&quits] { ++quits; });
         app.start();
@@ -364,6 +371,7 @@ private slots:
         click(app.ingreso(), "Command1");
         click(app.haberes(), "Salir");
         QCOMPARE(quits, 2);
+        QCOMPARE(script.asked.size(), 1);
     }
 
     void everyControlIsNamed_data()

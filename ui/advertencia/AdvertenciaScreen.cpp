@@ -59,6 +59,9 @@ void AdvertenciaScreen::connectHandlers()
             &AdvertenciaScreen::advertencia_Command1_Click);
     connect(c.Command2, &QPushButton::clicked, this,
             &AdvertenciaScreen::advertencia_Command2_Click);
+    for (QLineEdit *box : {c.codcargo, c.punbas, c.compbas, c.proljor, c.jorcom, c.tardif})
+        connect(box, &QLineEdit::textChanged, this, &AdvertenciaScreen::positionEdited);
+    connect(c.cargox, &QComboBox::editTextChanged, this, &AdvertenciaScreen::positionEdited);
     c.codcargo->installEventFilter(this);
     // Typing a name selects nothing. Left alone, the name list would pick the
     // first item equal to the typed text when the typing ends (Enter or
@@ -77,6 +80,33 @@ SelectedPosition AdvertenciaScreen::selectedPosition() const
             toText(c.jorcom->text()),
             toText(c.proljor->text()),
             toText(c.tardif->text())};
+}
+
+SelectedPosition AdvertenciaScreen::typedPosition() const
+{
+    SelectedPosition typed = selectedPosition();
+    typed.code = toText(m_controls->codcargo->text());
+    return typed;
+}
+
+void AdvertenciaScreen::restorePosition(const SelectedPosition &typed)
+{
+    Controls &c = *m_controls;
+    const QString code = QString::fromStdString(typed.code);
+    c.codcargo->setText(code);
+    advertencia_codcargo_Change(code); // also when the box held that text already
+    const QString name = QString::fromStdString(typed.name);
+    if (c.cargox->currentText() != name)
+        c.cargox->setEditText(name);
+    const std::pair<QLineEdit *, const std::string *> boxes[] = {
+        {c.punbas, &typed.basicPoints},
+        {c.compbas, &typed.complementPoints},
+        {c.proljor, &typed.extendedDayPoints},
+        {c.jorcom, &typed.fullDayPoints},
+        {c.tardif, &typed.differentiatedTaskPoints},
+    };
+    for (const auto &[box, text] : boxes)
+        box->setText(QString::fromStdString(*text));
 }
 
 PositionSummary AdvertenciaScreen::confirmedSummary() const

@@ -21,6 +21,14 @@ public:
 
     // The position as the screen holds it now (typed point texts included).
     SelectedPosition selectedPosition() const;
+    // The same with the code box's text as its code, whether a row has that code or not: what
+    // a saved file keeps.
+    SelectedPosition typedPosition() const;
+    // Saved data opened: `typed.code` typed into the code box (which chooses its row, or none),
+    // then the name list's text and the five point boxes set to the saved texts.
+    void restorePosition(const SelectedPosition &typed);
+    // What "Listo" hands on now.
+    PositionSummary confirmedSummary() const;
 
 signals:
     // "Listo": the payslip header and the data entry screen's summary take
@@ -29,6 +37,8 @@ signals:
     // "Listo" with the code box still at its initial "0", or "Salir sin
     // datos": the data entry screen's option "Cargo" is to be cleared.
     void positionCleared();
+    // The code, the name or a point box changed.
+    void positionEdited();
 
 private slots:
     void advertencia_cargox_Click(int row);
@@ -44,7 +54,6 @@ private:
     void keyPressEvent(QKeyEvent *event) override;
 
     void connectHandlers();
-    PositionSummary confirmedSummary() const;
 
     struct Controls;
     std::unique_ptr<Controls> m_controls; // the child widgets, by their names

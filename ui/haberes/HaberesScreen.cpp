@@ -163,6 +163,7 @@ void HaberesScreen::buildNotesAndButtons()
     // The hint above it is a text box, not a label: it names the comment box in so many words.
     c.comment->setAccessibleName(c.commentHint->text());
     placeInTwips(*c.comment, QRect(9720, 1920, 1695, 2895));
+    connect(c.comment, &QPlainTextEdit::textChanged, this, &HaberesScreen::commentEdited);
     for (std::size_t i = 0; i < kButtons.size(); ++i)
         c.buttons[i] = addButton(*this, kButtons[i]);
     connect(c.buttons[0], &QPushButton::clicked, this, &HaberesScreen::Haberes_Volver_Click);
@@ -218,6 +219,17 @@ void HaberesScreen::setConfirmedPosition(const PositionSummary &summary)
 void HaberesScreen::setPrintTarget(std::unique_ptr<PrintTarget> target)
 {
     m_printTarget = std::move(target);
+}
+
+QString HaberesScreen::comment() const
+{
+    return m_controls->comment->toPlainText();
+}
+
+void HaberesScreen::setComment(const QString &comment)
+{
+    if (comment != this->comment())
+        m_controls->comment->setPlainText(comment);
 }
 
 void HaberesScreen::resizeEvent(QResizeEvent *event)

@@ -36,10 +36,14 @@ public:
     void setConfirmedPosition(const PositionSummary &summary);
     // Where "Imprimir" sends the image of the screen; tests print to a file.
     void setPrintTarget(std::unique_ptr<PrintTarget> target);
+    // The comment typed beside the sheet (Text11), which a saved file keeps.
+    QString comment() const;
+    void setComment(const QString &comment);
 
 signals:
     void returnRequested(); // "Volver", after the screen hid itself
     void quitRequested();   // "Salir"
+    void commentEdited();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

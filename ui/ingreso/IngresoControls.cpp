@@ -9,11 +9,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QToolButton>
 
 #include <future>
 #include <string_view>
@@ -38,6 +40,10 @@ constexpr QSize kHoursLabelSize{185, 20};
 constexpr QSize kSummaryTitleSize{89, 28};
 constexpr QSize kSummaryValueSize{89, 20};
 constexpr QSize kButtonSize{169, 25};
+// "Guardar" and "Abrir" stand side by side under the pay scale's date, above the emblem and to
+// the right of the position's name, where nothing else is.
+constexpr QRect kGuardarGeometry{600, 72, 88, 24};
+constexpr QRect kAbrirGeometry{697, 72, 88, 24};
 
 QString fromView(std::string_view text)
 {
@@ -194,6 +200,7 @@ IngresoControls::IngresoControls(QWidget &screen) : frameStyle(createClassicFram
     createSeniorityFrame(screen);
     createAbsenceAndFamilyFields(screen);
     createButtons(screen);
+    createFileButtons(screen);
     nameTextBoxes();
     const auto [emblem, school] = pictures.get();
     Picture1->setPixmap(QPixmap::fromImage(emblem));
@@ -381,6 +388,22 @@ void IngresoControls::nameTextBoxes()
     cantidadhijosdisc->setAccessibleName(QStringLiteral("Cantidad de Hijos Diferenc"));
 }
 
+void IngresoControls::createFileButtons(QWidget &screen)
+{
+    Guardar = withText<QPushButton>(screen, "Guardar", QStringLiteral("Guardar"), kGuardarGeometry,
+                                    QStringLiteral("Guarda los datos en un archivo (Ctrl+S; "
+                                                   "con otro nombre, Ctrl+Mayús+S)"));
+    Guardar->setAutoDefault(true);
+    Abrir = withText<QToolButton>(
+        screen, "Abrir", QStringLiteral("Abrir"), kAbrirGeometry,
+        QStringLiteral("Abre datos guardados (Ctrl+O); la flecha muestra los últimos abiertos"));
+    recientes = new QMenu(Abrir);
+    recientes->setObjectName(QStringLiteral("recientes"));
+    recientes->setToolTipsVisible(true);
+    Abrir->setMenu(recientes);
+    Abrir->setPopupMode(QToolButton::MenuButtonPopup);
+}
+
 void IngresoControls::createDecorations(QWidget &screen)
 {
     Picture1 = place<QLabel>(screen, "Picture1", kEmblemGeometry);
@@ -392,7 +415,7 @@ void IngresoControls::createDecorations(QWidget &screen)
     Label1->setToolTip(QStringLiteral("Calcula el recibo de sueldo de un docente"));
     Label8 = label(screen, "Label8", QStringLiteral("Versión 0.1"), {552, 528, 232, 32});
     Label8->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Label8->setToolTip(QStringLiteral("Haberes de Agosto de 2.008, sin archivos ni configuración"));
+    Label8->setToolTip(QStringLiteral("Haberes de Agosto de 2.008"));
     for (QLabel *decoration : {Label1, Label8})
         setTextColour(*decoration, QColor(70, 70, 70));
 }

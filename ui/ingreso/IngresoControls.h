@@ -9,9 +9,11 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QStyle;
+class QToolButton;
 class QWidget;
 
 namespace pagaluz::ui {
@@ -109,6 +111,11 @@ struct IngresoControls {
     QPushButton *Command1;
     QPushButton *Command2;
 
+    // Keeping the data in a file: "Guardar", and "Abrir" with the files opened last on its menu.
+    QPushButton *Guardar;
+    QToolButton *Abrir;
+    QMenu *recientes;
+
     // Decorations.
     QLabel *Picture1;
     QLabel *Picture2;
@@ -125,6 +132,7 @@ private:
     void createSeniorityFrame(QWidget &screen);
     void createAbsenceAndFamilyFields(QWidget &screen);
     void createButtons(QWidget &screen);
+    void createFileButtons(QWidget &screen);
     void createDecorations(QWidget &screen);
     void nameTextBoxes();
 };

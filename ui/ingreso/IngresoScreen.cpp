@@ -8,11 +8,17 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
+#include <QToolButton>
 
 #include <algorithm>
 #include <array>
@@ -43,6 +49,7 @@ FieldBoxes fieldBoxesOn(const QWidget &screen)
 }
 
 const QString kZeroText = QStringLiteral("0");
+const QString kCaption = QStringLiteral("Ingreso de datos");
 
 void setShown(const std::vector<QWidget *> &widgets, bool shown)
 {
@@ -118,6 +125,31 @@ DeductionChoices chosenDeductions(const IngresoControls &c)
     return chosen;
 }
 
+QString fromText(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+void restoreDeductions(const IngresoControls &c, const DeductionChoices &chosen)
+{
+    c.Iosper->setChecked(chosen.iosper);
+    c.Osplad->setChecked(chosen.osplad);
+    c.APORTEJUB->setChecked(chosen.pension);
+    c.Ley4035->setChecked(chosen.law4035);
+    c.UTREL->setChecked(chosen.unionDues);
+    c.cajacomp->setChecked(chosen.compensationFund);
+    c.Seguro3011->setChecked(chosen.insurance3011);
+}
+
+// Checks `chosen` in the exclusive `group`, or no button of it for nullptr.
+void checkInGroup(QButtonGroup &group, QAbstractButton *chosen)
+{
+    group.setExclusive(false);
+    for (QAbstractButton *button : group.buttons())
+        button->setChecked(button == chosen);
+    group.setExclusive(true);
+}
+
 } // namespace
 
 struct IngresoScreen::Controls : IngresoControls {
@@ -132,7 +164,7 @@ IngresoScreen::IngresoScreen(QWidget *parent, const std::function<void()> &await
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("ingreso"));
-    setWindowTitle(QStringLiteral("Ingreso de datos"));
+    showFileName({});
     setFixedSize(792, 566);
     setFont(programFont());
     QPalette background = palette();
@@ -143,6 +175,8 @@ IngresoScreen::IngresoScreen(QWidget *parent, const std::function<void()> &await
         awaitFonts();
     m_controls = std::make_unique<Controls>(*this);
     connectActions();
+    connectFileActions();
+    connectEdits();
 }
 
 IngresoScreen::~IngresoScreen() = default;
@@ -161,6 +195,32 @@ void IngresoScreen::connectActions()
     connect(c.hijosdisc, &QCheckBox::clicked, this, &IngresoScreen::ingreso_hijosdisc_Click);
     connect(c.Command1, &QPushButton::clicked, this, &IngresoScreen::ingreso_Command1_Click);
     connect(c.Command2, &QPushButton::clicked, this, &IngresoScreen::ingreso_Command2_Click);
+}
+
+void IngresoScreen::connectFileActions()
+{
+    const Controls &c = *m_controls;
+    connect(c.Guardar, &QPushButton::clicked, this, &IngresoScreen::saveRequested);
+    connect(c.Abrir, &QToolButton::clicked, this, &IngresoScreen::openRequested);
+    connect(c.recientes, &QMenu::aboutToShow, this, &IngresoScreen::recentFilesWanted);
+    const auto shortcut = [this](QKeyCombination keys, void (IngresoScreen::*signal)()) {
+        connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this, signal);
+    };
+    shortcut(Qt::CTRL | Qt::Key_S, &IngresoScreen::saveRequested);
+    shortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_S, &IngresoScreen::saveAsRequested);
+    shortcut(Qt::CTRL | Qt::Key_O, &IngresoScreen::openRequested);
+}
+
+// Every change of what the screen holds: the texts of its boxes (the zone's included), its
+// options and ticks, the zone picked.
+void IngresoScreen::connectEdits()
+{
+    for (QLineEdit *box : findChildren<QLineEdit *>())
+        connect(box, &QLineEdit::textChanged, this, &IngresoScreen::inputsEdited);
+    for (QAbstractButton *button : findChildren<QAbstractButton *>())
+        connect(button, &QAbstractButton::toggled, this, &IngresoScreen::inputsEdited);
+    connect(m_controls->zona, &QComboBox::currentIndexChanged, this, &IngresoScreen::inputsEdited);
+    connect(m_controls->zona, &QComboBox::activated, this, &IngresoScreen::inputsEdited);
 }
 
 PayInputs IngresoScreen::gatherInputs(const SelectedPosition &position) const
@@ -218,6 +278,90 @@ bool IngresoScreen::focusField(InputField field)
     box->setFocus(Qt::OtherFocusReason);
     box->selectAll();
     return true;
+}
+
+bool IngresoScreen::absencesTicked() const
+{
+    return m_controls->inasist->isChecked();
+}
+
+void IngresoScreen::restoreInputs(const PayInputs &inputs, bool absencesTicked)
+{
+    Controls &c = *m_controls;
+    for (const InputFieldInfo &info : kInputFields)
+        if (QLineEdit *box = c.fieldBoxes[indexOf(info.field)])
+            box->setText(fromText(inputs.*info.text));
+    c.docente->setText(fromText(inputs.teacherName));
+
+    QRadioButton *mode = inputs.positionChosen         ? c.cargo
+                         : inputs.secondaryHoursChosen ? c.horasmedio
+                         : inputs.higherHoursChosen    ? c.horassup
+                                                       : nullptr;
+    checkInGroup(*c.categoria, mode);
+    showHourFieldsOf(inputs);
+    hidePositionSummary();
+
+    c.opincentivo->setChecked(inputs.incentive);
+    ingreso_opincentivo_Click();
+    checkInGroup(*c.antiguedad, c.antiguedad->button(inputs.seniorityBracket));
+    c.porcantig->setText(fromText(inputs.seniorityText));
+    m_seniorityPercent = inputs.seniorityPercent;
+    c.zona->chooseZone(inputs.zone);
+
+    // A count keeps its text even under an unticked box, which does not read it.
+    c.inasist->setChecked(absencesTicked);
+    c.dinasist->setVisible(absencesTicked);
+    c.transporte->setChecked(inputs.transport);
+    setShown({c.cantkm, c.mensajekm}, inputs.transport);
+    c.hijos->setChecked(inputs.children);
+    c.cantidadhijos->setVisible(inputs.children);
+    c.hijosdisc->setChecked(inputs.disabledChildren);
+    c.cantidadhijosdisc->setVisible(inputs.disabledChildren);
+    c.conyuge->setChecked(inputs.spouse);
+    restoreDeductions(c, inputs.deductionsChosen);
+}
+
+// The hour fields as choosing the kind of pay shows them: a level's hours and the code counts
+// for hours, none for a position. While no kind is chosen the code counts stay in view as long
+// as any hours are kept, as after "Volver" from a payslip of hours ("Cargo" sets them to "0").
+void IngresoScreen::showHourFieldsOf(const PayInputs &inputs)
+{
+    Controls &c = *m_controls;
+    const bool noKind =
+        !inputs.positionChosen && !inputs.secondaryHoursChosen && !inputs.higherHoursChosen;
+    const auto keptHours = [&inputs] {
+        constexpr InputField kHours[] = {InputField::SecondaryHours, InputField::HigherHours,
+                                         InputField::Code06Hours, InputField::IncentiveHours,
+                                         InputField::Code113Hours};
+        return std::any_of(std::begin(kHours), std::end(kHours),
+                           [&inputs](InputField hours) { return fieldText(inputs, hours) != "0"; });
+    };
+    setShown({c.numerohorasmed, c.Label3}, inputs.secondaryHoursChosen);
+    setShown({c.numerohorassup, c.Label4}, inputs.higherHoursChosen);
+    setShown(c.codeHourFields(),
+             inputs.secondaryHoursChosen || inputs.higherHoursChosen || (noKind && keptHours()));
+}
+
+void IngresoScreen::showFileName(const QString &fileName)
+{
+    setWindowTitle(fileName.isEmpty() ? kCaption + QStringLiteral("[*]")
+                                      : fileName + QStringLiteral("[*] — ") + kCaption);
+}
+
+void IngresoScreen::showRecentFiles(const QStringList &paths)
+{
+    QMenu &menu = *m_controls->recientes;
+    menu.clear();
+    for (const QString &path : paths) {
+        const QFileInfo file(path);
+        QAction *entry = menu.addAction(
+            QStringLiteral("%1  (%2)")
+                .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath())));
+        entry->setToolTip(QDir::toNativeSeparators(path));
+        connect(entry, &QAction::triggered, this, [this, path] { emit recentFileChosen(path); });
+    }
+    if (paths.isEmpty())
+        menu.addAction(QStringLiteral("Ningún archivo abierto todavía"))->setEnabled(false);
 }
 
 void IngresoScreen::ingreso_cargo_Click()
@@ -311,6 +455,12 @@ void IngresoScreen::keyPressEvent(QKeyEvent *event)
         return;
     }
     m_controls->Command1->click();
+}
+
+void IngresoScreen::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    emit quitRequested();
 }
 
 } // namespace pagaluz::ui

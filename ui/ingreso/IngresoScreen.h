@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class QCloseEvent;
 class QKeyEvent;
 
 namespace pagaluz::ui {
@@ -42,11 +43,29 @@ public:
     // when that box is on this screen. Returns whether it is.
     bool focusField(InputField field);
 
+    // Whether "Inasistencias Just" is ticked (it is no input: it shows the box of the days).
+    bool absencesTicked() const;
+    // Saved data opened: every option, box, tick, the bracket and the zone as `inputs` hold
+    // them, the fields that depend on them shown as those choices show them. The position
+    // summary is hidden; the position's own texts are the selection screen's.
+    void restoreInputs(const PayInputs &inputs, bool absencesTicked);
+    // The window title: the name of the file the data are kept in, or the screen's caption
+    // alone while there is none; either marked while there are unsaved changes.
+    void showFileName(const QString &fileName);
+    // The files "Abrir" offers on its menu, the newest first.
+    void showRecentFiles(const QStringList &paths);
+
 signals:
     void positionOptionClicked(); // "Cargo": open the position selection screen
     void hoursOptionClicked();    // either hours option: hide the selection screen
     void calculateRequested();    // "Calcular"
-    void quitRequested();         // "Salir"
+    void quitRequested();         // "Salir", or the window closed through its frame
+    void saveRequested();         // "Guardar", Ctrl+S
+    void saveAsRequested();       // Ctrl+Shift+S
+    void openRequested();         // "Abrir", Ctrl+O
+    void recentFilesWanted();     // the menu of "Abrir" is about to show: showRecentFiles
+    void recentFileChosen(const QString &path);
+    void inputsEdited(); // any option, box, tick, bracket or zone changed
 
 private slots:
     void ingreso_cargo_Click();
@@ -64,8 +83,13 @@ private slots:
 private:
     // Enter, from any field, presses the default button "Calcular".
     void keyPressEvent(QKeyEvent *event) override;
+    // Closing the window ends the program, as "Salir" does.
+    void closeEvent(QCloseEvent *event) override;
     void connectActions();
+    void connectFileActions();
+    void connectEdits();
     void hidePositionSummary();
+    void showHourFieldsOf(const PayInputs &inputs);
 
     struct Controls;
     std::unique_ptr<Controls> m_controls; // the child widgets, by their names

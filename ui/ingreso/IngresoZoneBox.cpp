@@ -39,8 +39,7 @@ IngresoZoneBox::IngresoZoneBox(QWidget *parent) : QComboBox(parent)
     connect(this, &QComboBox::currentIndexChanged, this, &IngresoZoneBox::takeChoice);
     connect(this, &QComboBox::activated, this, &IngresoZoneBox::takeChoice);
 
-    setCurrentIndex(kNoZone);
-    setEditText(kZonePrompt);
+    chooseZone(kNoZone);
 }
 
 int IngresoZoneBox::chosenZone() const
@@ -48,6 +47,13 @@ int IngresoZoneBox::chosenZone() const
     if (m_pickedIndex == kNoZone || currentText() != itemText(m_pickedIndex))
         return kNoZone;
     return m_pickedIndex;
+}
+
+void IngresoZoneBox::chooseZone(int index)
+{
+    setCurrentIndex(index);
+    m_pickedIndex = index;
+    setEditText(index == kNoZone ? kZonePrompt : itemText(index));
 }
 
 void IngresoZoneBox::takeChoice(int index)

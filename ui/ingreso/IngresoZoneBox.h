@@ -19,6 +19,9 @@ public:
     // The list index of the picked zone while its name still stands in the
     // box, else kNoZone.
     int chosenZone() const;
+    // Picks the zone at `index` as the user picks it from the list; kNoZone brings the prompt
+    // back.
+    void chooseZone(int index);
 
 private:
     void takeChoice(int index);

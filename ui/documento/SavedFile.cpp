@@ -1,0 +1,103 @@
+#include "SavedFile.h"
+
+#include "InputField.h"
+#include "JsonDocument.h"
+#include "JsonInput.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <string>
+#include <string_view>
+
+namespace pagaluz::ui {
+
+namespace {
+
+// The characters a text box takes.
+constexpr qsizetype kBoxCapacity = 32767;
+// Far more than any teacher's data, comment included: a larger file is not ours.
+constexpr qint64 kLargestFile = 16 * 1024 * 1024;
+
+[[noreturn]] void refuse(std::string_view key, const std::string &problem)
+{
+    throw UnreadableFile("\"" + std::string(key) + "\": " + problem);
+}
+
+void checkFitsItsBox(std::string_view key, const std::string &text)
+{
+    // A character takes at least one byte of UTF-8: a shorter text fits.
+    if (text.size() <= static_cast<std::size_t>(kBoxCapacity))
+        return;
+    const qsizetype length = QString::fromStdString(text).size();
+    if (length > kBoxCapacity)
+        refuse(key, "un texto de " + std::to_string(length) +
+                        " caracteres no cabe en su casilla, que admite hasta " +
+                        std::to_string(kBoxCapacity));
+}
+
+void checkScreensCanHold(const SavedInputs &saved)
+{
+    const PayInputs &in = saved.inputs;
+    checkFitsItsBox("teacherName", in.teacherName);
+    checkFitsItsBox("position.code", in.position.code);
+    checkFitsItsBox("position.name", in.position.name);
+    for (const InputFieldInfo &field : kInputFields)
+        checkFitsItsBox(field.key, fieldText(in, field.field));
+    if (!saved.absencesTicked && in.absenceDays != "0")
+        refuse("absenceDays", "hay días de inasistencia, pero \"absences\" es false: la pantalla "
+                              "solo muestra los días con \"Inasistencias Just\" marcada");
+}
+
+} // namespace
+
+SavedInputs readSavedFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw UnreadableFile(file.errorString().toStdString());
+    if (file.size() > kLargestFile)
+        throw UnreadableFile("el archivo es demasiado grande para ser datos de Pagaluz");
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw UnreadableFile(file.errorString().toStdString());
+    SavedInputs saved;
+    try {
+        JsonParser parser;
+        saved = savedInputsFromJson(
+            parser.parse(std::string_view(bytes.constData(), std::size_t(bytes.size()))));
+    } catch (const JsonSyntaxError &error) {
+        throw UnreadableFile(error.what());
+    } catch (const MalformedInput &error) {
+        throw UnreadableFile(error.what());
+    }
+    checkScreensCanHold(saved);
+    return saved;
+}
+
+QString writeSavedFile(const QString &path, const SavedInputs &saved)
+{
+    std::string json;
+    appendSavedInputsJson(saved, json);
+    QSaveFile file(path);
+    // Unbuffered: the count of bytes written is the system's. A disk that fills up takes part
+    // of the bytes without an error, and the earlier file must not be replaced by that part.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    const auto size = qint64(json.size());
+    if (const qint64 written = file.write(json.data(), size); written != size) {
+        const QString reason =
+            written < 0 ? file.errorString()
+                        : QStringLiteral("solo se escribieron %1 de %2 bytes: el disco puede estar "
+                                         "lleno")
+                              .arg(written)
+                              .arg(size);
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+} // namespace pagaluz::ui
