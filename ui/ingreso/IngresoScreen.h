@@ -64,6 +64,8 @@ private slots:
 private:
     // Enter, from any field, presses the default button "Calcular".
     void keyPressEvent(QKeyEvent *event) override;
+    // The arrow keys in the seniority brackets check the option they move to.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void connectActions();
     void hidePositionSummary();
 
