@@ -2,6 +2,7 @@
 #include "IngresoScreen.h"
 #include "PagaluzApp.h"
 #include "ProgramFont.h"
+#include "ProgramSetup.h"
 #include "StartupProbe.h"
 
 #include <QApplication>
@@ -72,6 +73,8 @@ int main(int argc, char *argv[])
     pagaluz::FontConfigurationLoader fonts;
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Pagaluz"));
+    pagaluz::ui::installSpanishQtTexts(application);
+    pagaluz::ui::setProgramIcon();
     // Read again without Qt's own options, which QApplication has taken: what is left must be
     // ours. An unknown option ends the program as it does pagaluz-calc (status 64).
     if (!options.parser.parse(QApplication::arguments())) {
