@@ -1,6 +1,6 @@
 // The payslip screen "Haberes", driven through its controls with payslips made
 // by the real calculation: the grid and its totals block, the header, the
-// scroll bar, resizing, printing, and the buttons.
+// scroll bar and the wheel, resizing, printing, and the buttons.
 
 #include "HaberesScreen.h"
 #include "HaberesPdfFileTarget.h"
@@ -27,9 +27,11 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <set>
 #include <stdexcept>
+#include <tuple>
 
 using namespace pagaluz;
 using namespace pagaluz::ui;
@@ -190,6 +192,8 @@ private slots:
     void totalsBlockFollowsTheLastLine();
     void shorterPayslipHidesTheRowsBeyondItsLastLine();
     void amountsEndOnTheirColumnsRightEdge();
+    void amountsFitBetweenTheRules_data();
+    void amountsFitBetweenTheRules();
     void totalsNameAndDate();
 
     void positionHeader();
@@ -204,6 +208,9 @@ private slots:
     void draggingMovesTheSheetOnlyWhenReleased();
     void scrollBarFollowsTheWindowHeight();
     void tinyWindowKeepsAPositiveScrollBar();
+
+    void wheelOverTheSheetStepsTheScrollBar_data();
+    void wheelOverTheSheetStepsTheScrollBar();
 
     void printingUsesThePrintLookInOrder();
     void printingToAFileRestoresTheScreen();
@@ -549,12 +556,47 @@ void HaberesScreenTest::amountsEndOnTheirColumnsRightEdge()
     QVERIFY(deductionsWidths.size() > 1);
 
     const QList<std::pair<QString, int>> totals{
-        {"thaberes", 5355}, {"tdescuentos", 6475}, {"liquido", 6475}};
+        {"thaberes", 5250}, {"tdescuentos", 6475}, {"liquido", 6475}};
     for (const auto &[name, rightEdge] : totals) {
         const QRect place = twips(name);
         QCOMPARE(place.left() + place.width(), rightEdge);
         QCOMPARE(control(name)->width(), control(name)->sizeHint().width());
         QVERIFY(control<QLabel>(name)->font().bold());
+    }
+}
+
+void HaberesScreenTest::amountsFitBetweenTheRules_data()
+{
+    QTest::addColumn<qint64>("amount"); // in ten-thousandths
+    QTest::newRow("4 digits") << qint64(23055924);
+    QTest::newRow("5 digits") << qint64(100552858);
+    QTest::newRow("10 digits") << qint64(99999999999999);
+    QTest::newRow("the largest") << std::numeric_limits<qint64>::max() / 2;
+}
+
+// Every amount and total stands clear of the rules on both sides of its column, whole, in a
+// smaller size when its text needs one.
+void HaberesScreenTest::amountsFitBetweenTheRules()
+{
+    QFETCH(qint64, amount);
+    const Money money = Money::fromTenThousandths(amount);
+    Payslip payslip(DecimalConventions::comma());
+    payslip.appendEarningsLine("010", "Antigüedad", "120 %", money);
+    payslip.appendDeductionLine("502", "Aporte Jub.", "16 %", money);
+    payslip.setTotals(money + money, money);
+    m_screen->showPayslip(payslip, QStringLiteral("08/08/08"));
+
+    const QList<std::tuple<QString, std::string, QString, QString>> cells{
+        {"Label1_0", payslip.lines()[0].amountText, "Line2", "Line1"},
+        {"Label1_28", payslip.lines()[1].amountText, "Line1", "Line3_0"},
+        {"thaberes", payslip.totalEarningsText(), "Line2", "Line1"},
+        {"liquido", payslip.netPayText(), "Line1", "Line3_0"}};
+    for (const auto &[name, text, leftRule, rightRule] : cells) {
+        auto *label = control<QLabel>(name);
+        QCOMPARE(label->text(), qs(text));
+        QVERIFY2(label->x() > control(leftRule)->x() + 1, qPrintable(name));
+        QVERIFY2(label->geometry().right() < control(rightRule)->x() - 1, qPrintable(name));
+        QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
     }
 }
 
@@ -619,9 +661,14 @@ void HaberesScreenTest::longPositionNameGrowsDownwards()
         QRect(0, 0, name->contentsRect().width(), 10000), Qt::TextWordWrap, name->text());
     QVERIFY(wrapped.height() > name->fontMetrics().height()); // more than one line
     QVERIFY(name->contentsRect().height() >= wrapped.height());
+    // What stands under the name moves down with it, nothing drawn over it.
+    QCOMPARE(twips(QStringLiteral("Label11")).top(), grown.bottom() + 1 + 60);
+    QCOMPARE(twips(QStringLiteral("tardif")).top() - twips(QStringLiteral("Label11")).top(),
+             5985 - 840);
 
     show(workedExample());
     QCOMPARE(twips(QStringLiteral("carsel")), QRect(7680, 480, 3360, 300));
+    QCOMPARE(twips(QStringLiteral("Label11")), QRect(7665, 840, 1890, 300));
 }
 
 void HaberesScreenTest::confirmedPositionFillsTheHeaderBoxes()
@@ -766,6 +813,44 @@ void HaberesScreenTest::tinyWindowKeepsAPositiveScrollBar()
     QTRY_VERIFY(twips(QStringLiteral("movedor")).height() < 8000);
     QVERIFY(twips(QStringLiteral("movedor")).height() > 0);
     QVERIFY(control(QStringLiteral("movedor"))->height() >= 1);
+}
+
+void HaberesScreenTest::wheelOverTheSheetStepsTheScrollBar_data()
+{
+    QTest::addColumn<QList<int>>("deltas");
+    QTest::addColumn<QPoint>("over"); // twips on the screen
+    QTest::addColumn<int>("value");
+
+    QTest::newRow("over a row, down 3, up 1")
+        << QList<int>{-120, -240, 120} << QPoint(2500, 1800) << 200;
+    QTest::newRow("half notches") << QList<int>{-60, -60, -60} << QPoint(3000, 4000) << 100;
+    QTest::newRow("up at the top") << QList<int>{120} << QPoint(3000, 4000) << 0;
+    QTest::newRow("over the header") << QList<int>{-120} << QPoint(9000, 1300) << 0;
+}
+
+void HaberesScreenTest::wheelOverTheSheetStepsTheScrollBar()
+{
+    QFETCH(QList<int>, deltas);
+    QFETCH(QPoint, over);
+    QFETCH(int, value);
+    show(workedExample());
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+    const QPoint at(twipsToPixels(over.x()), twipsToPixels(over.y()));
+    // The widget under the pointer first, then its parents while it is refused, as the
+    // window system's wheel events go (a sent one would reach only the first).
+    for (const int delta : deltas) {
+        for (QWidget *widget = m_screen->childAt(at); widget; widget = widget->parentWidget()) {
+            QWheelEvent wheel(widget->mapFrom(m_screen.get(), QPointF(at)),
+                              m_screen->mapToGlobal(QPointF(at)), {}, {0, delta}, Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(widget, &wheel);
+            if (wheel.isAccepted() || widget->isWindow())
+                break;
+        }
+    }
+    QCOMPARE(control<QScrollBar>(QStringLiteral("movedor"))->value(), value);
+    if (value > 0)
+        QCOMPARE(twips(QStringLiteral("sosten")), QRect(840, 100 - value, 6840, 12000 + value));
 }
 
 void HaberesScreenTest::printingUsesThePrintLookInOrder()

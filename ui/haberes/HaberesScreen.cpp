@@ -13,9 +13,11 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 
 namespace pagaluz::ui {
 
@@ -209,6 +211,38 @@ void HaberesScreen::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     Haberes_Form_Resize();
+}
+
+// The outer height counts the window's frame, which the window system adds once the window is
+// shown: when it is first shown, and when it is framed, which moves it.
+void HaberesScreen::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    Haberes_Form_Resize();
+}
+
+void HaberesScreen::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    Haberes_Form_Resize();
+}
+
+// The wheel over the sheet moves the scroll bar by its small step per notch, as a click on its
+// arrows does; a wheel that turns in finer steps moves it once its turns add up to a notch.
+void HaberesScreen::wheelEvent(QWheelEvent *event)
+{
+    if (!m_controls->sheet->geometry().contains(event->position().toPoint())) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_wheelAngle += event->angleDelta().y();
+    const int notches = m_wheelAngle / QWheelEvent::DefaultDeltasPerStep;
+    m_wheelAngle -= notches * QWheelEvent::DefaultDeltasPerStep;
+    const QAbstractSlider::SliderAction step =
+        notches > 0 ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd;
+    for (int notch = 0; notch < std::abs(notches); ++notch)
+        m_controls->scrollBar->triggerAction(step);
 }
 
 // The scroll bar spans the screen's outer height less 400 twips, and never

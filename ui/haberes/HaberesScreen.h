@@ -36,6 +36,9 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private slots:
     void Haberes_movedor_Change(int value);
@@ -54,6 +57,7 @@ private:
     struct Controls;
     std::unique_ptr<Controls> m_controls;
     std::unique_ptr<PrintTarget> m_printTarget;
+    int m_wheelAngle = 0; // the part of a notch a fine-grained wheel has turned so far
 };
 
 } // namespace pagaluz::ui
