@@ -1,10 +1,11 @@
 // The payslip screen "Haberes", driven through its controls with payslips made
 // by the real calculation: the grid and its totals block, the header, the
-// scroll bar and the wheel, resizing, printing, and the buttons.
+// scroll bar and the wheel, resizing, printing, saving as PDF, and the buttons.
 
 #include "HaberesScreen.h"
 #include "HaberesPdfFileTarget.h"
 #include "PayCalculator.h"
+#include "PdfFileQuestion.h"
 #include "PositionCatalogue.h"
 #include "PrinterTarget.h"
 #include "SelectedPositionFromCatalogue.h"
@@ -16,6 +17,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPaintEngine>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -127,16 +130,31 @@ int pdfPageCount(const QByteArray &pdf)
     return count;
 }
 
-// A print target that runs a check while the screen is in its print look.
+// How many pixels of `image` in `area` match.
+int countPixels(const QImage &image, const QRect &area, const std::function<bool(QColor)> &match)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += match(image.pixelColor(x, y));
+    return count;
+}
+
+// A print target that draws the page onto an image, as a printer would, and checks it.
 class CheckingTarget : public PrintTarget {
 public:
     CheckingTarget(std::function<void(const QImage &)> check, QString answer = {})
         : m_check(std::move(check)), m_answer(std::move(answer))
     {
     }
-    QString print(const QImage &image) override
+    QString print(const PrintPage &page) override
     {
         ++calls;
+        QImage image(page.size(), QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QPainter painter(&image);
+        page.paint(painter);
+        painter.end();
         m_check(image);
         return m_answer;
     }
@@ -145,6 +163,64 @@ public:
 private:
     std::function<void(const QImage &)> m_check;
     QString m_answer;
+};
+
+// A page of a test, for a teacher.
+class PlainPage : public PrintPage {
+public:
+    explicit PlainPage(QString teacher = {}) : m_teacher(std::move(teacher)) {}
+    QSize size() const override { return {100, 50}; }
+    void paint(QPainter &painter) const override { painter.drawText(10, 20, m_teacher); }
+    QString teacherName() const override { return m_teacher; }
+
+private:
+    QString m_teacher;
+};
+
+// A print target that keeps the texts the page draws and where they start on it.
+class TextTarget : public PrintTarget, QPaintDevice, QPaintEngine {
+public:
+    TextTarget() : QPaintEngine(AllFeatures) {}
+    QString print(const PrintPage &page) override
+    {
+        texts.clear();
+        size = page.size();
+        QPainter painter(this);
+        page.paint(painter);
+        return {};
+    }
+    QList<std::pair<QString, QPoint>> texts;
+    QSize size;
+
+private:
+    QPaintEngine *paintEngine() const override { return const_cast<TextTarget *>(this); }
+    int metric(PaintDeviceMetric metric) const override
+    {
+        const std::map<PaintDeviceMetric, int> metrics{
+            {PdmWidth, size.width()},
+            {PdmHeight, size.height()},
+            {PdmDepth, 32},
+            {PdmDevicePixelRatio, 1},
+            {PdmDevicePixelRatioScaled, int(devicePixelRatioFScale())}};
+        return metrics.contains(metric) ? metrics.at(metric) : 96;
+    }
+    bool begin(QPaintDevice *) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState &changed) override
+    {
+        if (changed.state() & DirtyTransform)
+            m_transform = changed.transform();
+    }
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+    void drawPath(const QPainterPath &) override {}
+    void drawTextItem(const QPointF &at, const QTextItem &item) override
+    {
+        texts.append({item.text(), m_transform.map(at).toPoint()});
+    }
+    Type type() const override { return User; }
+
+    QTransform m_transform;
 };
 
 // Records, in order, the widgets shown and hidden and the printing itself.
@@ -165,7 +241,7 @@ protected:
 };
 
 const QStringList kButtonNames{QStringLiteral("Volver"), QStringLiteral("Imprimir"),
-                               QStringLiteral("Salir")};
+                               QStringLiteral("Salir"), QStringLiteral("GuardarPdf")};
 const QStringList kHintNames{QStringLiteral("Text1"), QStringLiteral("Text12")};
 const QStringList kMarkNames{"Text2", "Text3", "Text4", "Text5",
                              "Text6", "Text7", "Text8", "Text9"};
@@ -199,6 +275,7 @@ private slots:
     void positionHeader();
     void hoursHeaderHidesThePositionOnlyBoxes();
     void longPositionNameGrowsDownwards();
+    void savePdfButtonCoversNothing();
     void confirmedPositionFillsTheHeaderBoxes();
     void commentStaysAcrossCalculations();
 
@@ -213,11 +290,17 @@ private slots:
     void wheelOverTheSheetStepsTheScrollBar();
 
     void printingUsesThePrintLookInOrder();
+    void pageHoldsTheWholeSheet();
+    void printingRestoresTheScreen_data();
+    void printingRestoresTheScreen();
     void printingToAFileRestoresTheScreen();
     void failedPrintingRestoresTheScreenThenTellsWhy();
     void printerTargetWithoutPrinterOffersAPdf();
     void printerTargetWithoutPrinterCancelled();
     void printerTargetReportsAnUnwritablePdf();
+    void guardarPdfWritesThePrintedPage();
+    void proposedPdfPathNamesTheTeacher_data();
+    void proposedPdfPathNamesTheTeacher();
 
     void volverHidesDisablesAndAsksToReturn();
     void salirAsksToQuit();
@@ -671,6 +754,21 @@ void HaberesScreenTest::longPositionNameGrowsDownwards()
     QCOMPARE(twips(QStringLiteral("Label11")), QRect(7665, 840, 1890, 300));
 }
 
+void HaberesScreenTest::savePdfButtonCoversNothing()
+{
+    show(twentySixLines());
+    QWidget *button = control(QStringLiteral("GuardarPdf"));
+    QCOMPARE(qobject_cast<QPushButton *>(button)->text(), QStringLiteral("Guardar PDF"));
+    QVERIFY(button->isVisible());
+    QVERIFY(QRect(QPoint(), twipsSize(11880, 8490)).contains(button->geometry()));
+    for (QWidget *other : m_screen->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (other != button && !other->isWindow() && other->objectName() != "sosten")
+            QVERIFY2(!other->geometry().intersects(button->geometry()),
+                     qPrintable(other->objectName()));
+    }
+    QVERIFY(button->geometry().left() > control(QStringLiteral("sosten"))->geometry().right());
+}
+
 void HaberesScreenTest::confirmedPositionFillsTheHeaderBoxes()
 {
     m_screen->setConfirmedPosition(
@@ -862,17 +960,14 @@ void HaberesScreenTest::printingUsesThePrintLookInOrder()
         for (const QString &name : names)
             log.watch(control(name));
 
-    auto *sheet = control(QStringLiteral("sosten"));
-    auto check = [&](const QImage &image) {
-        log.entries << QStringLiteral("print");
-        QCOMPARE(image.size(), m_screen->size());
-        QCOMPARE(sheet->palette().color(QPalette::Window), QColor(Qt::white));
-        QCOMPARE(m_screen->palette().color(QPalette::Window), QColor(Qt::white));
-        // Background only: the right margin of the screen and an empty part of the sheet.
-        QCOMPARE(image.pixelColor(m_screen->width() - 40, m_screen->height() - 5),
-                 QColor(Qt::white));
-        QCOMPARE(image.pixelColor(sheet->geometry().left() + 10, twipsToPixels(7000)),
-                 QColor(Qt::white));
+    // The whole page drawn, on white where the buttons stand, with the darkest "UTREL" mark.
+    auto check = [&](const QImage &page) {
+        log.entries << QStringLiteral("printed");
+        QCOMPARE(page.size(), twipsSize(11880, 12000));
+        QCOMPARE(countPixels(page, page.rect(), [](QColor c) { return c == Qt::red; }), 0);
+        QCOMPARE(page.pixelColor(twipsRect(9840, 4920, 1335, 495).center()), QColor(Qt::white));
+        QVERIFY(countPixels(page, twipsRect(120, 1800, 615, 255),
+                            [](QColor c) { return c.lightness() < 128; }) > 0);
     };
     auto target = std::make_unique<CheckingTarget>(check);
     CheckingTarget &checking = *target;
@@ -886,11 +981,11 @@ void HaberesScreenTest::printingUsesThePrintLookInOrder()
         expected << QStringLiteral("hide ") + name;
     for (const QString &name : kMarkNames)
         expected << QStringLiteral("show ") + name;
-    expected << QStringLiteral("print");
     for (const QString &name : kMarkNames)
         expected << QStringLiteral("hide ") + name;
     for (const QString &name : kHintNames + kButtonNames)
         expected << QStringLiteral("show ") + name;
+    expected << QStringLiteral("printed");
     QCOMPARE(log.entries, expected);
     verifyRestoredAfterPrinting();
 }
@@ -904,6 +999,86 @@ void HaberesScreenTest::verifyRestoredAfterPrinting() const
     QCOMPARE(m_screen->palette().color(QPalette::Window), QColor(0, 192, 192));
     QCOMPARE(control(QStringLiteral("sosten"))->palette().color(QPalette::Window),
              QColor(192, 255, 192));
+}
+
+// The page holds the whole sheet as first shown, the same at any scroll value and window
+// size: the name, every line, the totals, the header.
+void HaberesScreenTest::pageHoldsTheWholeSheet()
+{
+    const Payslip payslip = calculate(twentySixLines());
+    m_screen->showPayslip(payslip, QStringLiteral("08/08/08"));
+    auto target = std::make_unique<TextTarget>();
+    TextTarget &page = *target;
+    m_screen->setPrintTarget(std::move(target));
+    QStringList expected{qs(payslip.teacherName), qs(payslip.header.name), "Código del cargo",
+                         qs(payslip.totalEarningsText()), qs(payslip.netPayText())};
+    for (const PayslipLine &line : payslip.lines())
+        expected << qs(line.code) << qs(line.conceptText) << qs(line.amountText);
+
+    QList<QList<std::pair<QString, QPoint>>> pages;
+    for (const int value : {0, 3500, 32767}) {
+        scrollTo(value);
+        m_screen->resize(twipsSize(6000, value == 0 ? 8490 : 3000));
+        QTest::mouseClick(control(QStringLiteral("Imprimir")), Qt::LeftButton);
+        QStringList texts;
+        for (const auto &[text, at] : page.texts) {
+            texts << text;
+            QVERIFY2(QRect(QPoint(), page.size).contains(at), qPrintable(text));
+        }
+        for (const QString &text : expected)
+            QVERIFY2(texts.contains(text), qPrintable(text));
+        pages << page.texts;
+    }
+    QCOMPARE(pages[1], pages[0]);
+    QCOMPARE(pages[2], pages[0]);
+}
+
+void HaberesScreenTest::printingRestoresTheScreen_data()
+{
+    QTest::addColumn<QString>("focused");
+    QTest::newRow("a comment selected") << QStringLiteral("Text11");
+    QTest::newRow("the button pressed") << QStringLiteral("Imprimir");
+}
+
+// Printing leaves the screen as it was (scroll value, sheet, size, focus and selections) and
+// puts no selection or focus on paper: no box under the buttons takes the focus meanwhile.
+void HaberesScreenTest::printingRestoresTheScreen()
+{
+    QFETCH(QString, focused);
+    show(twentySixLines());
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+    scrollTo(3500);
+    m_screen->resize(twipsSize(9000, 6000));
+    auto *comment = control<QPlainTextEdit>(QStringLiteral("Text11"));
+    QTest::keyClicks(comment, QStringLiteral("Cobrar el lunes"));
+    comment->selectAll();
+    control(focused)->setFocus();
+    QTRY_VERIFY(control(focused)->hasFocus());
+    const QColor highlight = comment->palette().color(QPalette::Highlight);
+    QStringList focusedDuringPrinting;
+    const QMetaObject::Connection watching =
+        connect(qApp, &QApplication::focusChanged, [&](QWidget *, QWidget *now) {
+            focusedDuringPrinting << (now ? now->objectName() : QString());
+        });
+    const auto stopWatching = qScopeGuard([&] { disconnect(watching); });
+    int highlighted = -1;
+    m_screen->setPrintTarget(std::make_unique<CheckingTarget>([&](const QImage &page) {
+        highlighted = countPixels(page, page.rect(), [&](QColor c) { return c == highlight; });
+    }));
+    if (focused == QLatin1String("Imprimir"))
+        QTest::keyClick(control(focused), Qt::Key_Space);
+    else
+        QMetaObject::invokeMethod(control(QStringLiteral("Imprimir")), "click");
+
+    QCOMPARE(highlighted, 0);
+    QCOMPARE(focusedDuringPrinting, (QStringList{QStringLiteral("Haberes"), focused}));
+    QCOMPARE(control<QScrollBar>(QStringLiteral("movedor"))->value(), 3500);
+    QCOMPARE(twips(QStringLiteral("sosten")), QRect(840, -3400, 6840, 15500));
+    QCOMPARE(m_screen->size(), twipsSize(9000, 6000));
+    QTRY_VERIFY(control(focused)->hasFocus());
+    QCOMPARE(comment->textCursor().selectedText(), QStringLiteral("Cobrar el lunes"));
+    QVERIFY(!control<QLineEdit>(QStringLiteral("Text10"))->hasSelectedText());
+    verifyRestoredAfterPrinting();
 }
 
 void HaberesScreenTest::printingToAFileRestoresTheScreen()
@@ -943,19 +1118,22 @@ void HaberesScreenTest::failedPrintingRestoresTheScreenThenTellsWhy()
 
 void HaberesScreenTest::printerTargetWithoutPrinterOffersAPdf()
 {
-    QStringList reasons;
+    QStringList titles;
+    QStringList proposed;
     const QString path = m_dir->filePath(QStringLiteral("guardado.pdf"));
     PrinterTarget target(
         nullptr,
-        [&](const QString &reason) {
-            reasons << reason;
+        [&](const QString &title, const QString &proposedPath) {
+            titles << title;
+            proposed << proposedPath;
             return path;
         },
         [] { return QPrinterInfo(); });
-    show(workedExample());
-    const QString message = target.print(m_screen->grab().toImage());
+    const QString message = target.print(PlainPage(QStringLiteral("Ana Gómez")));
 
-    QCOMPARE(reasons, QStringList{QStringLiteral("No hay una impresora predeterminada")});
+    QCOMPARE(titles, QStringList{QStringLiteral(
+                         "No hay una impresora predeterminada: guardar el recibo como PDF")});
+    QCOMPARE(proposed, QStringList{proposedPdfPath(QStringLiteral("Ana Gómez"))});
     QCOMPARE(message, QStringLiteral("No hay una impresora predeterminada; el recibo se guardó en "
                                      "%1.")
                           .arg(QDir::toNativeSeparators(path)));
@@ -964,7 +1142,6 @@ void HaberesScreenTest::printerTargetWithoutPrinterOffersAPdf()
     const QByteArray content = pdf.readAll();
     QVERIFY(content.startsWith("%PDF"));
     QCOMPARE(pdfPageCount(content), 1);
-    QVERIFY(PrinterTarget::defaultPdfPath().endsWith(QStringLiteral("/recibo-de-haberes.pdf")));
 }
 
 void HaberesScreenTest::printerTargetWithoutPrinterCancelled()
@@ -972,14 +1149,12 @@ void HaberesScreenTest::printerTargetWithoutPrinterCancelled()
     int questions = 0;
     PrinterTarget target(
         nullptr,
-        [&](const QString &) {
+        [&](const QString &, const QString &) {
             ++questions;
             return QString();
         },
         [] { return QPrinterInfo(); });
-    QImage image(100, 50, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QCOMPARE(target.print(image),
+    QCOMPARE(target.print(PlainPage()),
              QStringLiteral("No hay una impresora predeterminada; el recibo no se imprimió."));
     QCOMPARE(questions, 1);
     QVERIFY(QDir(m_dir->path()).entryList(QDir::Files).isEmpty());
@@ -989,14 +1164,60 @@ void HaberesScreenTest::printerTargetReportsAnUnwritablePdf()
 {
     const QString path = m_dir->filePath(QStringLiteral("no-existe/recibo.pdf"));
     PrinterTarget target(
-        nullptr, [&](const QString &) { return path; }, [] { return QPrinterInfo(); });
-    QImage image(100, 50, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    const QString message = target.print(image);
+        nullptr, [&](const QString &, const QString &) { return path; },
+        [] { return QPrinterInfo(); });
+    const QString message = target.print(PlainPage());
     QVERIFY2(message.startsWith(QStringLiteral("No hay una impresora predeterminada. No se pudo "
                                                "guardar el recibo en")),
              qPrintable(message));
     QVERIFY(!QFile::exists(path));
+}
+
+// "Guardar PDF" writes the printed page where the user says, signed with the teacher's name,
+// and leaves the screen as it was; cancelled, it writes nothing.
+void HaberesScreenTest::guardarPdfWritesThePrintedPage()
+{
+    show(workedExample());
+    const QString path = m_dir->filePath(QStringLiteral("elegido.pdf"));
+    QStringList answers{path, QString()};
+    QStringList proposed;
+    m_screen->setPdfPathQuestion([&](const QString &, const QString &proposedPath) {
+        proposed << proposedPath;
+        return answers.takeFirst();
+    });
+    QTest::mouseClick(control(QStringLiteral("GuardarPdf")), Qt::LeftButton);
+    QFile pdf(path);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QByteArray content = pdf.readAll();
+    QCOMPARE(pdfPageCount(content), 1);
+    QVERIFY(content.contains("/Author <FEFF0041006E00610020004700F3006D0065007A>")); // Ana Gómez
+    QCOMPARE(m_screen->palette().color(QPalette::Window), QColor(0, 128, 128));
+    QVERIFY(control(QStringLiteral("GuardarPdf"))->isVisible());
+
+    QVERIFY(pdf.remove());
+    QTest::mouseClick(control(QStringLiteral("GuardarPdf")), Qt::LeftButton);
+    QVERIFY(!QFile::exists(path));
+    QCOMPARE(proposed, QStringList(2, proposedPdfPath(QStringLiteral("Ana Gómez"))));
+}
+
+void HaberesScreenTest::proposedPdfPathNamesTheTeacher_data()
+{
+    QTest::addColumn<QString>("teacher");
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("blank") << QStringLiteral("  ") << QStringLiteral("Recibo de haberes.pdf");
+    QTest::newRow("name") << QStringLiteral("María José Pérez")
+                          << QStringLiteral("Recibo de haberes - María José Pérez.pdf");
+    QTest::newRow("separators") << QStringLiteral("A/B\\C: D*\tE")
+                                << QStringLiteral("Recibo de haberes - A B C D E.pdf");
+}
+
+void HaberesScreenTest::proposedPdfPathNamesTheTeacher()
+{
+    QFETCH(QString, teacher);
+    QFETCH(QString, fileName);
+    const QFileInfo proposed(proposedPdfPath(teacher));
+    QCOMPARE(proposed.fileName(), fileName);
+    QVERIFY(proposed.dir().exists());
 }
 
 void HaberesScreenTest::volverHidesDisablesAndAsksToReturn()
