@@ -1,8 +1,11 @@
+#include "CalcCommand.h"
 #include "DocumentKeeper.h"
 #include "FontConfigurationLoader.h"
 #include "IngresoScreen.h"
 #include "PagaluzApp.h"
+#include "PdfCommand.h"
 #include "ProgramFont.h"
+#include "ProgramSetup.h"
 #include "StartupProbe.h"
 
 #include <QApplication>
@@ -11,6 +14,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <iostream>
 
 namespace {
 
@@ -23,6 +27,13 @@ struct ProgramOptions {
     QCommandLineOption startupProbe{
         QStringLiteral("startup-probe"),
         QStringLiteral("Informa cuándo se pintó la primera pantalla y termina.")};
+    QCommandLineOption pdf{
+        QStringLiteral("pdf"),
+        QStringLiteral("Escribe en SALIDA.pdf el recibo de los datos del archivo JSON que sigue, "
+                       "como se imprime, sin abrir ninguna ventana: pagaluz --pdf SALIDA.pdf "
+                       "DATOS.json. Los datos son los que lee pagaluz-calc (- es la entrada "
+                       "estándar), y se rechazan igual y con los mismos estados de salida."),
+        QStringLiteral("SALIDA.pdf")};
 
     ProgramOptions() : help(parser.addHelpOption()), version(parser.addVersionOption())
     {
@@ -39,6 +50,7 @@ struct ProgramOptions {
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         startupProbe.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(startupProbe);
+        parser.addOption(pdf);
     }
 };
 
@@ -65,6 +77,19 @@ void answerHelpAndVersion(ProgramOptions &options, int &argc, char *argv[])
     }
 }
 
+// --pdf: the payslip of one input as a PDF file, with no window.
+int writePdf(const ProgramOptions &options)
+{
+    const QStringList inputs = options.parser.positionalArguments();
+    if (inputs.size() != 1) {
+        std::fprintf(stderr, "pagaluz: --pdf lleva un archivo de datos: pagaluz --pdf SALIDA.pdf "
+                             "DATOS.json\n");
+        return pagaluz::kExitBadUsage;
+    }
+    return pagaluz::writePayslipPdf(options.parser.value(options.pdf), inputs.front(), QLocale(),
+                                    std::cin, std::cerr);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -74,9 +99,15 @@ int main(int argc, char *argv[])
     ProgramOptions options;
     answerHelpAndVersion(options, argc, argv);
 
+    // The PDF of --pdf is drawn by the screens without any window: no display is needed.
+    if (options.parser.isSet(options.pdf))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     pagaluz::FontConfigurationLoader fonts;
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Pagaluz"));
+    pagaluz::ui::installSpanishQtTexts(application);
+    pagaluz::ui::setProgramIcon();
     // Read again without Qt's own options, which QApplication has taken: what is left must be
     // ours. An unknown option ends the program as it does pagaluz-calc (status 64).
     if (!options.parser.parse(QApplication::arguments())) {
@@ -92,6 +123,8 @@ int main(int argc, char *argv[])
     // application's font before taking its screen's, so this also spares start-up a lookup
     // of the system's default font and of its fallbacks.
     QApplication::setFont(pagaluz::ui::programFont());
+    if (options.parser.isSet(options.pdf))
+        return writePdf(options);
     // The data entry screen makes its window while the font configuration is still being read.
     pagaluz::ui::PagaluzApp pagaluz(QLocale(), [&fonts] { fonts.wait(); });
     pagaluz::StartupProbe probe;

@@ -59,6 +59,12 @@ template <typename Integer> std::string integerRange()
     return rangeText(std::numeric_limits<Integer>::min(), std::numeric_limits<Integer>::max());
 }
 
+// A count read as a 16-bit number, which cannot be below zero.
+std::string wholeCountRange()
+{
+    return rangeText(0, std::numeric_limits<std::int16_t>::max());
+}
+
 std::string numberTooLarge()
 {
     return " es un número demasiado grande.";
@@ -118,7 +124,7 @@ double readCount(std::string_view text, InputField field, const DecimalConventio
 
 std::int16_t readWholeCount(std::string_view text, InputField field, const DecimalConventions &conv)
 {
-    const std::int16_t value = readInt16(text, field, conv);
+    const std::int16_t value = valueOrRefuse(parseInt16(text, conv), text, field, wholeCountRange);
     if (value < 0)
         refuseNegative(text, field);
     return value;

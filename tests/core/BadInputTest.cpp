@@ -74,7 +74,7 @@ TEST(BadInput, IsRefusedNamingTheField)
         {"basic points beyond 16 bits",
          [] { return position([](PayInputs &in) { in.position.basicPoints = "32768"; }); },
          F::BasicPoints,
-         "Puntos básicos: \"32768\" está fuera del rango permitido (de -32768 a 32767)"},
+         "Puntos básicos: \"32768\" está fuera del rango permitido (de 0 a 32767)."},
         {"negative basic points, with absences",
          [] {
              return position([](PayInputs &in) {
@@ -128,7 +128,8 @@ TEST(BadInput, IsRefusedNamingTheField)
                  in.transportKm = "40000";
              });
          },
-         F::TransportKm, "fuera del rango"},
+         F::TransportKm,
+         "Transporte (km semanales): \"40000\" está fuera del rango permitido (de 0 a 32767)."},
         {"negative kilometres",
          [] {
              return secondary([](PayInputs &in) {

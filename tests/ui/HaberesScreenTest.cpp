@@ -1,10 +1,11 @@
 // The payslip screen "Haberes", driven through its controls with payslips made
 // by the real calculation: the grid and its totals block, the header, the
-// scroll bar, resizing, printing, and the buttons.
+// scroll bar and the wheel, resizing, printing, saving as PDF, and the buttons.
 
 #include "HaberesScreen.h"
 #include "HaberesPdfFileTarget.h"
 #include "PayCalculator.h"
+#include "PdfFileQuestion.h"
 #include "PositionCatalogue.h"
 #include "PrinterTarget.h"
 #include "SelectedPositionFromCatalogue.h"
@@ -16,6 +17,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPaintEngine>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -29,10 +32,12 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 #include <map>
 #include <memory>
 #include <set>
 #include <stdexcept>
+#include <tuple>
 
 using namespace pagaluz;
 using namespace pagaluz::ui;
@@ -128,16 +133,31 @@ int pdfPageCount(const QByteArray &pdf)
     return count;
 }
 
-// A print target that runs a check while the screen is in its print look.
+// How many pixels of `image` in `area` match.
+int countPixels(const QImage &image, const QRect &area, const std::function<bool(QColor)> &match)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += match(image.pixelColor(x, y));
+    return count;
+}
+
+// A print target that draws the page onto an image, as a printer would, and checks it.
 class CheckingTarget : public PrintTarget {
 public:
     CheckingTarget(std::function<void(const QImage &)> check, QString answer = {})
         : m_check(std::move(check)), m_answer(std::move(answer))
     {
     }
-    QString print(const QImage &image) override
+    QString print(const PrintPage &page) override
     {
         ++calls;
+        QImage image(page.size(), QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QPainter painter(&image);
+        page.paint(painter);
+        painter.end();
         m_check(image);
         return m_answer;
     }
@@ -146,6 +166,64 @@ public:
 private:
     std::function<void(const QImage &)> m_check;
     QString m_answer;
+};
+
+// A page of a test, for a teacher.
+class PlainPage : public PrintPage {
+public:
+    explicit PlainPage(QString teacher = {}) : m_teacher(std::move(teacher)) {}
+    QSize size() const override { return {100, 50}; }
+    void paint(QPainter &painter) const override { painter.drawText(10, 20, m_teacher); }
+    QString teacherName() const override { return m_teacher; }
+
+private:
+    QString m_teacher;
+};
+
+// A print target that keeps the texts the page draws and where they start on it.
+class TextTarget : public PrintTarget, QPaintDevice, QPaintEngine {
+public:
+    TextTarget() : QPaintEngine(AllFeatures) {}
+    QString print(const PrintPage &page) override
+    {
+        texts.clear();
+        size = page.size();
+        QPainter painter(this);
+        page.paint(painter);
+        return {};
+    }
+    QList<std::pair<QString, QPoint>> texts;
+    QSize size;
+
+private:
+    QPaintEngine *paintEngine() const override { return const_cast<TextTarget *>(this); }
+    int metric(PaintDeviceMetric metric) const override
+    {
+        const std::map<PaintDeviceMetric, int> metrics{
+            {PdmWidth, size.width()},
+            {PdmHeight, size.height()},
+            {PdmDepth, 32},
+            {PdmDevicePixelRatio, 1},
+            {PdmDevicePixelRatioScaled, int(devicePixelRatioFScale())}};
+        return metrics.contains(metric) ? metrics.at(metric) : 96;
+    }
+    bool begin(QPaintDevice *) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState &changed) override
+    {
+        if (changed.state() & DirtyTransform)
+            m_transform = changed.transform();
+    }
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+    void drawPath(const QPainterPath &) override {}
+    void drawTextItem(const QPointF &at, const QTextItem &item) override
+    {
+        texts.append({item.text(), m_transform.map(at).toPoint()});
+    }
+    Type type() const override { return User; }
+
+    QTransform m_transform;
 };
 
 // Records, in order, the widgets shown and hidden and the printing itself.
@@ -166,7 +244,7 @@ protected:
 };
 
 const QStringList kButtonNames{QStringLiteral("Volver"), QStringLiteral("Imprimir"),
-                               QStringLiteral("Salir")};
+                               QStringLiteral("Salir"), QStringLiteral("GuardarPdf")};
 const QStringList kHintNames{QStringLiteral("Text1"), QStringLiteral("Text12")};
 const QStringList kMarkNames{"Text2", "Text3", "Text4", "Text5",
                              "Text6", "Text7", "Text8", "Text9"};
@@ -193,11 +271,14 @@ private slots:
     void totalsBlockFollowsTheLastLine();
     void shorterPayslipHidesTheRowsBeyondItsLastLine();
     void amountsEndOnTheirColumnsRightEdge();
+    void amountsFitBetweenTheRules_data();
+    void amountsFitBetweenTheRules();
     void totalsNameAndDate();
 
     void positionHeader();
     void hoursHeaderHidesThePositionOnlyBoxes();
     void longPositionNameGrowsDownwards();
+    void savePdfButtonCoversNothing();
     void confirmedPositionFillsTheHeaderBoxes();
     void commentStaysAcrossCalculations();
 
@@ -208,12 +289,21 @@ private slots:
     void scrollBarFollowsTheWindowHeight();
     void tinyWindowKeepsAPositiveScrollBar();
 
+    void wheelOverTheSheetStepsTheScrollBar_data();
+    void wheelOverTheSheetStepsTheScrollBar();
+
     void printingUsesThePrintLookInOrder();
+    void pageHoldsTheWholeSheet();
+    void printingRestoresTheScreen_data();
+    void printingRestoresTheScreen();
     void printingToAFileRestoresTheScreen();
     void failedPrintingRestoresTheScreenThenTellsWhy();
     void printerTargetWithoutPrinterOffersAPdf();
     void printerTargetWithoutPrinterCancelled();
     void printerTargetReportsAnUnwritablePdf();
+    void guardarPdfWritesThePrintedPage();
+    void proposedPdfPathNamesTheTeacher_data();
+    void proposedPdfPathNamesTheTeacher();
 
     void volverHidesDisablesAndAsksToReturn();
     void salirAsksToQuit();
@@ -554,12 +644,47 @@ void HaberesScreenTest::amountsEndOnTheirColumnsRightEdge()
     QVERIFY(deductionsWidths.size() > 1);
 
     const QList<std::pair<QString, int>> totals{
-        {"thaberes", 5355}, {"tdescuentos", 6475}, {"liquido", 6475}};
+        {"thaberes", 5250}, {"tdescuentos", 6475}, {"liquido", 6475}};
     for (const auto &[name, rightEdge] : totals) {
         const QRect place = twips(name);
         QCOMPARE(place.left() + place.width(), rightEdge);
         QCOMPARE(control(name)->width(), control(name)->sizeHint().width());
         QVERIFY(control<QLabel>(name)->font().bold());
+    }
+}
+
+void HaberesScreenTest::amountsFitBetweenTheRules_data()
+{
+    QTest::addColumn<qint64>("amount"); // in ten-thousandths
+    QTest::newRow("4 digits") << qint64(23055924);
+    QTest::newRow("5 digits") << qint64(100552858);
+    QTest::newRow("10 digits") << qint64(99999999999999);
+    QTest::newRow("the largest") << std::numeric_limits<qint64>::max() / 2;
+}
+
+// Every amount and total stands clear of the rules on both sides of its column, whole, in a
+// smaller size when its text needs one.
+void HaberesScreenTest::amountsFitBetweenTheRules()
+{
+    QFETCH(qint64, amount);
+    const Money money = Money::fromTenThousandths(amount);
+    Payslip payslip(DecimalConventions::comma());
+    payslip.appendEarningsLine("010", "Antigüedad", "120 %", money);
+    payslip.appendDeductionLine("502", "Aporte Jub.", "16 %", money);
+    payslip.setTotals(money + money, money);
+    m_screen->showPayslip(payslip, QStringLiteral("08/08/08"));
+
+    const QList<std::tuple<QString, std::string, QString, QString>> cells{
+        {"Label1_0", payslip.lines()[0].amountText, "Line2", "Line1"},
+        {"Label1_28", payslip.lines()[1].amountText, "Line1", "Line3_0"},
+        {"thaberes", payslip.totalEarningsText(), "Line2", "Line1"},
+        {"liquido", payslip.netPayText(), "Line1", "Line3_0"}};
+    for (const auto &[name, text, leftRule, rightRule] : cells) {
+        auto *label = control<QLabel>(name);
+        QCOMPARE(label->text(), qs(text));
+        QVERIFY2(label->x() > control(leftRule)->x() + 1, qPrintable(name));
+        QVERIFY2(label->geometry().right() < control(rightRule)->x() - 1, qPrintable(name));
+        QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
     }
 }
 
@@ -624,9 +749,29 @@ void HaberesScreenTest::longPositionNameGrowsDownwards()
         QRect(0, 0, name->contentsRect().width(), 10000), Qt::TextWordWrap, name->text());
     QVERIFY(wrapped.height() > name->fontMetrics().height()); // more than one line
     QVERIFY(name->contentsRect().height() >= wrapped.height());
+    // What stands under the name moves down with it, nothing drawn over it.
+    QCOMPARE(twips(QStringLiteral("Label11")).top(), grown.bottom() + 1 + 60);
+    QCOMPARE(twips(QStringLiteral("tardif")).top() - twips(QStringLiteral("Label11")).top(),
+             5985 - 840);
 
     show(workedExample());
     QCOMPARE(twips(QStringLiteral("carsel")), QRect(7680, 480, 3360, 300));
+    QCOMPARE(twips(QStringLiteral("Label11")), QRect(7665, 840, 1890, 300));
+}
+
+void HaberesScreenTest::savePdfButtonCoversNothing()
+{
+    show(twentySixLines());
+    QWidget *button = control(QStringLiteral("GuardarPdf"));
+    QCOMPARE(qobject_cast<QPushButton *>(button)->text(), QStringLiteral("Guardar PDF"));
+    QVERIFY(button->isVisible());
+    QVERIFY(QRect(QPoint(), twipsSize(11880, 8490)).contains(button->geometry()));
+    for (QWidget *other : m_screen->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (other != button && !other->isWindow() && other->objectName() != "sosten")
+            QVERIFY2(!other->geometry().intersects(button->geometry()),
+                     qPrintable(other->objectName()));
+    }
+    QVERIFY(button->geometry().left() > control(QStringLiteral("sosten"))->geometry().right());
 }
 
 void HaberesScreenTest::confirmedPositionFillsTheHeaderBoxes()
@@ -773,6 +918,44 @@ void HaberesScreenTest::tinyWindowKeepsAPositiveScrollBar()
     QVERIFY(control(QStringLiteral("movedor"))->height() >= 1);
 }
 
+void HaberesScreenTest::wheelOverTheSheetStepsTheScrollBar_data()
+{
+    QTest::addColumn<QList<int>>("deltas");
+    QTest::addColumn<QPoint>("over"); // twips on the screen
+    QTest::addColumn<int>("value");
+
+    QTest::newRow("over a row, down 3, up 1")
+        << QList<int>{-120, -240, 120} << QPoint(2500, 1800) << 200;
+    QTest::newRow("half notches") << QList<int>{-60, -60, -60} << QPoint(3000, 4000) << 100;
+    QTest::newRow("up at the top") << QList<int>{120} << QPoint(3000, 4000) << 0;
+    QTest::newRow("over the header") << QList<int>{-120} << QPoint(9000, 1300) << 0;
+}
+
+void HaberesScreenTest::wheelOverTheSheetStepsTheScrollBar()
+{
+    QFETCH(QList<int>, deltas);
+    QFETCH(QPoint, over);
+    QFETCH(int, value);
+    show(workedExample());
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+    const QPoint at(twipsToPixels(over.x()), twipsToPixels(over.y()));
+    // The widget under the pointer first, then its parents while it is refused, as the
+    // window system's wheel events go (a sent one would reach only the first).
+    for (const int delta : deltas) {
+        for (QWidget *widget = m_screen->childAt(at); widget; widget = widget->parentWidget()) {
+            QWheelEvent wheel(widget->mapFrom(m_screen.get(), QPointF(at)),
+                              m_screen->mapToGlobal(QPointF(at)), {}, {0, delta}, Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(widget, &wheel);
+            if (wheel.isAccepted() || widget->isWindow())
+                break;
+        }
+    }
+    QCOMPARE(control<QScrollBar>(QStringLiteral("movedor"))->value(), value);
+    if (value > 0)
+        QCOMPARE(twips(QStringLiteral("sosten")), QRect(840, 100 - value, 6840, 12000 + value));
+}
+
 void HaberesScreenTest::printingUsesThePrintLookInOrder()
 {
     show(workedExample());
@@ -782,17 +965,14 @@ void HaberesScreenTest::printingUsesThePrintLookInOrder()
         for (const QString &name : names)
             log.watch(control(name));
 
-    auto *sheet = control(QStringLiteral("sosten"));
-    auto check = [&](const QImage &image) {
-        log.entries << QStringLiteral("print");
-        QCOMPARE(image.size(), m_screen->size());
-        QCOMPARE(sheet->palette().color(QPalette::Window), QColor(Qt::white));
-        QCOMPARE(m_screen->palette().color(QPalette::Window), QColor(Qt::white));
-        // Background only: the right margin of the screen and an empty part of the sheet.
-        QCOMPARE(image.pixelColor(m_screen->width() - 40, m_screen->height() - 5),
-                 QColor(Qt::white));
-        QCOMPARE(image.pixelColor(sheet->geometry().left() + 10, twipsToPixels(7000)),
-                 QColor(Qt::white));
+    // The whole page drawn, on white where the buttons stand, with the darkest "UTREL" mark.
+    auto check = [&](const QImage &page) {
+        log.entries << QStringLiteral("printed");
+        QCOMPARE(page.size(), twipsSize(11880, 12000));
+        QCOMPARE(countPixels(page, page.rect(), [](QColor c) { return c == Qt::red; }), 0);
+        QCOMPARE(page.pixelColor(twipsRect(9840, 4920, 1335, 495).center()), QColor(Qt::white));
+        QVERIFY(countPixels(page, twipsRect(120, 1800, 615, 255),
+                            [](QColor c) { return c.lightness() < 128; }) > 0);
     };
     auto target = std::make_unique<CheckingTarget>(check);
     CheckingTarget &checking = *target;
@@ -806,11 +986,11 @@ void HaberesScreenTest::printingUsesThePrintLookInOrder()
         expected << QStringLiteral("hide ") + name;
     for (const QString &name : kMarkNames)
         expected << QStringLiteral("show ") + name;
-    expected << QStringLiteral("print");
     for (const QString &name : kMarkNames)
         expected << QStringLiteral("hide ") + name;
     for (const QString &name : kHintNames + kButtonNames)
         expected << QStringLiteral("show ") + name;
+    expected << QStringLiteral("printed");
     QCOMPARE(log.entries, expected);
     verifyRestoredAfterPrinting();
 }
@@ -824,6 +1004,86 @@ void HaberesScreenTest::verifyRestoredAfterPrinting() const
     QCOMPARE(m_screen->palette().color(QPalette::Window), QColor(0, 192, 192));
     QCOMPARE(control(QStringLiteral("sosten"))->palette().color(QPalette::Window),
              QColor(192, 255, 192));
+}
+
+// The page holds the whole sheet as first shown, the same at any scroll value and window
+// size: the name, every line, the totals, the header.
+void HaberesScreenTest::pageHoldsTheWholeSheet()
+{
+    const Payslip payslip = calculate(twentySixLines());
+    m_screen->showPayslip(payslip, QStringLiteral("08/08/08"));
+    auto target = std::make_unique<TextTarget>();
+    TextTarget &page = *target;
+    m_screen->setPrintTarget(std::move(target));
+    QStringList expected{qs(payslip.teacherName), qs(payslip.header.name), "Código del cargo",
+                         qs(payslip.totalEarningsText()), qs(payslip.netPayText())};
+    for (const PayslipLine &line : payslip.lines())
+        expected << qs(line.code) << qs(line.conceptText) << qs(line.amountText);
+
+    QList<QList<std::pair<QString, QPoint>>> pages;
+    for (const int value : {0, 3500, 32767}) {
+        scrollTo(value);
+        m_screen->resize(twipsSize(6000, value == 0 ? 8490 : 3000));
+        QTest::mouseClick(control(QStringLiteral("Imprimir")), Qt::LeftButton);
+        QStringList texts;
+        for (const auto &[text, at] : page.texts) {
+            texts << text;
+            QVERIFY2(QRect(QPoint(), page.size).contains(at), qPrintable(text));
+        }
+        for (const QString &text : expected)
+            QVERIFY2(texts.contains(text), qPrintable(text));
+        pages << page.texts;
+    }
+    QCOMPARE(pages[1], pages[0]);
+    QCOMPARE(pages[2], pages[0]);
+}
+
+void HaberesScreenTest::printingRestoresTheScreen_data()
+{
+    QTest::addColumn<QString>("focused");
+    QTest::newRow("a comment selected") << QStringLiteral("Text11");
+    QTest::newRow("the button pressed") << QStringLiteral("Imprimir");
+}
+
+// Printing leaves the screen as it was (scroll value, sheet, size, focus and selections) and
+// puts no selection or focus on paper: no box under the buttons takes the focus meanwhile.
+void HaberesScreenTest::printingRestoresTheScreen()
+{
+    QFETCH(QString, focused);
+    show(twentySixLines());
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+    scrollTo(3500);
+    m_screen->resize(twipsSize(9000, 6000));
+    auto *comment = control<QPlainTextEdit>(QStringLiteral("Text11"));
+    QTest::keyClicks(comment, QStringLiteral("Cobrar el lunes"));
+    comment->selectAll();
+    control(focused)->setFocus();
+    QTRY_VERIFY(control(focused)->hasFocus());
+    const QColor highlight = comment->palette().color(QPalette::Highlight);
+    QStringList focusedDuringPrinting;
+    const QMetaObject::Connection watching =
+        connect(qApp, &QApplication::focusChanged, [&](QWidget *, QWidget *now) {
+            focusedDuringPrinting << (now ? now->objectName() : QString());
+        });
+    const auto stopWatching = qScopeGuard([&] { disconnect(watching); });
+    int highlighted = -1;
+    m_screen->setPrintTarget(std::make_unique<CheckingTarget>([&](const QImage &page) {
+        highlighted = countPixels(page, page.rect(), [&](QColor c) { return c == highlight; });
+    }));
+    if (focused == QLatin1String("Imprimir"))
+        QTest::keyClick(control(focused), Qt::Key_Space);
+    else
+        QMetaObject::invokeMethod(control(QStringLiteral("Imprimir")), "click");
+
+    QCOMPARE(highlighted, 0);
+    QCOMPARE(focusedDuringPrinting, (QStringList{QStringLiteral("Haberes"), focused}));
+    QCOMPARE(control<QScrollBar>(QStringLiteral("movedor"))->value(), 3500);
+    QCOMPARE(twips(QStringLiteral("sosten")), QRect(840, -3400, 6840, 15500));
+    QCOMPARE(m_screen->size(), twipsSize(9000, 6000));
+    QTRY_VERIFY(control(focused)->hasFocus());
+    QCOMPARE(comment->textCursor().selectedText(), QStringLiteral("Cobrar el lunes"));
+    QVERIFY(!control<QLineEdit>(QStringLiteral("Text10"))->hasSelectedText());
+    verifyRestoredAfterPrinting();
 }
 
 void HaberesScreenTest::printingToAFileRestoresTheScreen()
@@ -863,19 +1123,22 @@ void HaberesScreenTest::failedPrintingRestoresTheScreenThenTellsWhy()
 
 void HaberesScreenTest::printerTargetWithoutPrinterOffersAPdf()
 {
-    QStringList reasons;
+    QStringList titles;
+    QStringList proposed;
     const QString path = m_dir->filePath(QStringLiteral("guardado.pdf"));
     PrinterTarget target(
         nullptr,
-        [&](const QString &reason) {
-            reasons << reason;
+        [&](const QString &title, const QString &proposedPath) {
+            titles << title;
+            proposed << proposedPath;
             return path;
         },
         [] { return QPrinterInfo(); });
-    show(workedExample());
-    const QString message = target.print(m_screen->grab().toImage());
+    const QString message = target.print(PlainPage(QStringLiteral("Ana Gómez")));
 
-    QCOMPARE(reasons, QStringList{QStringLiteral("No hay una impresora predeterminada")});
+    QCOMPARE(titles, QStringList{QStringLiteral(
+                         "No hay una impresora predeterminada: guardar el recibo como PDF")});
+    QCOMPARE(proposed, QStringList{proposedPdfPath(QStringLiteral("Ana Gómez"))});
     QCOMPARE(message, QStringLiteral("No hay una impresora predeterminada; el recibo se guardó en "
                                      "%1.")
                           .arg(QDir::toNativeSeparators(path)));
@@ -884,7 +1147,6 @@ void HaberesScreenTest::printerTargetWithoutPrinterOffersAPdf()
     const QByteArray content = pdf.readAll();
     QVERIFY(content.startsWith("%PDF"));
     QCOMPARE(pdfPageCount(content), 1);
-    QVERIFY(PrinterTarget::defaultPdfPath().endsWith(QStringLiteral("/recibo-de-haberes.pdf")));
 }
 
 void HaberesScreenTest::printerTargetWithoutPrinterCancelled()
@@ -892,14 +1154,12 @@ void HaberesScreenTest::printerTargetWithoutPrinterCancelled()
     int questions = 0;
     PrinterTarget target(
         nullptr,
-        [&](const QString &) {
+        [&](const QString &, const QString &) {
             ++questions;
             return QString();
         },
         [] { return QPrinterInfo(); });
-    QImage image(100, 50, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QCOMPARE(target.print(image),
+    QCOMPARE(target.print(PlainPage()),
              QStringLiteral("No hay una impresora predeterminada; el recibo no se imprimió."));
     QCOMPARE(questions, 1);
     QVERIFY(QDir(m_dir->path()).entryList(QDir::Files).isEmpty());
@@ -909,14 +1169,60 @@ void HaberesScreenTest::printerTargetReportsAnUnwritablePdf()
 {
     const QString path = m_dir->filePath(QStringLiteral("no-existe/recibo.pdf"));
     PrinterTarget target(
-        nullptr, [&](const QString &) { return path; }, [] { return QPrinterInfo(); });
-    QImage image(100, 50, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    const QString message = target.print(image);
+        nullptr, [&](const QString &, const QString &) { return path; },
+        [] { return QPrinterInfo(); });
+    const QString message = target.print(PlainPage());
     QVERIFY2(message.startsWith(QStringLiteral("No hay una impresora predeterminada. No se pudo "
                                                "guardar el recibo en")),
              qPrintable(message));
     QVERIFY(!QFile::exists(path));
+}
+
+// "Guardar PDF" writes the printed page where the user says, signed with the teacher's name,
+// and leaves the screen as it was; cancelled, it writes nothing.
+void HaberesScreenTest::guardarPdfWritesThePrintedPage()
+{
+    show(workedExample());
+    const QString path = m_dir->filePath(QStringLiteral("elegido.pdf"));
+    QStringList answers{path, QString()};
+    QStringList proposed;
+    m_screen->setPdfPathQuestion([&](const QString &, const QString &proposedPath) {
+        proposed << proposedPath;
+        return answers.takeFirst();
+    });
+    QTest::mouseClick(control(QStringLiteral("GuardarPdf")), Qt::LeftButton);
+    QFile pdf(path);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QByteArray content = pdf.readAll();
+    QCOMPARE(pdfPageCount(content), 1);
+    QVERIFY(content.contains("/Author <FEFF0041006E00610020004700F3006D0065007A>")); // Ana Gómez
+    QCOMPARE(m_screen->palette().color(QPalette::Window), QColor(0, 128, 128));
+    QVERIFY(control(QStringLiteral("GuardarPdf"))->isVisible());
+
+    QVERIFY(pdf.remove());
+    QTest::mouseClick(control(QStringLiteral("GuardarPdf")), Qt::LeftButton);
+    QVERIFY(!QFile::exists(path));
+    QCOMPARE(proposed, QStringList(2, proposedPdfPath(QStringLiteral("Ana Gómez"))));
+}
+
+void HaberesScreenTest::proposedPdfPathNamesTheTeacher_data()
+{
+    QTest::addColumn<QString>("teacher");
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("blank") << QStringLiteral("  ") << QStringLiteral("Recibo de haberes.pdf");
+    QTest::newRow("name") << QStringLiteral("María José Pérez")
+                          << QStringLiteral("Recibo de haberes - María José Pérez.pdf");
+    QTest::newRow("separators") << QStringLiteral("A/B\\C: D*\tE")
+                                << QStringLiteral("Recibo de haberes - A B C D E.pdf");
+}
+
+void HaberesScreenTest::proposedPdfPathNamesTheTeacher()
+{
+    QFETCH(QString, teacher);
+    QFETCH(QString, fileName);
+    const QFileInfo proposed(proposedPdfPath(teacher));
+    QCOMPARE(proposed.fileName(), fileName);
+    QVERIFY(proposed.dir().exists());
 }
 
 void HaberesScreenTest::volverHidesDisablesAndAsksToReturn()

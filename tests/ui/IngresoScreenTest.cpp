@@ -1,5 +1,6 @@
 #include "IngresoScreen.h"
 #include "PayCalculator.h"
+#include "SeniorityAndZone.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -450,6 +451,12 @@ private slots:
             QVERIFY2(!text(name).isEmpty(), name);
             QVERIFY2(!control(name)->toolTip().isEmpty(), name);
         }
+        // The author label on one line, clear of the publisher label.
+        auto *author = control<QLabel>("Label1");
+        QVERIFY(!author->wordWrap());
+        QVERIFY(author->fontMetrics().horizontalAdvance(author->text()) <=
+                author->contentsRect().width());
+        QVERIFY(author->geometry().right() < control("Label8")->geometry().left());
         QVERIFY(!control<QLabel>("Picture1")->pixmap().isNull());
         QVERIFY(!control<QLabel>("Picture2")->pixmap().isNull());
     }
@@ -636,6 +643,51 @@ private slots:
         porcantig->setFocus();
         QTest::keyClicks(porcantig, "99");
         QCOMPARE(porcantig->text(), QStringLiteral("30 %"));
+    }
+
+    void arrowKeysCheckTheBracketTheyMoveTo_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("to");
+        QTest::newRow("down from the first, none checked") << 1 << int(Qt::Key_Down) << 2;
+        QTest::newRow("left") << 5 << int(Qt::Key_Left) << 4;
+        QTest::newRow("up from the first, round") << 1 << int(Qt::Key_Up) << 12;
+    }
+
+    // The keyboard chooses a bracket as a click does: its option checked, its percentage
+    // shown and paid.
+    void arrowKeysCheckTheBracketTheyMoveTo()
+    {
+        QFETCH(int, from);
+        QFETCH(int, key);
+        QFETCH(int, to);
+        auto *start = control<QRadioButton>(QStringLiteral("Option%1").arg(from));
+        start->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(start, Qt::Key(key));
+        auto *option = control<QRadioButton>(QStringLiteral("Option%1").arg(to));
+        QVERIFY(option->isChecked());
+        QVERIFY(option->hasFocus());
+        const SeniorityBracket &bracket = kSeniorityBrackets.at(std::size_t(to - 1));
+        QCOMPARE(text("porcantig").toStdString(), bracket.percentText);
+        const PayInputs in = m_screen->gatherInputs({});
+        QCOMPARE(in.seniorityBracket, to);
+        QCOMPARE(in.seniorityPercent, bracket.percent);
+    }
+
+    // Tab goes round every box of the screen without stopping at the read-only percentage.
+    void tabPassesTheSeniorityPercentBy()
+    {
+        click("Option4");
+        control("docente")->setFocus(Qt::TabFocusReason);
+        QStringList visited;
+        for (int press = 0; press < 60; ++press) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QVERIFY(visited.contains(QStringLiteral("Option4")));
+        QVERIFY(visited.contains(QStringLiteral("Command1")));
+        QVERIFY2(!visited.contains(QStringLiteral("porcantig")), qPrintable(visited.join(' ')));
     }
 
     void incentiveEchoesInText1()

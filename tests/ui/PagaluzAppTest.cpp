@@ -8,15 +8,18 @@
 #include "ErrorScreen.h"
 #include "HaberesScreen.h"
 #include "IngresoScreen.h"
+#include "ProgramSetup.h"
 #include "ScriptedDialogs.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
+#include <QTranslator>
 #include <QWindow>
 
 #include <algorithm>
@@ -460,6 +463,29 @@ private slots:
             if (!code->isHidden())
                 QVERIFY(hours[row + 1].startsWith(code->text() + QStringLiteral(", ")));
         }
+    }
+
+    // Qt's own buttons in Spanish, and the program's icon on every window.
+    void qtTextsInSpanishAndTheIconOnEveryWindow()
+    {
+        QVERIFY(installSpanishQtTexts(*qApp));
+        setProgramIcon();
+        const auto restore = qScopeGuard([] {
+            for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+                QCoreApplication::removeTranslator(translator);
+                delete translator;
+            }
+            QApplication::setWindowIcon({});
+        });
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Imprimir"), QStringLiteral("x"),
+                        QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("Aceptar"));
+        QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Cancelar"));
+
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        for (QWidget *window : QList<QWidget *>{&app.ingreso(), &app.advertencia(), &app.haberes(),
+                                                &app.errorScreen(), &box})
+            QVERIFY(window->windowIcon().availableSizes().contains(QSize(128, 128)));
     }
 };
 

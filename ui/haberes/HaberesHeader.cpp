@@ -16,6 +16,13 @@ namespace {
 
 // carsel: its width and its height for one line; it grows downwards.
 const QRect kNamePlace(7680, 480, 3360, 300);
+// The space between the name and "Código del cargo" (Label11) under it, kept when a long name
+// grows: the headings and boxes under the name move down with it.
+constexpr int kBelowNameTop = 840;
+constexpr int kGapBelowName = kBelowNameTop - (480 + 300);
+// Room under the name's last line, in pixels: on paper a text is laid out in its font's own
+// measures, a little taller than on the screen, and its descenders must stay inside the box.
+constexpr int kSpareBelowName = 3;
 
 QString fromStd(const std::string &text)
 {
@@ -28,7 +35,6 @@ HaberesHeader::HaberesHeader(QWidget &screen) : m_screen(screen)
 {
     buildTitleAndName();
     buildPointBoxes();
-    m_name->raise(); // a long name, grown downwards, stays readable
 }
 
 void HaberesHeader::showHeader(const PayslipHeader &header)
@@ -58,9 +64,12 @@ void HaberesHeader::setName(const QString &name)
     const int textWidth = twipsToPixels(kNamePlace.width()) - frame.left() - frame.right();
     const QRect wrapped = m_name->fontMetrics().boundingRect(
         QRect(0, 0, textWidth, QWIDGETSIZE_MAX), Qt::TextWordWrap, name);
-    const int neededPixels = wrapped.height() + frame.top() + frame.bottom();
+    const int neededPixels = wrapped.height() + frame.top() + frame.bottom() + kSpareBelowName;
     const int height = std::max(kNamePlace.height(), pixelsToTwips(neededPixels));
     placeInTwips(*m_name, QRect(kNamePlace.topLeft(), QSize(kNamePlace.width(), height)));
+    const int shift = kNamePlace.top() + height + kGapBelowName - kBelowNameTop;
+    for (const auto &[widget, place] : m_belowName)
+        placeInTwips(*widget, place.translated(0, std::max(shift, 0)));
 }
 
 void HaberesHeader::buildTitleAndName()
@@ -114,13 +123,20 @@ void HaberesHeader::buildPointBoxes()
                       m_differentiatedPoints, m_complementPoints};
 }
 
+void HaberesHeader::place(QWidget &widget, const QRect &twips)
+{
+    placeInTwips(widget, twips);
+    if (twips.top() >= kBelowNameTop)
+        m_belowName.emplace_back(&widget, twips);
+}
+
 QLabel *HaberesHeader::addLabel(const char *name, const QRect &twips, Qt::Alignment alignment)
 {
     auto *label = new QLabel(&m_screen);
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(alignment);
-    placeInTwips(*label, twips);
+    place(*label, twips);
     return label;
 }
 
@@ -141,7 +157,7 @@ QLineEdit *HaberesHeader::addValueBox(const char *name, const QRect &twips)
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignCenter);
     box->setFont(largerFont());
-    placeInTwips(*box, twips);
+    place(*box, twips);
     return box;
 }
 

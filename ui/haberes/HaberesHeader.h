@@ -6,6 +6,8 @@
 #include <QRect>
 
 #include <array>
+#include <utility>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -27,6 +29,7 @@ public:
     void showConfirmedPosition(const PositionSummary &summary);
 
 private:
+    void place(QWidget &widget, const QRect &twips);
     QLabel *addLabel(const char *name, const QRect &twips, Qt::Alignment alignment);
     QLabel *addHeading(const char *name, const char *text, const QRect &twips);
     QLineEdit *addValueBox(const char *name, const QRect &twips);
@@ -45,6 +48,8 @@ private:
     QLineEdit *m_differentiatedPoints = nullptr; // tardif
     // Label14, Label20, Label21, Label2, proljor, jorcom, tardif, compbas.
     std::array<QWidget *, 8> m_positionOnly{};
+    // The headings and boxes under the name, each with its place for a name of one line.
+    std::vector<std::pair<QWidget *, QRect>> m_belowName;
 };
 
 } // namespace pagaluz::ui

@@ -1,6 +1,7 @@
 #include "HaberesScreen.h"
 
 #include "HaberesHeader.h"
+#include "HaberesPdfFileTarget.h"
 #include "HaberesSheet.h"
 #include "HaberesStyle.h"
 #include "LineExplanations.h"
@@ -10,13 +11,17 @@
 
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 
 namespace pagaluz::ui {
 
@@ -31,6 +36,8 @@ constexpr int kSheetLeft = 840;
 constexpr int kSheetWidth = 6840;
 constexpr int kSheetHeight = 12000;
 constexpr int kSheetTopWhenScrolled = 100;
+// Where the sheet stands when the payslip is first shown; so it is printed.
+constexpr QRect kSheetFirstPlace(kSheetLeft, 0, kSheetWidth, kSheetHeight);
 
 // The scroll bar is as tall as the screen's outer height less this.
 constexpr int kScrollBarShortening = 400;
@@ -50,6 +57,10 @@ const std::array<ButtonLayout, 3> kButtons{{
     {"Imprimir", QRect(9840, 5640, 1335, 495), QColor(0, 192, 0), "Se imprime con fondo blanco."},
     {"Salir", QRect(9840, 6360, 1335, 495), QColor(0, 128, 0), nullptr},
 }};
+// "Guardar PDF", in the look of the three, below the header's point boxes (also when a long
+// position name has moved them down) and beside the notes, covering nothing.
+const ButtonLayout kSavePdfButton{"GuardarPdf", QRect(7920, 6600, 1335, 495), QColor(0, 192, 0),
+                                  "Guarda el recibo en un archivo PDF, como se imprime."};
 
 // The "UTREL" marks, in the order Text2 to Text9, in the left margin.
 struct MarkLayout {
@@ -85,7 +96,7 @@ struct HaberesScreen::Controls {
     LineExplanations *explanations;         // "Cómo se calculó", owned by the sheet
     QLineEdit *commentHint = nullptr;       // Text12
     QPlainTextEdit *comment = nullptr;      // Text11
-    std::array<QPushButton *, 3> buttons{}; // Volver, Imprimir, Salir
+    std::array<QPushButton *, 4> buttons{}; // Volver, Imprimir, Salir, GuardarPdf
     QLineEdit *printHint = nullptr;         // Text1
     QLineEdit *date = nullptr;              // Text10
     QScrollBar *scrollBar = nullptr;        // movedor
@@ -106,9 +117,9 @@ QLineEdit *addReadOnlyBox(QWidget &screen, const char *name, const QRect &twips,
     return box;
 }
 
-QPushButton *addButton(QWidget &screen, const ButtonLayout &layout)
+QPushButton *addButton(QWidget &screen, const ButtonLayout &layout, const QString &caption)
 {
-    auto *button = new QPushButton(QLatin1String(layout.name), &screen);
+    auto *button = new QPushButton(caption, &screen);
     button->setObjectName(QLatin1String(layout.name));
     button->setFont(largerFont(true));
     QPalette palette = button->palette();
@@ -134,8 +145,30 @@ QLineEdit *addMark(QWidget &screen, const MarkLayout &layout)
 
 } // namespace
 
+// The page of the printout: the screen draws it in its print look.
+class HaberesScreen::Page : public PrintPage {
+public:
+    explicit Page(HaberesScreen &screen) : m_screen(screen) {}
+
+    // The screen's width, and the height of the sheet, which is taller than the screen.
+    QSize size() const override { return twipsSize(kClientWidth, kSheetHeight); }
+    void paint(QPainter &painter) const override { m_screen.paintPage(painter); }
+    QString teacherName() const override { return m_screen.m_teacherName; }
+
+private:
+    HaberesScreen &m_screen;
+};
+
+// What printing changes on the screen besides the print look itself, to be put back.
+struct HaberesScreen::ScreenBeforePrinting {
+    QPointer<QWidget> focus;
+    QPalette palette;
+    QRect sheetPlace;
+};
+
 HaberesScreen::HaberesScreen(QWidget *parent)
-    : QWidget(parent), m_printTarget(std::make_unique<PrinterTarget>(this))
+    : QWidget(parent), m_page(std::make_unique<Page>(*this)),
+      m_printTarget(std::make_unique<PrinterTarget>(this)), m_askPdfPath(pdfFileDialog(this))
 {
     setObjectName(QStringLiteral("Haberes"));
     setWindowTitle(QStringLiteral("Haberes"));
@@ -165,10 +198,12 @@ void HaberesScreen::buildNotesAndButtons()
     placeInTwips(*c.comment, QRect(9720, 1920, 1695, 2895));
     connect(c.comment, &QPlainTextEdit::textChanged, this, &HaberesScreen::commentEdited);
     for (std::size_t i = 0; i < kButtons.size(); ++i)
-        c.buttons[i] = addButton(*this, kButtons[i]);
+        c.buttons[i] = addButton(*this, kButtons[i], QLatin1String(kButtons[i].name));
+    c.buttons[3] = addButton(*this, kSavePdfButton, QStringLiteral("Guardar PDF"));
     connect(c.buttons[0], &QPushButton::clicked, this, &HaberesScreen::Haberes_Volver_Click);
     connect(c.buttons[1], &QPushButton::clicked, this, &HaberesScreen::Haberes_Imprimir_Click);
     connect(c.buttons[2], &QPushButton::clicked, this, &HaberesScreen::Haberes_Salir_Click);
+    connect(c.buttons[3], &QPushButton::clicked, this, &HaberesScreen::Haberes_GuardarPdf_Click);
     c.printHint = addReadOnlyBox(*this, "Text1", QRect(8880, 7200, 2415, 285),
                                  QStringLiteral("Se imprime en blanco y negro"));
     c.printHint->setAccessibleName(QStringLiteral("Impresión"));
@@ -195,6 +230,16 @@ void HaberesScreen::buildScrollBar()
 void HaberesScreen::showPayslip(const Payslip &payslip, const QString &date,
                                 std::shared_ptr<const PayslipExplanation> explanation)
 {
+    setPayslip(payslip, date, std::move(explanation));
+    setEnabled(true);
+    show();
+    raise();
+    activateWindow();
+}
+
+void HaberesScreen::setPayslip(const Payslip &payslip, const QString &date,
+                               std::shared_ptr<const PayslipExplanation> explanation)
+{
     HaberesSheet &sheet = *m_controls->sheet;
     m_controls->explanations->setPayslip(payslip, std::move(explanation));
     sheet.clearGrid();
@@ -203,12 +248,9 @@ void HaberesScreen::showPayslip(const Payslip &payslip, const QString &date,
         sheet.showLine(line);
     sheet.placeTotalsBlock(payslip.nextRow());
     sheet.showTotals(payslip);
-    sheet.setTeacherName(QString::fromStdString(payslip.teacherName));
+    m_teacherName = QString::fromStdString(payslip.teacherName);
+    sheet.setTeacherName(m_teacherName);
     m_controls->date->setText(date);
-    setEnabled(true);
-    show();
-    raise();
-    activateWindow();
 }
 
 void HaberesScreen::setConfirmedPosition(const PositionSummary &summary)
@@ -232,10 +274,47 @@ void HaberesScreen::setComment(const QString &comment)
         m_controls->comment->setPlainText(comment);
 }
 
+void HaberesScreen::setPdfPathQuestion(PdfPathQuestion question)
+{
+    m_askPdfPath = std::move(question);
+}
+
 void HaberesScreen::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     Haberes_Form_Resize();
+}
+
+// The outer height counts the window's frame, which the window system adds once the window is
+// shown: when it is first shown, and when it is framed, which moves it.
+void HaberesScreen::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    Haberes_Form_Resize();
+}
+
+void HaberesScreen::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    Haberes_Form_Resize();
+}
+
+// The wheel over the sheet moves the scroll bar by its small step per notch, as a click on its
+// arrows does; a wheel that turns in finer steps moves it once its turns add up to a notch.
+void HaberesScreen::wheelEvent(QWheelEvent *event)
+{
+    if (!m_controls->sheet->geometry().contains(event->position().toPoint())) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_wheelAngle += event->angleDelta().y();
+    const int notches = m_wheelAngle / QWheelEvent::DefaultDeltasPerStep;
+    m_wheelAngle -= notches * QWheelEvent::DefaultDeltasPerStep;
+    const QAbstractSlider::SliderAction step =
+        notches > 0 ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd;
+    for (int notch = 0; notch < std::abs(notches); ++notch)
+        m_controls->scrollBar->triggerAction(step);
 }
 
 // The scroll bar spans the screen's outer height less 400 twips, and never
@@ -256,56 +335,104 @@ void HaberesScreen::Haberes_movedor_Change(int value)
                                            kSheetHeight + value));
 }
 
-// Prints the screen as it looks on white, without buttons or hints, with the
-// "UTREL" marks; the screen is restored whatever the printing gives, and only
-// then is a failure told.
+// Prints the page: the whole sheet as first shown, on white, without buttons or hints, with
+// the "UTREL" marks. The print look lasts while the page is drawn, so that a question about
+// where the page goes is asked over the screen as the user knows it. Afterwards the screen is
+// lighter than before its first printout; a failure is told last.
 void HaberesScreen::Haberes_Imprimir_Click()
 {
-    QString message;
-    enterPrintLook();
-    {
-        const auto restore = qScopeGuard([this] { leavePrintLook(); });
-        if (m_printTarget)
-            message = m_printTarget->print(grab().toImage());
-    }
+    const QString message = m_printTarget ? m_printTarget->print(*m_page) : QString();
+    setBackground(*this, kScreenColourAfterPrinting);
     if (!message.isEmpty())
-        showPrintMessage(message);
+        showPrintMessage(QStringLiteral("Imprimir"), message);
 }
 
-void HaberesScreen::enterPrintLook()
+// The page of the printout, as a PDF file the user chooses; the screen stays as it was.
+void HaberesScreen::Haberes_GuardarPdf_Click()
+{
+    const QString path =
+        m_askPdfPath(QStringLiteral("Guardar el recibo como PDF"), proposedPdfPath(m_teacherName));
+    if (path.isEmpty())
+        return;
+    const QString failure = writePdf(path);
+    if (!failure.isEmpty())
+        showPrintMessage(QStringLiteral("Guardar PDF"), failure);
+}
+
+QString HaberesScreen::writePdf(const QString &path)
+{
+    return PdfFileTarget(path).print(*m_page);
+}
+
+void HaberesScreen::paintPage(QPainter &painter)
+{
+    const ScreenBeforePrinting before = enterPrintLook();
+    const auto restore = qScopeGuard([&] { leavePrintLook(before); });
+    renderPage(painter);
+}
+
+// The focus goes to the screen itself: hiding a focused button would hand it to the next box,
+// which would select its text. Selections are drawn as plain text while the look lasts.
+HaberesScreen::ScreenBeforePrinting HaberesScreen::enterPrintLook()
 {
     Controls &c = *m_controls;
+    ScreenBeforePrinting before{focusWidget(), palette(), twipsGeometry(*c.sheet)};
+    setFocus(Qt::OtherFocusReason);
     for (QPushButton *button : c.buttons)
         button->hide();
     c.printHint->hide();
     c.commentHint->hide();
     setBackground(*c.sheet, kPrintBackground);
-    setBackground(*this, kPrintBackground);
+    QPalette paper = palette();
+    paper.setColor(QPalette::Window, kPrintBackground);
+    paper.setColor(QPalette::Highlight, Qt::transparent);
+    paper.setColor(QPalette::HighlightedText, Qt::black);
+    setPalette(paper);
     for (QLineEdit *mark : c.marks)
         mark->show();
+    placeInTwips(*c.sheet, kSheetFirstPlace);
+    return before;
 }
 
-void HaberesScreen::leavePrintLook()
+void HaberesScreen::leavePrintLook(const ScreenBeforePrinting &before)
 {
     Controls &c = *m_controls;
+    placeInTwips(*c.sheet, before.sheetPlace);
     for (QLineEdit *mark : c.marks)
         mark->hide();
     setBackground(*c.sheet, kSheetColour);
-    setBackground(*this, kScreenColourAfterPrinting);
+    setPalette(before.palette);
     c.printHint->show();
     c.commentHint->show();
     for (QPushButton *button : c.buttons)
         button->show();
+    if (before.focus)
+        before.focus->setFocus(Qt::OtherFocusReason);
+    else
+        clearFocus();
 }
 
-void HaberesScreen::showPrintMessage(const QString &message)
+// Each part of the screen drawn at its place, the sheet whole, whatever the window's size and
+// the scroll bar, which has no place on paper.
+void HaberesScreen::renderPage(QPainter &painter)
+{
+    painter.fillRect(QRect(QPoint(), m_page->size()), backgroundOf(*this));
+    const QList<QWidget *> parts = findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (QWidget *part : parts) {
+        if (part->isWindow() || part->isHidden() || part == m_controls->scrollBar)
+            continue;
+        part->render(&painter, part->pos());
+    }
+}
+
+void HaberesScreen::showPrintMessage(const QString &title, const QString &message)
 {
     QMessageBox *&box = m_controls->printMessage;
     if (!box) {
-        box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Imprimir"), QString(),
-                              QMessageBox::Ok, this);
+        box = new QMessageBox(QMessageBox::Warning, title, QString(), QMessageBox::Ok, this);
         box->setObjectName(QStringLiteral("printMessage"));
     }
+    box->setWindowTitle(title);
     box->setText(message);
     box->open();
 }

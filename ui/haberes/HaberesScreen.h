@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Payslip.h"
+#include "PdfFileQuestion.h"
 #include "PositionSummary.h"
 #include "PrintTarget.h"
 
@@ -17,7 +18,8 @@ namespace pagaluz::ui {
 
 // The payslip screen "Haberes": the sheet with the payslip's rows and
 // totals, the header of the position or hours, a comment box, and the
-// buttons to print, to go back to the data entry screen, or to leave.
+// buttons to print, to save the payslip as PDF, to go back to the data entry
+// screen, or to leave.
 class HaberesScreen : public QWidget {
     Q_OBJECT
 
@@ -31,14 +33,24 @@ public:
     // clicked, how its amount was reached.
     void showPayslip(const Payslip &payslip, const QString &date,
                      std::shared_ptr<const PayslipExplanation> explanation = nullptr);
+    // The same sheet, the screen left as it is (hidden when it was).
+    void setPayslip(const Payslip &payslip, const QString &date,
+                    std::shared_ptr<const PayslipExplanation> explanation = nullptr);
     // "Listo" on the selection screen: the header boxes take the position's
     // code and points.
     void setConfirmedPosition(const PositionSummary &summary);
-    // Where "Imprimir" sends the image of the screen; tests print to a file.
+    // Where "Imprimir" sends the page; tests print to a file.
     void setPrintTarget(std::unique_ptr<PrintTarget> target);
     // The comment typed beside the sheet (Text11), which a saved file keeps.
     QString comment() const;
     void setComment(const QString &comment);
+
+    // How "Guardar PDF" asks for the file; tests answer without a dialog.
+    void setPdfPathQuestion(PdfPathQuestion question);
+
+    // The printed page, written to a PDF file at `path`. Returns an empty text on success,
+    // otherwise a message for the user.
+    QString writePdf(const QString &path);
 
 signals:
     void returnRequested(); // "Volver", after the screen hid itself
@@ -47,24 +59,37 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private slots:
     void Haberes_movedor_Change(int value);
     void Haberes_Imprimir_Click();
+    void Haberes_GuardarPdf_Click();
     void Haberes_Volver_Click();
     void Haberes_Salir_Click();
 
 private:
+    class Page;
+    struct ScreenBeforePrinting;
+
     void Haberes_Form_Resize();
     void buildNotesAndButtons();
     void buildScrollBar();
-    void enterPrintLook();
-    void leavePrintLook();
-    void showPrintMessage(const QString &message);
+    void paintPage(QPainter &painter);
+    ScreenBeforePrinting enterPrintLook();
+    void leavePrintLook(const ScreenBeforePrinting &before);
+    void renderPage(QPainter &painter);
+    void showPrintMessage(const QString &title, const QString &message);
 
     struct Controls;
     std::unique_ptr<Controls> m_controls;
+    std::unique_ptr<Page> m_page;
     std::unique_ptr<PrintTarget> m_printTarget;
+    PdfPathQuestion m_askPdfPath;
+    QString m_teacherName;
+    int m_wheelAngle = 0; // the part of a notch a fine-grained wheel has turned so far
 };
 
 } // namespace pagaluz::ui

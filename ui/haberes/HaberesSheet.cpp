@@ -37,9 +37,13 @@ constexpr TextColumn kCodeColumn{"cod", 510, 1005, Qt::AlignRight};
 constexpr TextColumn kQuantityColumn{"Label10", 1140, 1635, Qt::AlignRight};
 constexpr TextColumn kConceptColumn{"Label19", 1770, 4125, Qt::AlignLeft};
 
-// Right edges of the earnings and the deductions amounts.
+// Right edges of the earnings and the deductions amounts, and where their room starts: clear
+// of the rule on the column's left, Line2 or Line1.
 constexpr int kEarningsRight = 5250;
 constexpr int kDeductionsRight = 6450;
+constexpr int kRuleClearance = 45;
+constexpr int kEarningsLeft = 4185 + kRuleClearance;
+constexpr int kDeductionsLeft = 5340 + kRuleClearance;
 
 struct ColumnRule {
     const char *name;
@@ -61,15 +65,17 @@ struct TotalRow {
     const char *captionName;
     const char *caption;
     const char *amountName;
+    int amountLeft;
     int amountRight;
     int topOffset;
     const char *ruleName;
     int ruleOffset;
 };
 constexpr std::array<TotalRow, 3> kTotalRows{{
-    {"Label15", "Total Haberes", "thaberes", 5355, 1250, "Line15", 1550},
-    {"Label16", "Total descuentos", "tdescuentos", 6475, 1650, "Line16", 1950},
-    {"Label17", "Liquido a pagar", "liquido", 6475, 2050, "Line17", 2350},
+    // "Total Haberes" ends where the earnings do: any further right it would cross Line1.
+    {"Label15", "Total Haberes", "thaberes", kEarningsLeft, kEarningsRight, 1250, "Line15", 1550},
+    {"Label16", "Total descuentos", "tdescuentos", kDeductionsLeft, 6475, 1650, "Line16", 1950},
+    {"Label17", "Liquido a pagar", "liquido", kDeductionsLeft, 6475, 2050, "Line17", 2350},
 }};
 constexpr int kCaptionLeft = 1770;
 constexpr int kCaptionWidth = 1600;
@@ -125,8 +131,8 @@ void HaberesSheet::showLine(const PayslipLine &line)
     const bool deduction = line.column == AmountColumn::Deductions;
     QLabel &amount = *m_amountCells[deduction ? row + kRows : row];
     amount.setText(QString::fromStdString(line.amountText));
-    placeByRightEdge(amount, deduction ? kDeductionsRight : kEarningsRight, rowTop(row),
-                     kRowHeight);
+    placeAmount(amount, largerFont(), deduction ? kDeductionsLeft : kEarningsLeft,
+                deduction ? kDeductionsRight : kEarningsRight, rowTop(row), kRowHeight);
     const std::array<QWidget *, 5> cells{m_codeCells[row], m_quantityCells[row],
                                          m_conceptCells[row], &amount, m_rowRules[row]};
     for (QWidget *cell : cells)
@@ -141,7 +147,8 @@ void HaberesSheet::placeTotalsBlock(int lineCount)
         const TotalRow &total = kTotalRows[i];
         const int top = base + total.topOffset;
         placeInTwips(*m_totalCaptions[i], QRect(kCaptionLeft, top, kCaptionWidth, kTotalHeight));
-        placeByRightEdge(*m_totalAmounts[i], total.amountRight, top, kTotalHeight);
+        placeAmount(*m_totalAmounts[i], largerFont(true), total.amountLeft, total.amountRight, top,
+                    kTotalHeight);
         m_totalRules[i]->moveToY(base + total.ruleOffset);
     }
     const int tableBottom = base + kTotalRows.back().ruleOffset;
@@ -157,7 +164,8 @@ void HaberesSheet::showTotals(const Payslip &payslip)
         QLabel &amount = *m_totalAmounts[i];
         amount.setText(QString::fromStdString(texts[i]));
         const QRect place = twipsGeometry(amount);
-        placeByRightEdge(amount, kTotalRows[i].amountRight, place.top(), place.height());
+        placeAmount(amount, largerFont(true), kTotalRows[i].amountLeft, kTotalRows[i].amountRight,
+                    place.top(), place.height());
     }
 }
 

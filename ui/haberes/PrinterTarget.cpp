@@ -3,74 +3,60 @@
 #include "HaberesPdfFileTarget.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QPainter>
 #include <QPrinter>
-#include <QStandardPaths>
 
 namespace pagaluz::ui {
 
 PrinterTarget::PrinterTarget(QWidget *dialogParent, PdfPathQuestion askPdfPath,
                              PrinterLookup defaultPrinter)
-    : m_dialogParent(dialogParent), m_askPdfPath(std::move(askPdfPath)),
-      m_defaultPrinter(std::move(defaultPrinter))
+    : m_askPdfPath(std::move(askPdfPath)), m_defaultPrinter(std::move(defaultPrinter))
 {
+    if (!m_askPdfPath)
+        m_askPdfPath = pdfFileDialog(dialogParent);
     if (!m_defaultPrinter)
         m_defaultPrinter = [] { return QPrinterInfo::defaultPrinter(); };
 }
 
 // A default-constructed QPrinter would silently write a PDF when the system
 // has no printer, so the default printer is looked up first.
-QString PrinterTarget::print(const QImage &image)
+QString PrinterTarget::print(const PrintPage &page)
 {
     const QPrinterInfo printerInfo = m_defaultPrinter();
     if (printerInfo.isNull())
-        return saveAsPdf(image, QStringLiteral("No hay una impresora predeterminada"));
-    if (printOn(printerInfo, image))
+        return saveAsPdf(page, QStringLiteral("No hay una impresora predeterminada"));
+    if (printOn(printerInfo, page))
         return {};
-    return saveAsPdf(image,
+    return saveAsPdf(page,
                      QStringLiteral("No se pudo imprimir en %1").arg(printerInfo.printerName()));
 }
 
-QString PrinterTarget::defaultPdfPath()
+bool PrinterTarget::printOn(const QPrinterInfo &printerInfo, const PrintPage &page)
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(folder.isEmpty() ? QDir::homePath() : folder)
-        .filePath(QStringLiteral("recibo-de-haberes.pdf"));
-}
-
-bool PrinterTarget::printOn(const QPrinterInfo &printerInfo, const QImage &image)
-{
-    QPrinter printer(printerInfo, QPrinter::HighResolution);
+    QPrinter printer(printerInfo);
+    printer.setResolution(kPageResolution);
     printer.setDocName(QStringLiteral("Recibo de haberes"));
+    printer.setPageMargins(QMarginsF(kPageMarginMillimetres, kPageMarginMillimetres,
+                                     kPageMarginMillimetres, kPageMarginMillimetres),
+                           QPageLayout::Millimeter);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    drawImageFittingPage(painter, image);
+    drawPageFitting(painter, page);
     return painter.end() && printer.printerState() != QPrinter::Error;
 }
 
-QString PrinterTarget::saveAsPdf(const QImage &image, const QString &reason) const
+QString PrinterTarget::saveAsPdf(const PrintPage &page, const QString &reason) const
 {
-    const QString path = m_askPdfPath ? m_askPdfPath(reason) : askWithFileDialog(reason);
+    const QString path = m_askPdfPath(QStringLiteral("%1: guardar el recibo como PDF").arg(reason),
+                                      proposedPdfPath(page.teacherName()));
     if (path.isEmpty())
         return QStringLiteral("%1; el recibo no se imprimió.").arg(reason);
-    const QString failure = PdfFileTarget(path).print(image);
+    const QString failure = PdfFileTarget(path).print(page);
     if (!failure.isEmpty())
         return QStringLiteral("%1. %2").arg(reason, failure);
     return QStringLiteral("%1; el recibo se guardó en %2.")
         .arg(reason, QDir::toNativeSeparators(path));
-}
-
-QString PrinterTarget::askWithFileDialog(const QString &reason) const
-{
-    QFileDialog dialog(m_dialogParent, QStringLiteral("%1: guardar el recibo como PDF").arg(reason),
-                       defaultPdfPath(), QStringLiteral("Documentos PDF (*.pdf)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
 }
 
 } // namespace pagaluz::ui

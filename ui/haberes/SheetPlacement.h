@@ -2,6 +2,7 @@
 
 #include <QRect>
 
+class QFont;
 class QLabel;
 class QWidget;
 
@@ -18,5 +19,14 @@ QRect twipsGeometry(const QWidget &widget);
 // Makes the label as wide as its text and places it with its right edge at
 // `right` twips.
 void placeByRightEdge(QLabel &label, int right, int top, int height);
+
+// The smallest size an amount is written in (points).
+inline constexpr qreal kSmallestAmountPointSize = 4;
+
+// Places an amount's label as placeByRightEdge does, in `font` when its text fits between
+// `left` and `right` twips, otherwise in the largest smaller size that fits: every amount the
+// currency holds fits a column of the sheet at the smallest size. A text wider still would keep
+// that size and reach past `left`, whole.
+void placeAmount(QLabel &label, const QFont &font, int left, int right, int top, int height);
 
 } // namespace pagaluz::ui

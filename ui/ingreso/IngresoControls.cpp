@@ -336,8 +336,10 @@ void IngresoControls::createSeniorityFrame(QWidget &screen)
     }
     porcantig = textBox(*Frame1, "porcantig", QStringLiteral("0 %"), {40, 216, 57, 20},
                         QStringLiteral("Porcentaje de Antigüedad"));
-    // The brackets write it; read-only keeps it in step with the percentage paid.
+    // The brackets write it; read-only keeps it in step with the percentage paid. Nothing to
+    // type there, so Tab passes it by; a click still selects its text for copying.
     porcantig->setReadOnly(true);
+    porcantig->setFocusPolicy(Qt::ClickFocus);
 }
 
 void IngresoControls::createAbsenceAndFamilyFields(QWidget &screen)
@@ -408,9 +410,9 @@ void IngresoControls::createDecorations(QWidget &screen)
 {
     Picture1 = place<QLabel>(screen, "Picture1", kEmblemGeometry);
     Picture2 = place<QLabel>(screen, "Picture2", kSchoolGeometry);
-    Label1 = label(screen, "Label1", QStringLiteral("Pagaluz — liquidación de haberes docentes"),
-                   {344, 528, 200, 32});
-    Label1->setWordWrap(true);
+    // One line, clear of the publisher label on its right.
+    Label1 =
+        label(screen, "Label1", QStringLiteral("Pagaluz — haberes docentes"), {344, 528, 200, 32});
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setToolTip(QStringLiteral("Calcula el recibo de sueldo de un docente"));
     Label8 = label(screen, "Label8", QStringLiteral("Versión 0.1"), {552, 528, 232, 32});

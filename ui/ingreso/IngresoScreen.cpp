@@ -188,6 +188,8 @@ void IngresoScreen::connectActions()
     connect(c.horasmedio, &QRadioButton::clicked, this, &IngresoScreen::ingreso_horasmedio_Click);
     connect(c.horassup, &QRadioButton::clicked, this, &IngresoScreen::ingreso_horassup_Click);
     connect(c.antiguedad, &QButtonGroup::idClicked, this, &IngresoScreen::ingreso_Option_Click);
+    for (QRadioButton *option : c.seniorityOptions)
+        option->installEventFilter(this);
     connect(c.opincentivo, &QCheckBox::clicked, this, &IngresoScreen::ingreso_opincentivo_Click);
     connect(c.transporte, &QCheckBox::clicked, this, &IngresoScreen::ingreso_transporte_Click);
     connect(c.inasist, &QCheckBox::clicked, this, &IngresoScreen::ingreso_inasist_Click);
@@ -445,6 +447,38 @@ void IngresoScreen::hidePositionSummary()
 {
     for (QLabel *label : m_controls->positionSummary())
         label->hide();
+}
+
+// An arrow key in the brackets clicks the next or the previous one, round the group, as option
+// groups do on every desktop: moving the focus alone would leave the bracket unchecked (and
+// the seniority at 0 %) while the focus shows another.
+bool IngresoScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto &options = m_controls->seniorityOptions;
+    const auto current = std::find(options.begin(), options.end(), watched);
+    int step = 0;
+    switch (static_cast<QKeyEvent *>(event)->key()) {
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        step = 1;
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    default:
+        break;
+    }
+    if (current == options.end() || step == 0)
+        return QWidget::eventFilter(watched, event);
+    const auto count = static_cast<int>(options.size());
+    const int next = (static_cast<int>(current - options.begin()) + step + count) % count;
+    QRadioButton *option = options.at(static_cast<std::size_t>(next));
+    option->setFocus(Qt::OtherFocusReason);
+    option->click();
+    return true;
 }
 
 void IngresoScreen::keyPressEvent(QKeyEvent *event)

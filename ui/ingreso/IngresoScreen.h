@@ -85,6 +85,8 @@ private:
     void keyPressEvent(QKeyEvent *event) override;
     // Closing the window ends the program, as "Salir" does.
     void closeEvent(QCloseEvent *event) override;
+    // The arrow keys in the seniority brackets check the option they move to.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void connectActions();
     void connectFileActions();
     void connectEdits();

@@ -1,0 +1,82 @@
+#include "PdfCommand.h"
+
+#include "CalcCommand.h"
+#include "HaberesScreen.h"
+#include "InputText.h"
+#include "JsonDocument.h"
+#include "JsonInput.h"
+#include "LocaleConventions.h"
+#include "PayCalculator.h"
+
+#include <QDate>
+
+#include <optional>
+
+namespace pagaluz {
+
+namespace {
+
+std::optional<InputText> readInput(const QString &path, std::istream &in)
+{
+    if (path == QLatin1String("-"))
+        return readAll(in);
+    return readFile(path.toLocal8Bit().toStdString());
+}
+
+QString fromStd(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+// The screens show a position's points in the header once it is confirmed, before "Calcular";
+// so does the page.
+int writePdf(const PayInputs &inputs, const Payslip &payslip, const QString &pdfPath,
+             const QLocale &locale, std::ostream &err)
+{
+    ui::HaberesScreen screen;
+    if (inputs.positionChosen) {
+        const SelectedPosition &position = inputs.position;
+        screen.setConfirmedPosition(
+            {fromStd(position.name), fromStd(position.code), fromStd(position.basicPoints),
+             fromStd(position.extendedDayPoints), fromStd(position.fullDayPoints),
+             fromStd(position.differentiatedTaskPoints), fromStd(position.complementPoints)});
+    }
+    screen.setPayslip(payslip, locale.toString(QDate::currentDate(), QLocale::ShortFormat));
+    const QString failure = screen.writePdf(pdfPath);
+    if (failure.isEmpty())
+        return kExitSuccess;
+    err << "pagaluz: " << failure.toStdString() << '\n';
+    return kExitWriteFailed;
+}
+
+} // namespace
+
+int writePayslipPdf(const QString &pdfPath, const QString &inputPath, const QLocale &locale,
+                    std::istream &in, std::ostream &err)
+{
+    const std::optional<InputText> text = readInput(inputPath, in);
+    if (!text) {
+        err << "pagaluz: no se puede leer el archivo " << inputPath.toStdString() << '\n';
+        return kExitBadUsage;
+    }
+    PayInputs inputs;
+    try {
+        JsonParser parser;
+        inputs = payInputsFromJson(parser.parsePadded(text->text()));
+    } catch (const JsonSyntaxError &error) {
+        err << "pagaluz: " << error.what() << '\n';
+        return kExitBadUsage;
+    } catch (const MalformedInput &error) {
+        err << "pagaluz: datos mal formados: " << error.what() << '\n';
+        return kExitBadUsage;
+    }
+    const CalculationResult result = PayCalculator(decimalConventionsOf(locale)).calculate(inputs);
+    if (!result.succeeded()) {
+        err << result.error().message << '\n';
+        return result.error().kind == CalculationError::Kind::Validation ? kExitValidationFailed
+                                                                         : kExitConversionFailed;
+    }
+    return writePdf(inputs, result.payslip(), pdfPath, locale, err);
+}
+
+} // namespace pagaluz

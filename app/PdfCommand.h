@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+#include <istream>
+#include <ostream>
+
+namespace pagaluz {
+
+// pagaluz --pdf SALIDA.pdf DATOS.json: reads the inputs of one payslip as pagaluz-calc reads
+// them (the same keys and refusals; "-" is standard input), calculates the payslip with the
+// locale's decimal conventions and writes it to SALIDA.pdf as the payslip screen prints it,
+// without showing any window. A QApplication must exist. Messages go to `err`. Returns
+// pagaluz-calc's exit status for the same input (kExitWriteFailed when the file cannot be
+// written).
+int writePayslipPdf(const QString &pdfPath, const QString &inputPath, const QLocale &locale,
+                    std::istream &in, std::ostream &err);
+
+} // namespace pagaluz
