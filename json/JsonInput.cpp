@@ -222,7 +222,7 @@ void readPosition(element value, const KeyPath &path, PayInputs &inputs)
     SelectedPosition given;
     const std::uint32_t read = readObject(objectOf(value, path), &path, kPositionReaders, given);
     if ((read & 1U) != 0) // the code, the first reader
-        inputs.position = selectPositionByCode(PositionCatalogue::instance(), given.code);
+        inputs.position = selectPositionByCode(PositionCatalogue::builtIn(), given.code);
     for (std::size_t index = 0; index < kPositionReaders.size(); ++index) {
         if ((read & (std::uint32_t{1} << index)) != 0) {
             std::string SelectedPosition::*text = kPositionReaders[index].text;

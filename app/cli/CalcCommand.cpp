@@ -230,7 +230,7 @@ int runBatch(const CalcOptions &options, std::istream &in, const QLocale &locale
 
 int listPositions(const CalcOptions &options, std::ostream &out)
 {
-    const PositionCatalogue &catalogue = PositionCatalogue::instance();
+    const PositionCatalogue &catalogue = PositionCatalogue::builtIn();
     if (!options.json) {
         writePositionsCsv(catalogue, out);
         return kExitSuccess;

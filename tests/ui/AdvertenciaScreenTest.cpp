@@ -41,7 +41,7 @@ const char *const kHiddenLists[] = {"codigocargo", "puntosbasicos", "proljornada
 
 PointTexts catalogueTexts(int row)
 {
-    const PositionRecord &r = PositionCatalogue::instance().row(row);
+    const PositionRecord &r = PositionCatalogue::builtIn().row(row);
     return {QString::fromStdString(r.basicPoints), QString::fromStdString(r.complementPoints),
             QString::fromStdString(r.extendedDayPoints), QString::fromStdString(r.fullDayPoints),
             QString::fromStdString(r.differentiatedTaskPoints)};
@@ -49,12 +49,12 @@ PointTexts catalogueTexts(int row)
 
 QString catalogueCode(int row)
 {
-    return QString::fromStdString(PositionCatalogue::instance().row(row).code);
+    return QString::fromStdString(PositionCatalogue::builtIn().row(row).code);
 }
 
 QString catalogueName(int row)
 {
-    return QString::fromStdString(PositionCatalogue::instance().row(row).name);
+    return QString::fromStdString(PositionCatalogue::builtIn().row(row).name);
 }
 
 } // namespace
@@ -348,7 +348,7 @@ private slots:
 
     void listsHoldTheCatalogueInRowOrder()
     {
-        const PositionCatalogue &catalogue = PositionCatalogue::instance();
+        const PositionCatalogue &catalogue = PositionCatalogue::builtIn();
         QCOMPARE(catalogue.size(), 311);
         QCOMPARE(cargox()->count(), catalogue.size());
         QVERIFY(cargox()->isEditable());
@@ -491,7 +491,7 @@ private slots:
 
     void everyCodeSelectsItsRow()
     {
-        for (int row = 0; row < PositionCatalogue::instance().size(); ++row) {
+        for (int row = 0; row < PositionCatalogue::builtIn().size(); ++row) {
             codcargo()->setText(catalogueCode(row));
             verifyShowsCatalogueRow(row);
         }
@@ -740,7 +740,7 @@ private slots:
         QCOMPARE(codcargo()->text(), QStringLiteral("734"));
         QCOMPARE(cargox()->currentText(), QString());
         verifyPointBoxes({"0", "0", "0", "0", "0"});
-        const int row734 = PositionCatalogue::instance().findCode("734");
+        const int row734 = PositionCatalogue::builtIn().findCode("734");
         QCOMPARE(rowsOfAllLists(), (QList<int>{-1, -1, row734, row734, row734, row734, row734}));
         const SelectedPosition position = m_screen->selectedPosition();
         QCOMPARE(position.code, std::string());

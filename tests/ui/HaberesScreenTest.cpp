@@ -46,7 +46,7 @@ PayInputs workedExample()
 {
     PayInputs in;
     in.positionChosen = true;
-    in.position = selectPositionByCode(PositionCatalogue::instance(), "734");
+    in.position = selectPositionByCode(PositionCatalogue::builtIn(), "734");
     in.seniorityBracket = 4;
     in.seniorityPercent = 30;
     in.seniorityText = "30 %";
@@ -602,11 +602,11 @@ void HaberesScreenTest::hoursHeaderHidesThePositionOnlyBoxes()
 
 void HaberesScreenTest::longPositionNameGrowsDownwards()
 {
-    const auto rows = PositionCatalogue::instance().rows();
+    const auto rows = PositionCatalogue::builtIn().rows();
     const auto longest = std::max_element(
         rows.begin(), rows.end(), [](auto &a, auto &b) { return a.name.size() < b.name.size(); });
     PayInputs inputs = workedExample();
-    inputs.position = selectPositionByCode(PositionCatalogue::instance(), longest->code);
+    inputs.position = selectPositionByCode(PositionCatalogue::builtIn(), longest->code);
     show(inputs);
     auto *name = control<QLabel>(QStringLiteral("carsel"));
     QCOMPARE(name->text(), qs(longest->name));

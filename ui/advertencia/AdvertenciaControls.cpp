@@ -116,7 +116,7 @@ QListWidget *makeHiddenList(QWidget &screen, const char *name, std::string Posit
     list->setFocusPolicy(Qt::NoFocus);
     list->hide();
     int rowNumber = 1;
-    for (const PositionRecord &record : PositionCatalogue::instance().rows()) {
+    for (const PositionRecord &record : PositionCatalogue::builtIn().rows()) {
         auto *item = new QListWidgetItem(QString::fromStdString(record.*column), list);
         item->setData(Qt::UserRole, rowNumber++);
     }
@@ -178,7 +178,7 @@ void AdvertenciaScreen::Controls::createNameList(QWidget &screen)
     paint(*cargox, QPalette::Base, kTitleColour);
     paint(*cargox, QPalette::Button, kTitleColour);
     int rowNumber = 1;
-    for (const std::string &name : PositionCatalogue::instance().names())
+    for (const std::string &name : PositionCatalogue::builtIn().names())
         cargox->addItem(QString::fromStdString(name), rowNumber++);
     cargox->setCurrentIndex(-1);
 }

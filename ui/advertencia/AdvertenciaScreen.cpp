@@ -97,7 +97,7 @@ void AdvertenciaScreen::advertencia_codcargo_Change(const QString &text)
     if (m_reactingToCode)
         return;
     const QScopedValueRollback guard(m_reactingToCode, true);
-    const int row = PositionCatalogue::instance().findCode(toText(text));
+    const int row = PositionCatalogue::builtIn().findCode(toText(text));
     if (row == PositionCatalogue::kNoRow)
         m_controls->clearRow();
     else
