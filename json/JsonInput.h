@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PayInputs.h"
+#include "PositionCatalogue.h"
 
 #include <simdjson.h>
 
@@ -18,9 +19,9 @@ public:
 
 // The inputs of one calculation from their JSON object. Every key is optional: an absent key,
 // or one whose value is null, keeps the value the data entry screen starts with. A position
-// code selects its catalogue row as the selection screen's code box does; the position's own
-// texts then replace the boxes they name. Of several faults, the one reported is the first in
-// the order of the text. Throws MalformedInput.
-PayInputs payInputsFromJson(simdjson::dom::element input);
+// code selects its row of `catalogue` as the selection screen's code box does; the position's
+// own texts then replace the boxes they name. Of several faults, the one reported is the first
+// in the order of the text. Throws MalformedInput.
+PayInputs payInputsFromJson(simdjson::dom::element input, const PositionCatalogue &catalogue);
 
 } // namespace pagaluz
