@@ -191,6 +191,9 @@ private slots:
     void shorterPayslipHidesTheRowsBeyondItsLastLine();
     void amountsEndOnTheirColumnsRightEdge();
     void totalsNameAndDate();
+    void referencePointsNoteFollowsTheTotals_data();
+    void referencePointsNoteFollowsTheTotals();
+    void referencePointsNoteIsPrinted();
 
     void positionHeader();
     void hoursHeaderHidesThePositionOnlyBoxes();
@@ -569,6 +572,51 @@ void HaberesScreenTest::totalsNameAndDate()
     QCOMPARE(boxText(QStringLiteral("Text10")), QStringLiteral("25/8/08"));
     QVERIFY(m_screen->isVisible());
     QVERIFY(m_screen->isEnabled());
+}
+
+void HaberesScreenTest::referencePointsNoteFollowsTheTotals_data()
+{
+    QTest::addColumn<PayInputs>("inputs");
+    QTest::addColumn<bool>("reference");
+    QTest::newRow("reference points, 11 lines") << workedExample() << true;
+    QTest::newRow("verified points") << workedExample() << false;
+    QTest::newRow("reference points, 26 lines") << twentySixLines() << true;
+}
+
+void HaberesScreenTest::referencePointsNoteFollowsTheTotals()
+{
+    QFETCH(PayInputs, inputs);
+    QFETCH(bool, reference);
+    m_screen->showPayslip(calculate(twelveLines()), QStringLiteral("08/08/08"), !reference);
+    m_screen->showPayslip(calculate(inputs), QStringLiteral("08/08/08"), reference);
+    const QString name = QStringLiteral("notapuntaje");
+    QCOMPARE(shown(name), reference);
+    QCOMPARE(labelText(name),
+             QStringLiteral("Puntaje de referencia: verifíquelo con la escala oficial"));
+    const QRect place = twips(name);
+    QCOMPARE(place.top(), rule(QStringLiteral("Line17")).y1() + 150);
+    QCOMPARE(place.left(), 300);
+    QVERIFY(place.bottom() < 12000);
+    auto *note = control<QLabel>(name);
+    QVERIFY(QFontMetrics(note->font()).horizontalAdvance(note->text()) <
+            note->contentsRect().width());
+}
+
+void HaberesScreenTest::referencePointsNoteIsPrinted()
+{
+    m_screen->showPayslip(calculate(workedExample()), QStringLiteral("08/08/08"), true);
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+    auto *note = control<QLabel>(QStringLiteral("notapuntaje"));
+    int darkPixels = 0;
+    auto target = std::make_unique<CheckingTarget>([&](const QImage &image) {
+        const QRect area(note->mapTo(m_screen.get(), QPoint()), note->size());
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                darkPixels += image.pixelColor(x, y).lightness() < 100;
+    });
+    m_screen->setPrintTarget(std::move(target));
+    QTest::mouseClick(control(QStringLiteral("Imprimir")), Qt::LeftButton);
+    QVERIFY(darkPixels > 100); // the note's text, printed
 }
 
 void HaberesScreenTest::positionHeader()

@@ -178,7 +178,7 @@ void HaberesScreen::buildScrollBar()
     m_controls->scrollBar = scrollBar;
 }
 
-void HaberesScreen::showPayslip(const Payslip &payslip, const QString &date)
+void HaberesScreen::showPayslip(const Payslip &payslip, const QString &date, bool referencePoints)
 {
     HaberesSheet &sheet = *m_controls->sheet;
     sheet.clearGrid();
@@ -187,6 +187,7 @@ void HaberesScreen::showPayslip(const Payslip &payslip, const QString &date)
         sheet.showLine(line);
     sheet.placeTotalsBlock(payslip.nextRow());
     sheet.showTotals(payslip);
+    sheet.showReferencePointsNote(referencePoints);
     sheet.setTeacherName(QString::fromStdString(payslip.teacherName));
     m_controls->date->setText(date);
     setEnabled(true);

@@ -22,8 +22,10 @@ public:
 
     // Rebuilds the sheet from a payslip (only its rows visible, the totals
     // block under the last line, name and date) and shows the screen,
-    // enabled, in front.
-    void showPayslip(const Payslip &payslip, const QString &date);
+    // enabled, in front. `referencePoints`: the position paid carries
+    // reference points, which a note under the totals says, on the screen
+    // and on paper.
+    void showPayslip(const Payslip &payslip, const QString &date, bool referencePoints = false);
     // "Listo" on the selection screen: the header boxes take the position's
     // code and points.
     void setConfirmedPosition(const PositionSummary &summary);

@@ -32,6 +32,9 @@ public:
     void placeTotalsBlock(int lineCount);
     void showTotals(const Payslip &payslip);
     void setTeacherName(const QString &name);
+    // The note under the totals block that the position's points are
+    // reference values, shown or hidden.
+    void showReferencePointsNote(bool shown);
 
 protected:
     // An etched border with the caption on it, over the sheet's own colour:
@@ -44,6 +47,7 @@ private:
     void buildRow(int row);
     void buildGridRules();
     void buildTotalsBlock();
+    void buildNote();
     QLabel *addLabel(const QString &name, const QRect &twips, Qt::Alignment alignment);
     QLabel *addAmountLabel(const QString &name, bool bold);
     SheetRule *addHorizontalRule(const QString &name, int y, int thickness = 1);
@@ -65,6 +69,8 @@ private:
     std::array<QLabel *, 3> m_totalCaptions{};
     std::array<QLabel *, 3> m_totalAmounts{};
     std::array<SheetRule *, 3> m_totalRules{};
+
+    QLabel *m_referencePointsNote = nullptr; // notapuntaje, under Line17
 };
 
 } // namespace pagaluz::ui
