@@ -1,6 +1,7 @@
 #include "FontConfigurationLoader.h"
 #include "IngresoScreen.h"
 #include "PagaluzApp.h"
+#include "PositionsFileOption.h"
 #include "ProgramFont.h"
 #include "StartupProbe.h"
 
@@ -22,5 +23,6 @@ int main(int argc, char *argv[])
     if (QApplication::arguments().contains(QStringLiteral("--startup-probe")))
         pagaluz.ingreso().installEventFilter(&probe);
     pagaluz.start();
+    pagaluz.chooseStartingTable(pagaluz::positionsFileOption(QApplication::arguments()));
     return QApplication::exec();
 }
