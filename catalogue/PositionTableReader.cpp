@@ -110,44 +110,66 @@ std::string shown(std::string_view text)
     return "«" + std::string(text.substr(0, end)) + (end < text.size() ? "…»" : "»");
 }
 
-// The fields of one line: separated by commas, a field that starts with a quote runs to the
-// next single quote, a doubled quote inside it standing for one.
-std::vector<std::string> splitFields(std::string_view rest, int line)
-{
-    std::vector<std::string> fields;
-    for (;;) {
-        const int column = static_cast<int>(fields.size()) + 1;
-        std::string field;
-        if (!rest.empty() && rest.front() == '"') {
-            rest.remove_prefix(1);
-            for (;;) {
-                const std::size_t quote = rest.find('"');
-                if (quote == std::string_view::npos)
-                    refuse(line, column, "faltan las comillas que cierran el campo");
-                field.append(rest.substr(0, quote));
-                rest.remove_prefix(quote + 1);
-                if (rest.empty() || rest.front() != '"')
-                    break;
-                field += '"';
-                rest.remove_prefix(1);
-            }
-            if (!rest.empty() && rest.front() != ',')
-                refuse(line, column, "hay texto después de las comillas que cierran el campo");
-        } else {
-            const std::size_t comma = rest.find(',');
-            field = rest.substr(0, comma);
-            if (field.find('"') != std::string::npos)
-                refuse(line, column,
-                       "hay comillas dentro de un campo que no empieza con comillas; un campo "
-                       "con comillas va entero entre comillas, y cada comilla de adentro doble");
-            rest.remove_prefix(comma == std::string_view::npos ? rest.size() : comma);
-        }
-        fields.push_back(std::move(field));
-        if (rest.empty())
-            return fields;
-        rest.remove_prefix(1); // the comma
+// The fields of one line, taken one at a time in the order of the text, so that the first
+// fault of the line is the one refused: separated by commas, a field that starts with a quote
+// runs to the next single quote, a doubled quote inside it standing for one.
+class FieldReader {
+public:
+    FieldReader(std::string_view line, int lineNumber) : m_rest(line), m_line(lineNumber) {}
+
+    bool atEnd() const { return m_atEnd; }
+    // The column of the field `next` gives.
+    int nextColumn() const { return m_column + 1; }
+
+    std::string next()
+    {
+        ++m_column;
+        std::string field = m_rest.starts_with('"') ? quoted() : plain();
+        if (m_rest.empty())
+            m_atEnd = true;
+        else
+            m_rest.remove_prefix(1); // the comma
+        return field;
     }
-}
+
+private:
+    std::string quoted()
+    {
+        std::string field;
+        m_rest.remove_prefix(1);
+        for (;;) {
+            const std::size_t quote = m_rest.find('"');
+            if (quote == std::string_view::npos)
+                refuse(m_line, m_column, "faltan las comillas que cierran el campo");
+            field.append(m_rest.substr(0, quote));
+            m_rest.remove_prefix(quote + 1);
+            if (!m_rest.starts_with('"'))
+                break;
+            field += '"';
+            m_rest.remove_prefix(1);
+        }
+        if (!m_rest.empty() && m_rest.front() != ',')
+            refuse(m_line, m_column, "hay texto después de las comillas que cierran el campo");
+        return field;
+    }
+
+    std::string plain()
+    {
+        const std::size_t comma = m_rest.find(',');
+        std::string field(m_rest.substr(0, comma));
+        if (field.find('"') != std::string::npos)
+            refuse(m_line, m_column,
+                   "hay comillas dentro de un campo que no empieza con comillas; un campo con "
+                   "comillas va entero entre comillas, y cada comilla de adentro doble");
+        m_rest.remove_prefix(comma == std::string_view::npos ? m_rest.size() : comma);
+        return field;
+    }
+
+    std::string_view m_rest;
+    int m_line;
+    int m_column = 0;
+    bool m_atEnd = false;
+};
 
 void requireUtf8(const std::string &field, int line, int column)
 {
@@ -157,21 +179,20 @@ void requireUtf8(const std::string &field, int line, int column)
 
 void checkHeader(std::string_view line)
 {
-    const std::vector<std::string> fields = splitFields(line, 1);
-    for (std::size_t index = 0; index < fields.size(); ++index) {
-        const int column = static_cast<int>(index) + 1;
-        requireUtf8(fields[index], 1, column);
-        if (index >= kColumnNames.size())
-            refuse(1, column, "el encabezado tiene más de 7 columnas: " + shown(fields[index]));
-        if (fields[index] != kColumnNames[index])
+    FieldReader fields(line, 1);
+    for (const std::string_view expected : kColumnNames) {
+        const int column = fields.nextColumn();
+        if (fields.atEnd())
+            refuse(1, column, "al encabezado le falta la columna «" + std::string(expected) + "»");
+        const std::string field = fields.next();
+        requireUtf8(field, 1, column);
+        if (field != expected)
             refuse(1, column,
-                   "el encabezado dice " + shown(fields[index]) + " donde va «" +
-                       std::string(kColumnNames[index]) + "»");
+                   "el encabezado dice " + shown(field) + " donde va «" + std::string(expected) +
+                       "»");
     }
-    if (fields.size() < kColumnNames.size())
-        refuse(1, static_cast<int>(fields.size()) + 1,
-               "al encabezado le falta la columna «" + std::string(kColumnNames[fields.size()]) +
-                   "»");
+    if (!fields.atEnd())
+        refuse(1, fields.nextColumn(), "el encabezado tiene más de 7 columnas");
 }
 
 // A whole number written in digits alone, without leading zeros; nothing for anything else.
@@ -189,11 +210,18 @@ std::optional<int> wholeNumber(std::string_view text)
     return value;
 }
 
-void checkCode(const std::string &code, int line)
+// The lines where the codes read so far stand.
+using CodeLines = std::map<std::string, int, std::less<>>;
+
+void checkCode(const std::string &code, int line, CodeLines &lineOfCode)
 {
     const std::optional<int> value = code.size() == 3 ? wholeNumber(code) : std::nullopt;
     if (!value || *value < 600)
         refuse(line, kCode, "el código tiene tres cifras, de 600 a 999: " + shown(code));
+    const auto [earlier, isNew] = lineOfCode.try_emplace(code, line);
+    if (!isNew)
+        refuse(line, kCode,
+               "el código " + code + " ya está en la línea " + std::to_string(earlier->second));
 }
 
 void checkName(const std::string &name, int line)
@@ -233,24 +261,26 @@ void checkPoints(const std::string &text, int line, int column)
                "los puntos de tarea diferenciada son 0, 17, 20 o 150: " + shown(text));
 }
 
-PositionRecord recordFrom(std::vector<std::string> fields, int line)
+PositionRecord readRecord(std::string_view content, int line, CodeLines &lineOfCode)
 {
-    if (fields.size() < kColumnNames.size())
-        refuse(line, static_cast<int>(fields.size()) + 1,
-               "falta la columna; cada línea tiene 7, como el encabezado");
-    if (fields.size() > kColumnNames.size())
-        refuse(line, kPositionTableColumns + 1,
-               "sobra una columna; cada línea tiene 7, como el encabezado");
+    FieldReader reader(content, line);
+    std::array<std::string, kPositionTableColumns> fields;
     for (int column = kCode; column <= kComplementPoints; ++column) {
-        const std::string &field = fields[static_cast<std::size_t>(column - 1)];
+        if (reader.atEnd())
+            refuse(line, column, "falta la columna; cada línea tiene 7, como el encabezado");
+        std::string &field = fields[static_cast<std::size_t>(column - 1)];
+        field = reader.next();
         requireUtf8(field, line, column);
         if (column == kCode)
-            checkCode(field, line);
+            checkCode(field, line, lineOfCode);
         else if (column == kName)
             checkName(field, line);
         else
             checkPoints(field, line, column);
     }
+    if (!reader.atEnd())
+        refuse(line, reader.nextColumn(),
+               "sobra una columna; cada línea tiene 7, como el encabezado");
     return {std::move(fields[0]), std::move(fields[1]), std::move(fields[2]), std::move(fields[3]),
             std::move(fields[4]), std::move(fields[5]), std::move(fields[6]), true};
 }
@@ -276,7 +306,7 @@ std::vector<PositionRecord> readPositionTable(std::string_view text)
     if (lines > kMaxPositionTableRows + 1)
         refuse(kMaxPositionTableRows + 2, 1, "la tabla tiene más de 2000 cargos");
     std::vector<PositionRecord> rows;
-    std::map<std::string, int, std::less<>> lineOfCode;
+    CodeLines lineOfCode;
     int line = 0;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
@@ -291,13 +321,7 @@ std::vector<PositionRecord> readPositionTable(std::string_view text)
             checkHeader(content);
             continue;
         }
-        PositionRecord record = recordFrom(splitFields(content, line), line);
-        const auto [earlier, isNew] = lineOfCode.try_emplace(record.code, line);
-        if (!isNew)
-            refuse(line, kCode,
-                   "el código " + record.code + " ya está en la línea " +
-                       std::to_string(earlier->second));
-        rows.push_back(std::move(record));
+        rows.push_back(readRecord(content, line, lineOfCode));
     }
     if (rows.empty())
         refuse(line + 1, 1, "la tabla no tiene ningún cargo después del encabezado");

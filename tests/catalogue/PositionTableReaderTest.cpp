@@ -90,6 +90,7 @@ TEST(PositionTableFile, EachFaultRefusesTheFileNamingItsLineAndColumn)
         {"code of two digits", kHeader + rowWith(1, "73"), 2, 1, "«73»"},
         {"code of four digits", kHeader + rowWith(1, "0734"), 2, 1, "600 a 999"},
         {"duplicated code", kHeader + kRow + rowWith(1, "651") + kRow, 4, 1, "línea 2"},
+        {"duplicated code, then a fault", kHeader + kRow + rowWith(3, "0"), 3, 1, "línea 2"},
         {"empty name", kHeader + rowWith(2, ""), 2, 2, "falta el nombre"},
         {"name of 66 characters", kHeader + rowWith(2, repeated("ñ", 66)), 2, 2, "66 caracteres"},
         {"name with a tab", kHeader + rowWith(2, "Asistente\tSocial"), 2, 2, "U+0009"},
