@@ -1,5 +1,7 @@
 #include "PdfCommand.h"
 
+#include "PositionCatalogue.h"
+
 #include "CalcCommand.h"
 #include "HaberesScreen.h"
 #include "InputText.h"
@@ -28,6 +30,15 @@ QString fromStd(const std::string &text)
     return QString::fromStdString(text);
 }
 
+// Whether the position paid is a row of the built-in table whose points are reference values:
+// the page notes it, as the screens do.
+bool paidOnReferencePoints(const PayInputs &inputs)
+{
+    const PositionCatalogue &table = PositionCatalogue::builtIn();
+    const int row = table.findCode(inputs.position.code);
+    return inputs.positionChosen && row != PositionCatalogue::kNoRow && !table.row(row).verified;
+}
+
 // The screens show a position's points in the header once it is confirmed, before "Calcular";
 // so does the page.
 int writePdf(const PayInputs &inputs, const Payslip &payslip, const QString &pdfPath,
@@ -41,7 +52,8 @@ int writePdf(const PayInputs &inputs, const Payslip &payslip, const QString &pdf
              fromStd(position.extendedDayPoints), fromStd(position.fullDayPoints),
              fromStd(position.differentiatedTaskPoints), fromStd(position.complementPoints)});
     }
-    screen.setPayslip(payslip, locale.toString(QDate::currentDate(), QLocale::ShortFormat));
+    screen.setPayslip(payslip, locale.toString(QDate::currentDate(), QLocale::ShortFormat), nullptr,
+                      paidOnReferencePoints(inputs));
     const QString failure = screen.writePdf(pdfPath);
     if (failure.isEmpty())
         return kExitSuccess;

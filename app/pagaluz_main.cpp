@@ -15,6 +15,7 @@
 
 #include <cstdio>
 #include <iostream>
+#include <optional>
 
 namespace {
 
@@ -34,6 +35,11 @@ struct ProgramOptions {
                        "DATOS.json. Los datos son los que lee pagaluz-calc (- es la entrada "
                        "estándar), y se rechazan igual y con los mismos estados de salida."),
         QStringLiteral("SALIDA.pdf")};
+    QCommandLineOption positionsFile{
+        QStringLiteral("positions-file"),
+        QStringLiteral("Calcula, hasta que el programa termine, con la tabla de cargos de TABLA "
+                       "(CSV como catalogue/positions.csv) en lugar de la incorporada."),
+        QStringLiteral("TABLA")};
 
     ProgramOptions() : help(parser.addHelpOption()), version(parser.addVersionOption())
     {
@@ -51,6 +57,7 @@ struct ProgramOptions {
         startupProbe.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(startupProbe);
         parser.addOption(pdf);
+        parser.addOption(positionsFile);
     }
 };
 
@@ -131,6 +138,9 @@ int main(int argc, char *argv[])
     if (options.parser.isSet(options.startupProbe))
         pagaluz.ingreso().installEventFilter(&probe);
     pagaluz.start();
+    pagaluz.chooseStartingTable(options.parser.isSet(options.positionsFile)
+                                    ? std::optional(options.parser.value(options.positionsFile))
+                                    : std::nullopt);
     if (!files.isEmpty())
         pagaluz.documents().openFile(files.front());
     return QApplication::exec();

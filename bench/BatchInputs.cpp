@@ -77,7 +77,7 @@ private:
     {
         const int basis = between(1, 10);
         if (basis <= 6) {
-            const auto &rows = pagaluz::PositionCatalogue::instance().rows();
+            const auto &rows = pagaluz::PositionCatalogue::builtIn().rows();
             appendText(json, "mode", "position");
             json += "\"position\":{\"code\":\"";
             json += rows[m_random() % rows.size()].code;

@@ -13,7 +13,7 @@ namespace {
 
 SelectedPosition position(std::string_view code)
 {
-    return selectPositionByCode(PositionCatalogue::instance(), code);
+    return selectPositionByCode(PositionCatalogue::builtIn(), code);
 }
 
 // 734, "Entre 5 y 7 años", "Desfavorable", pension.
@@ -90,7 +90,7 @@ void BM_HigherHours(benchmark::State &state)
 
 void BM_FindCode(benchmark::State &state)
 {
-    const PositionCatalogue &catalogue = PositionCatalogue::instance();
+    const PositionCatalogue &catalogue = PositionCatalogue::builtIn();
     for (auto _ : state)
         benchmark::DoNotOptimize(catalogue.findCode("733")); // the last row
 }

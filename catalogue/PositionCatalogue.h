@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PositionRecord.h"
+#include "PositionTableReader.h"
 
 #include <span>
 #include <string>
@@ -9,15 +10,18 @@
 
 namespace pagaluz {
 
-// The built-in table of the 311 positions of the pay scale, in the order in
-// which the selection screen offers them (alphabetical by name). The table is
-// compiled into the program; nothing is read from a file at run time.
+// A table of positions, in the order in which the selection screen offers
+// them. The built-in one holds the 311 positions of the pay scale
+// (alphabetical by name), compiled into the program; another can be read from
+// a table file in the same form.
 class PositionCatalogue {
 public:
     static constexpr int kNoRow = -1;
 
-    // The one shared, immutable table.
-    static const PositionCatalogue &instance();
+    // The table compiled into the program, shared and immutable. Its rows
+    // whose points are all known are marked verified; the others carry
+    // representative points.
+    static const PositionCatalogue &builtIn();
 
     int size() const { return static_cast<int>(m_rows.size()); }
 
@@ -33,12 +37,13 @@ public:
     // The names in row order, for the name list of the selection screen.
     std::vector<std::string> names() const;
 
-    // Builds a table from CSV text (header line, then one row per line).
-    // Throws std::invalid_argument on malformed text.
+    // Reads a table file's text strictly (see readPositionTable); every row
+    // counts as verified. Throws PositionTableError at the first fault.
     static PositionCatalogue fromCsv(std::string_view csv);
 
 private:
     void indexCodes();
+    void markVerified(std::string_view codeList);
 
     std::vector<PositionRecord> m_rows;
     std::vector<int> m_rowsByCode; // row indices ordered by code, rows of one code in table order

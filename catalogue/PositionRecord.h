@@ -14,6 +14,9 @@ struct PositionRecord {
     std::string fullDayPoints;            // full-day ("jornada completa")
     std::string differentiatedTaskPoints; // "tarea diferenciada"
     std::string complementPoints;         // basic complement
+    // Whether every one of the five point counts is known to be the pay scale's own; the
+    // points of a row that is not are representative values, to be checked by the user.
+    bool verified = false;
 
     friend bool operator==(const PositionRecord &, const PositionRecord &) = default;
 };

@@ -18,11 +18,14 @@ Money pointsAmount(double points, double rate, InputField field)
     }
 }
 
+// The header's points are the basic points paid. The basic points of the
+// selection screen's current row can differ from them: "Salir sin datos"
+// leaves that row while it puts "0" in the point boxes, which are paid.
 void fillPositionHeader(CalculationState &state)
 {
     const SelectedPosition &position = state.inputs.position;
-    state.payslip.header = {"Código del cargo", position.code, position.basicPointsText,
-                            position.name, true};
+    state.payslip.header = {"Código del cargo", position.code,
+                            std::to_string(state.carry.basicPoints), position.name, true};
 }
 
 bool isBlank(const std::string &text)

@@ -227,19 +227,11 @@ void readMode(element value, const KeyPath &path, PayInputs &inputs)
                          "\"; se esperaba \"position\", \"secondaryHours\" o \"higherHours\"");
 }
 
-// The selection screen after the code is typed, then with the given texts in its boxes.
+// The position's texts in the boxes they name. When a code is given, choosePositionRow then
+// puts its row in the boxes first.
 void readPosition(element value, const KeyPath &path, PayInputs &inputs)
 {
-    SelectedPosition given;
-    const std::uint32_t read = readObject(objectOf(value, path), &path, kPositionReaders, given);
-    if ((read & 1U) != 0) // the code, the first reader
-        inputs.position = selectPositionByCode(PositionCatalogue::instance(), given.code);
-    for (std::size_t index = 0; index < kPositionReaders.size(); ++index) {
-        if ((read & (std::uint32_t{1} << index)) != 0) {
-            std::string SelectedPosition::*text = kPositionReaders[index].text;
-            inputs.position.*text = std::move(given.*text);
-        }
-    }
+    readObject(objectOf(value, path), &path, kPositionReaders, inputs.position);
 }
 
 void readSeniorityBracket(element value, const KeyPath &path, PayInputs &inputs)
@@ -330,22 +322,44 @@ private:
 
 } // namespace
 
-SavedInputs savedInputsFromJson(element input)
+namespace {
+
+// The selection screen after a given code is typed: the texts of the code's row of `catalogue`
+// (or, for a code no row has, no row), then the position's given texts in the boxes they name.
+// The inputs have been read whole, so the position is known to be well formed.
+void choosePositionRow(simdjson::dom::object input, const PositionCatalogue &catalogue,
+                       PayInputs &inputs)
+{
+    element position;
+    element code;
+    if (input.at_key("position").get(position) != simdjson::SUCCESS || !position.is_object() ||
+        position.at_key("code").get(code) != simdjson::SUCCESS || code.is_null())
+        return;
+    SelectedPosition chosen = selectPositionByCode(catalogue, code.get_string().value_unsafe());
+    const KeyPath path{nullptr, "position"};
+    readObject(position.get_object().value_unsafe(), &path, kPositionReaders, chosen);
+    inputs.position = std::move(chosen);
+}
+
+} // namespace
+
+SavedInputs savedInputsFromJson(element input, const PositionCatalogue &catalogue)
 {
     if (input.type() != element_type::OBJECT)
         throw MalformedInput("se esperaba un objeto JSON con los datos del recibo, no " +
                              std::string(typeName(input)));
     SavedInputs saved;
     SavedFileKeys savedFileKeys(saved);
-    readObject(input.get_object().value_unsafe(), nullptr, kInputReaders, saved.inputs,
-               savedFileKeys);
+    const simdjson::dom::object object = input.get_object().value_unsafe();
+    readObject(object, nullptr, kInputReaders, saved.inputs, savedFileKeys);
+    choosePositionRow(object, catalogue, saved.inputs);
     savedFileKeys.finish();
     return saved;
 }
 
-PayInputs payInputsFromJson(element input)
+PayInputs payInputsFromJson(element input, const PositionCatalogue &catalogue)
 {
-    return savedInputsFromJson(input).inputs;
+    return savedInputsFromJson(input, catalogue).inputs;
 }
 
 } // namespace pagaluz

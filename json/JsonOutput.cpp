@@ -97,6 +97,7 @@ void writePosition(int row, const PositionRecord &position, JsonWriter &json)
     json.key("fullDayPoints").string(position.fullDayPoints);
     json.key("differentiatedTaskPoints").string(position.differentiatedTaskPoints);
     json.key("complementPoints").string(position.complementPoints);
+    json.key("verified").flag(position.verified);
     json.endObject();
 }
 

@@ -46,7 +46,8 @@ void appendResultJson(const CalculationResult &result, std::string &out);
 // {"error": message, "kind": "input"}: an input that could not be read.
 void appendInputErrorJson(std::string_view message, std::string &out);
 
-// The catalogue as an array of its rows, each with its 0-based "row" and its texts.
+// The catalogue as an array of its rows, each with its 0-based "row", its texts and whether its
+// points are "verified" (true or false).
 void appendPositionsJson(const PositionCatalogue &catalogue, std::string &out);
 
 } // namespace pagaluz

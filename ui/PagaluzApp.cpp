@@ -7,10 +7,12 @@
 #include "IngresoScreen.h"
 #include "LocaleConventions.h"
 #include "PayCalculator.h"
+#include "PositionTableFile.h"
 #include "PrinterTarget.h"
 
 #include <QApplication>
 #include <QDate>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 
@@ -85,6 +87,12 @@ AdvertenciaScreen &PagaluzApp::advertencia()
                 &PagaluzApp::clearPositionOption);
         connect(m_advertencia.get(), &AdvertenciaScreen::positionEdited, m_documents.get(),
                 &DocumentKeeper::noteEdit);
+        connect(m_advertencia.get(), &AdvertenciaScreen::tableFileChosen, this,
+                &PagaluzApp::loadTableFile);
+        connect(m_advertencia.get(), &AdvertenciaScreen::builtInTableChosen, this,
+                &PagaluzApp::useBuiltInTable);
+        if (m_table)
+            m_advertencia->setTable(m_table, m_tableDescription);
     }
     return *m_advertencia;
 }
@@ -121,9 +129,11 @@ void PagaluzApp::ingreso_Command1_Click()
     const CalculationResult result =
         PayCalculator(m_conventions, Explanations::Built).calculate(inputs);
     if (result.succeeded()) {
+        const bool referencePoints =
+            inputs.positionChosen && m_advertencia && m_advertencia->referencePointsChosen();
         haberes().showPayslip(result.payslip(),
                               m_locale.toString(QDate::currentDate(), QLocale::ShortFormat),
-                              result.explanation());
+                              result.explanation(), referencePoints);
         return;
     }
     const CalculationError &error = result.error();
@@ -233,6 +243,91 @@ void PagaluzApp::restoreSavedInputs(const SavedInputs &saved)
     }
     if (m_haberes || !saved.comment.empty())
         haberes().setComment(QString::fromStdString(saved.comment));
+}
+
+void PagaluzApp::chooseStartingTable(const std::optional<QString> &positionsFile)
+{
+    if (positionsFile) {
+        const PositionTableFile read = readPositionTableFile(*positionsFile);
+        if (read.table) {
+            useTable(read.table, QFileInfo(*positionsFile).fileName(),
+                     QDateTime::currentDateTime());
+            return;
+        }
+        showTableMessage(QStringLiteral("La tabla de cargos de %1 no se puede usar.")
+                             .arg(QFileInfo(*positionsFile).fileName()),
+                         read.problem);
+    }
+    QString problem;
+    if (const std::optional<PositionTableStore::Copy> copy = m_tableStore.load(problem)) {
+        useTable(copy->table, copy->fileName, copy->loaded);
+        return;
+    }
+    if (!problem.isEmpty())
+        showTableMessage(QStringLiteral("La tabla de cargos guardada no se puede leer; se usa la "
+                                        "tabla incorporada."),
+                         problem);
+}
+
+// "Cargar tabla…": a table that can be used takes the place of the one in
+// use and is kept for the next start; one that cannot leaves everything as
+// it was.
+void PagaluzApp::loadTableFile(const QString &path)
+{
+    const QString fileName = QFileInfo(path).fileName();
+    const PositionTableFile read = readPositionTableFile(path);
+    if (!read.table) {
+        showTableMessage(
+            QStringLiteral("La tabla de cargos de %1 no se puede usar; sigue en uso la de antes.")
+                .arg(fileName),
+            read.problem);
+        return;
+    }
+    const QDateTime loaded = QDateTime::currentDateTime();
+    useTable(read.table, fileName, loaded);
+    const QString problem = m_tableStore.save(read.text, fileName, loaded);
+    if (!problem.isEmpty())
+        showTableMessage(QStringLiteral("La tabla de cargos de %1 se usa hasta que termine el "
+                                        "programa, pero no se pudo guardar para las próximas "
+                                        "veces; la guardada antes sigue como estaba.")
+                             .arg(fileName),
+                         problem);
+}
+
+void PagaluzApp::useBuiltInTable()
+{
+    useTable(nullptr, {}, {});
+    const QString problem = m_tableStore.remove();
+    if (!problem.isEmpty())
+        showTableMessage(QStringLiteral("Se usa la tabla incorporada hasta que termine el "
+                                        "programa, pero la tabla guardada no se pudo borrar."),
+                         problem);
+}
+
+// `table` null: the built-in table.
+void PagaluzApp::useTable(std::shared_ptr<const PositionCatalogue> table, const QString &fileName,
+                          const QDateTime &loaded)
+{
+    m_table = table ? std::move(table) : sharedBuiltInTable();
+    m_tableDescription =
+        fileName.isEmpty()
+            ? QString()
+            : QStringLiteral("Tabla de cargos en uso: %1, cargada el %2")
+                  .arg(fileName, m_locale.toString(loaded.date(), QLocale::ShortFormat));
+    if (m_advertencia)
+        m_advertencia->setTable(m_table, m_tableDescription);
+}
+
+void PagaluzApp::showTableMessage(const QString &text, const QString &details)
+{
+    QWidget *parent = m_advertencia && m_advertencia->isVisible()
+                          ? static_cast<QWidget *>(m_advertencia.get())
+                          : m_ingreso.get();
+    m_tableMessage = std::make_unique<QMessageBox>(
+        QMessageBox::Warning, QStringLiteral("Tabla de cargos"), text, QMessageBox::Ok, parent);
+    m_tableMessage->setObjectName(QStringLiteral("tableMessage"));
+    m_tableMessage->setInformativeText(details);
+    m_tableMessage->open();
 }
 
 } // namespace pagaluz::ui

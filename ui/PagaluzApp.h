@@ -2,7 +2,9 @@
 
 #include "DecimalConventions.h"
 #include "InputField.h"
+#include "PositionCatalogue.h"
 #include "PositionSummary.h"
+#include "PositionTableStore.h"
 #include "SavedInputs.h"
 
 #include <QLocale>
@@ -10,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QMessageBox;
 
@@ -37,6 +40,10 @@ public:
 
     // Shows the data entry screen.
     void start();
+    // The position table the program starts with: the table file `positionsFile`, for this
+    // run only, when one is given and can be used; else the copy kept by the last "Cargar
+    // tabla…"; else the built-in table. A file or a copy that cannot be used is told.
+    void chooseStartingTable(const std::optional<QString> &positionsFile);
 
     IngresoScreen &ingreso() { return *m_ingreso; }
     // Each created on first use.
@@ -49,6 +56,8 @@ public:
     ErrorScreen *existingErrorScreen() const { return m_error.get(); }
     // The message of the last refused input, while it is open.
     QMessageBox *conversionMessage() const { return m_conversionMessage.get(); }
+    // The last message about a position table, while it is open.
+    QMessageBox *tableMessage() const { return m_tableMessage.get(); }
 
     // What "Salir" does once nothing unsaved is left; tests replace ending the program.
     void setQuitAction(std::function<void()> quit) { m_quit = std::move(quit); }
@@ -63,6 +72,8 @@ private slots:
     void clearPositionOption();
     void returnFromPayslip();
     void quit();
+    void loadTableFile(const QString &path);
+    void useBuiltInTable();
 
 private:
     void showConversionError(InputField field, const QString &message);
@@ -72,6 +83,9 @@ private:
     SavedInputs savedInputs() const;
     // Saved data onto the screens, the position confirmed as by "Listo".
     void restoreSavedInputs(const SavedInputs &saved);
+    void useTable(std::shared_ptr<const PositionCatalogue> table, const QString &fileName,
+                  const QDateTime &loaded);
+    void showTableMessage(const QString &text, const QString &details);
 
     QLocale m_locale;
     DecimalConventions m_conventions;
@@ -81,6 +95,10 @@ private:
     std::unique_ptr<ErrorScreen> m_error;
     std::unique_ptr<QMessageBox> m_conversionMessage;
     std::unique_ptr<DocumentKeeper> m_documents;
+    std::unique_ptr<QMessageBox> m_tableMessage;
+    PositionTableStore m_tableStore;
+    std::shared_ptr<const PositionCatalogue> m_table; // null for the built-in table
+    QString m_tableDescription;                       // what the selection screen says of it
     std::function<void()> m_quit;
 };
 

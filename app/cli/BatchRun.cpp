@@ -23,10 +23,12 @@ constexpr std::size_t kChunkElements = 1024;
 
 using simdjson::dom::element;
 
-void writeResult(element input, const PayCalculator &calculator, JsonWriter &json)
+void writeResult(element input, const BatchCalculation &calculation, JsonWriter &json)
 {
     try {
-        writeResultJson(calculator.calculate(payInputsFromJson(input)), json);
+        writeResultJson(
+            calculation.calculator.calculate(payInputsFromJson(input, calculation.positions)),
+            json);
     } catch (const MalformedInput &error) {
         writeInputErrorJson(error.what(), json);
     }
@@ -50,13 +52,13 @@ bool isBlankLine(std::string_view line)
 // The results of the array's elements from `first` on, at most kChunkElements, each on a line
 // of its own after the separator from the result before it.
 std::string chunkResults(const std::vector<element> &inputs, std::size_t first,
-                         const PayCalculator &calculator, std::string text)
+                         const BatchCalculation &calculation, std::string text)
 {
     JsonWriter json(text, 0);
     const std::size_t end = std::min(inputs.size(), first + kChunkElements);
     for (std::size_t index = first; index < end; ++index) {
         json.raw(index == 0 ? "\n" : ",\n");
-        writeResult(inputs[index], calculator, json);
+        writeResult(inputs[index], calculation, json);
     }
     json.finish();
     return text;
@@ -65,7 +67,7 @@ std::string chunkResults(const std::vector<element> &inputs, std::size_t first,
 // Writes the results of the array's elements in their order, the chunks made a few at a time
 // on threads of their own while the results before them are written. The texts' memory is
 // used again: fresh memory for every chunk would cost a page fault every 4 KiB.
-void writeChunks(const std::vector<element> &inputs, const PayCalculator &calculator,
+void writeChunks(const std::vector<element> &inputs, const BatchCalculation &calculation,
                  std::ostream &out)
 {
     const std::size_t threads = std::max(1U, std::thread::hardware_concurrency());
@@ -79,7 +81,7 @@ void writeChunks(const std::vector<element> &inputs, const PayCalculator &calcul
             spare.pop_back();
         }
         made.push_back(std::async(std::launch::async, chunkResults, std::cref(inputs), next,
-                                  std::cref(calculator), std::move(text)));
+                                  std::cref(calculation), std::move(text)));
         next += kChunkElements;
     };
     while (next < inputs.size() && made.size() < 2 * threads)
@@ -96,13 +98,13 @@ void writeChunks(const std::vector<element> &inputs, const PayCalculator &calcul
 
 // Writes the result of one line of JSON Lines, followed by a line break; nothing for a blank
 // line. The line is followed in memory by kJsonPadding readable bytes.
-void writeLineResult(std::string_view line, JsonParser &parser, const PayCalculator &calculator,
+void writeLineResult(std::string_view line, JsonParser &parser, const BatchCalculation &calculation,
                      JsonWriter &json)
 {
     if (isBlankLine(line))
         return;
     try {
-        writeResult(parser.parsePadded(line), calculator, json);
+        writeResult(parser.parsePadded(line), calculation, json);
     } catch (const JsonSyntaxError &error) {
         writeInputErrorJson(error.what(), json);
     }
@@ -110,7 +112,7 @@ void writeLineResult(std::string_view line, JsonParser &parser, const PayCalcula
 }
 
 // Writes the results of the whole lines in `pending` and keeps only its last, unfinished line.
-void writeWholeLines(std::string &pending, JsonParser &parser, const PayCalculator &calculator,
+void writeWholeLines(std::string &pending, JsonParser &parser, const BatchCalculation &calculation,
                      std::ostream &out)
 {
     std::string results;
@@ -120,7 +122,7 @@ void writeWholeLines(std::string &pending, JsonParser &parser, const PayCalculat
         for (std::size_t end = pending.find('\n'); end != std::string::npos;
              end = pending.find('\n', lineStart)) {
             writeLineResult(std::string_view(pending).substr(lineStart, end - lineStart), parser,
-                            calculator, json);
+                            calculation, json);
             lineStart = end + 1;
         }
         pending.erase(0, lineStart);
@@ -139,7 +141,8 @@ bool batchIsArray(std::string_view start)
     return first != start.end() && *first == '[';
 }
 
-void writeArrayResults(std::string_view text, const PayCalculator &calculator, std::ostream &out)
+void writeArrayResults(std::string_view text, const BatchCalculation &calculation,
+                       std::ostream &out)
 {
     JsonParser parser;
     const element batch = parser.parsePadded(text);
@@ -148,22 +151,22 @@ void writeArrayResults(std::string_view text, const PayCalculator &calculator, s
     const simdjson::dom::array array = batch.get_array().value_unsafe();
     const std::vector<element> inputs(array.begin(), array.end());
     write("[", out);
-    writeChunks(inputs, calculator, out);
+    writeChunks(inputs, calculation, out);
     write("\n]\n", out);
 }
 
-void writeLineResults(std::string start, std::istream &in, const PayCalculator &calculator,
+void writeLineResults(std::string start, std::istream &in, const BatchCalculation &calculation,
                       std::ostream &out)
 {
     JsonParser parser;
     std::string &pending = start;
     do {
-        writeWholeLines(pending, parser, calculator, out);
+        writeWholeLines(pending, parser, calculation, out);
     } while (appendPiece(in, pending, kInputPiece));
     std::string results;
     {
         JsonWriter json(results);
-        writeLineResult(pending, parser, calculator, json);
+        writeLineResult(pending, parser, calculation, json);
     }
     write(results, out);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PayCalculator.h"
+#include "PositionCatalogue.h"
 
 #include <istream>
 #include <ostream>
@@ -8,6 +9,13 @@
 #include <string_view>
 
 namespace pagaluz {
+
+// What each input of a batch is calculated with: the calculation, and the position table whose
+// rows the inputs' codes choose.
+struct BatchCalculation {
+    const PayCalculator &calculator;
+    const PositionCatalogue &positions;
+};
 
 // Whether a batch that begins with `start` is a JSON array: its first byte other than blanks
 // and a byte order mark is "[". Anything else is read as JSON Lines.
@@ -19,12 +27,13 @@ bool batchIsArray(std::string_view start);
 // first, so a malformed batch writes nothing. `text` must be followed in memory by
 // kJsonPadding readable bytes. Throws JsonSyntaxError, and MalformedInput when the text is
 // JSON but no array.
-void writeArrayResults(std::string_view text, const PayCalculator &calculator, std::ostream &out);
+void writeArrayResults(std::string_view text, const BatchCalculation &calculation,
+                       std::ostream &out);
 
 // Reads JSON Lines from `start`, then from the rest of `in`, one input object a line, and
 // writes the result of each on a line of its own as it goes, so that the memory used does not
 // grow with the batch. Blank lines are skipped; a line that is no JSON gets an input error.
-void writeLineResults(std::string start, std::istream &in, const PayCalculator &calculator,
+void writeLineResults(std::string start, std::istream &in, const BatchCalculation &calculation,
                       std::ostream &out);
 
 } // namespace pagaluz

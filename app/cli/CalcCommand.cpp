@@ -36,6 +36,12 @@ public:
     throw UsageError(problem);
 }
 
+// A position table file with a fault: nothing is calculated with it.
+class RefusedTable : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 struct CalcOptions {
     bool json = false;
     bool explain = false;
@@ -45,6 +51,7 @@ struct CalcOptions {
     bool version = false;
     std::optional<QString> localeName;
     std::optional<QString> file;
+    std::optional<QString> positionsFile;
 };
 
 // The options and arguments the calculator takes, described for --help.
@@ -55,7 +62,8 @@ public:
         m_parser.setApplicationDescription(QStringLiteral(
             "Lee los datos de un recibo como objeto JSON de ARCHIVO (o de la entrada estándar)\n"
             "y escribe el recibo de sueldo."));
-        m_parser.addOptions({m_json, m_explain, m_locale, m_batch, m_positions, m_help, m_version});
+        m_parser.addOptions({m_json, m_explain, m_locale, m_batch, m_positions, m_positionsFile,
+                             m_help, m_version});
         m_parser.addPositionalArgument(
             QStringLiteral("ARCHIVO"),
             QStringLiteral("los datos en JSON; sin ARCHIVO, o con -, la entrada estándar"),
@@ -75,6 +83,8 @@ public:
         options.version = m_parser.isSet(m_version);
         if (m_parser.isSet(m_locale))
             options.localeName = m_parser.value(m_locale);
+        if (m_parser.isSet(m_positionsFile))
+            options.positionsFile = m_parser.value(m_positionsFile);
         const QStringList files = m_parser.positionalArguments();
         if (files.size() > 1)
             refuseUsage("se indicó más de un archivo: " + files[1].toStdString());
@@ -110,6 +120,8 @@ private:
         }
         if (!arguments.isEmpty() && arguments.back() == QLatin1String("--locale"))
             return "falta el nombre de la configuración regional después de --locale";
+        if (!arguments.isEmpty() && arguments.back() == QLatin1String("--positions-file"))
+            return "falta el archivo de la tabla de cargos después de --positions-file";
         return m_parser.errorText().toStdString();
     }
 
@@ -133,6 +145,11 @@ private:
     QCommandLineOption m_positions{QStringLiteral("positions"),
                                    QStringLiteral("escribe la tabla de cargos (CSV, o JSON con "
                                                   "--json)")};
+    QCommandLineOption m_positionsFile{
+        QStringLiteral("positions-file"),
+        QStringLiteral("calcula con la tabla de cargos de TABLA (CSV en UTF-8, como "
+                       "catalogue/positions.csv) en lugar de la incorporada"),
+        QStringLiteral("TABLA")};
     QCommandLineOption m_help{{QStringLiteral("h"), QStringLiteral("help")},
                               QStringLiteral("muestra esta ayuda")};
     QCommandLineOption m_version{QStringLiteral("version"),
@@ -201,16 +218,29 @@ PayCalculator calculatorFor(const CalcOptions &options, const QLocale &locale)
                          options.explain ? Explanations::Built : Explanations::Omitted);
 }
 
-PayInputs singleInputs(std::string_view text)
+// The table of --positions-file, read whole and strictly.
+PositionCatalogue readPositionsFile(const QString &path)
+{
+    const std::optional<InputText> text = readFile(path.toLocal8Bit().toStdString());
+    if (!text)
+        refuseUsage("no se puede leer la tabla de cargos " + path.toStdString());
+    try {
+        return PositionCatalogue::fromCsv(text->text());
+    } catch (const PositionTableError &error) {
+        throw RefusedTable("tabla de cargos " + path.toStdString() + ": " + error.what());
+    }
+}
+
+PayInputs singleInputs(std::string_view text, const PositionCatalogue &positions)
 {
     JsonParser parser;
-    return payInputsFromJson(parser.parsePadded(text));
+    return payInputsFromJson(parser.parsePadded(text), positions);
 }
 
 int runSingle(std::string_view text, const CalcOptions &options, const QLocale &locale,
-              std::ostream &out, std::ostream &err)
+              const PositionCatalogue &positions, std::ostream &out, std::ostream &err)
 {
-    const PayInputs inputs = singleInputs(text);
+    const PayInputs inputs = singleInputs(text, positions);
     const CalculationResult result = calculatorFor(options, locale).calculate(inputs);
     if (options.json)
         writeJsonResult(result, out);
@@ -220,9 +250,11 @@ int runSingle(std::string_view text, const CalcOptions &options, const QLocale &
 }
 
 // A JSON array is read whole, from the file where it lies; JSON Lines as they come.
-int runBatch(const CalcOptions &options, std::istream &in, const QLocale &locale, std::ostream &out)
+int runBatch(const CalcOptions &options, std::istream &in, const QLocale &locale,
+             const PositionCatalogue &positions, std::ostream &out)
 {
     const PayCalculator calculator = calculatorFor(options, locale);
+    const BatchCalculation calculation{calculator, positions};
     std::ifstream file;
     std::istream &source =
         options.file && *options.file != QLatin1String("-") ? openInput(*options.file, file) : in;
@@ -232,20 +264,19 @@ int runBatch(const CalcOptions &options, std::istream &in, const QLocale &locale
            appendPiece(source, start, kBatchStart)) {
     }
     if (!batchIsArray(start)) {
-        writeLineResults(std::move(start), source, calculator, out);
+        writeLineResults(std::move(start), source, calculation, out);
         return kExitSuccess;
     }
     if (&source == &in) {
-        writeArrayResults(readAll(in, std::move(start)).text(), calculator, out);
+        writeArrayResults(readAll(in, std::move(start)).text(), calculation, out);
         return kExitSuccess;
     }
-    writeArrayResults(readInput(options, in).text(), calculator, out);
+    writeArrayResults(readInput(options, in).text(), calculation, out);
     return kExitSuccess;
 }
 
-int listPositions(const CalcOptions &options, std::ostream &out)
+int listPositions(const CalcOptions &options, const PositionCatalogue &catalogue, std::ostream &out)
 {
-    const PositionCatalogue &catalogue = PositionCatalogue::instance();
     if (!options.json) {
         writePositionsCsv(catalogue, out);
         return kExitSuccess;
@@ -268,12 +299,16 @@ int dispatch(const CalcCommandLine &commandLine, const CalcOptions &options, std
         return kExitSuccess;
     }
     const QLocale locale = chosenLocale(options);
+    std::optional<PositionCatalogue> loaded;
+    if (options.positionsFile)
+        loaded = readPositionsFile(*options.positionsFile);
+    const PositionCatalogue &positions = loaded ? *loaded : PositionCatalogue::builtIn();
     if (options.positions)
-        return listPositions(options, out);
+        return listPositions(options, positions, out);
     if (options.batch)
-        return runBatch(options, in, locale, out);
+        return runBatch(options, in, locale, positions, out);
     const InputText input = readInput(options, in);
-    return runSingle(input.text(), options, locale, out, err);
+    return runSingle(input.text(), options, locale, positions, out, err);
 }
 
 } // namespace
@@ -290,6 +325,9 @@ int runCalc(const QStringList &arguments, std::istream &in, std::ostream &out, s
         err << "pagaluz-calc: " << error.what() << '\n';
     } catch (const MalformedInput &error) {
         err << "pagaluz-calc: datos mal formados: " << error.what() << '\n';
+    } catch (const RefusedTable &error) {
+        err << "pagaluz-calc: " << error.what() << '\n';
+        status = kExitConversionFailed;
     }
     // Results that did not reach their file are no success, whatever was calculated.
     if (!out.flush()) {

@@ -10,20 +10,24 @@ namespace pagaluz {
 // The exit statuses of pagaluz-calc.
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitValidationFailed = 1; // neither a position nor hours were chosen
-inline constexpr int kExitConversionFailed = 2; // a text that is no number for its box, an overflow
+inline constexpr int kExitConversionFailed = 2; // a text that is no number for its box, an
+                                                // overflow, a position table with a fault
 inline constexpr int kExitBadUsage = 64;        // an unknown option, unreadable or malformed input
 inline constexpr int kExitWriteFailed = 74;     // the results could not be written (a full disk)
 
-// pagaluz-calc [--json] [--explain] [--locale NAME] [--batch] [--positions] [--help] [--version]
-//              [FILE]
+// pagaluz-calc [--json] [--explain] [--locale NAME] [--batch] [--positions]
+//              [--positions-file TABLE] [--help] [--version] [FILE]
 //
 // Reads the inputs of one payslip as a JSON object from FILE, or from `in` when there is no
 // FILE or it is "-", and writes the payslip to `out`: as a table, or with --json as a JSON
 // object; with --explain, also how each amount was reached and why a line is missing. --batch
 // reads a JSON array of inputs and writes a JSON array with the payslip or the
 // error of each, or JSON Lines (one object a line) and writes one result a line. --positions writes
-// the position catalogue as CSV, or with --json as a JSON array. Numbers are read and written in
-// the conventions of the locale NAME ("es_AR", "en_US"), by default of the system's locale.
+// the position catalogue as CSV, or with --json as a JSON array, each row saying whether its
+// points are verified. --positions-file reads the position table from TABLE instead of using the
+// built-in one: codes choose its rows and --positions lists it; a table with a fault is refused
+// whole, with exit status 2 and a message naming its line and column. Numbers are read and written
+// in the conventions of the locale NAME ("es_AR", "en_US"), by default of the system's locale.
 // Messages go to `err`. `arguments` does not include the program's name. Returns the exit status.
 int runCalc(const QStringList &arguments, std::istream &in, std::ostream &out, std::ostream &err);
 

@@ -108,7 +108,7 @@ bool needsQuotes(std::string_view text)
     return blankAtAnEnd || text.find_first_of(",\"\r\n") != std::string_view::npos;
 }
 
-void writeCsvLine(const std::array<std::string_view, 7> &fields, std::ostream &out)
+void writeCsvLine(const std::array<std::string_view, 8> &fields, std::ostream &out)
 {
     for (std::size_t index = 0; index < fields.size(); ++index)
         out << (index == 0 ? "" : ",") << csvField(fields[index]);
@@ -142,11 +142,12 @@ std::string csvField(std::string_view text)
 void writePositionsCsv(const PositionCatalogue &catalogue, std::ostream &out)
 {
     writeCsvLine({"code", "name", "basicPoints", "extendedDayPoints", "fullDayPoints",
-                  "differentiatedTaskPoints", "complementPoints"},
+                  "differentiatedTaskPoints", "complementPoints", "verified"},
                  out);
     for (const PositionRecord &p : catalogue.rows())
         writeCsvLine({p.code, p.name, p.basicPoints, p.extendedDayPoints, p.fullDayPoints,
-                      p.differentiatedTaskPoints, p.complementPoints},
+                      p.differentiatedTaskPoints, p.complementPoints,
+                      p.verified ? "true" : "false"},
                      out);
 }
 

@@ -22,7 +22,9 @@ void writePayslipTable(const Payslip &payslip, std::string_view dateText, std::o
 // line break or begins or ends with a blank; otherwise as it is.
 std::string csvField(std::string_view text);
 
-// The catalogue as CSV: the header line, then one line per row in table order.
+// The catalogue as CSV: the header line, then one line per row in table order. The columns are
+// those of a table file and, last, "verified": true when all the row's points are known to be
+// the pay scale's, false for representative points.
 void writePositionsCsv(const PositionCatalogue &catalogue, std::ostream &out);
 
 } // namespace pagaluz

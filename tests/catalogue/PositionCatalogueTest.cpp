@@ -17,7 +17,7 @@ using Field = std::string PositionRecord::*;
 
 const PositionCatalogue &catalogue()
 {
-    return PositionCatalogue::instance();
+    return PositionCatalogue::builtIn();
 }
 
 // One line per record, so that a mismatch shows every field.
@@ -269,49 +269,6 @@ TEST(PositionCatalogue, NamesFollowRowOrder)
     ASSERT_EQ(names.size(), catalogue().rows().size());
     for (std::size_t i = 0; i < names.size(); ++i)
         EXPECT_EQ(names[i], catalogue().rows()[i].name) << "row " << i;
-}
-
-const char kHeader[] = "code,name,basicPoints,extendedDayPoints,fullDayPoints,"
-                       "differentiatedTaskPoints,complementPoints\n";
-
-TEST(PositionCatalogueCsv, ParsesQuotedFields)
-{
-    const PositionCatalogue table = PositionCatalogue::fromCsv(
-        std::string(kHeader) + "123,\"Name, with \"\"quotes\"\"\",1,2,3,4,5\n" +
-        "124,\" lead and trail \",6,0,0,17,0\n" + "125,Plain,7,0,0,0,8\n");
-    ASSERT_EQ(table.size(), 3);
-    EXPECT_EQ(describe(table.row(0)),
-              describe({"123", "Name, with \"quotes\"", "1", "2", "3", "4", "5"}));
-    EXPECT_EQ(describe(table.row(1)),
-              describe({"124", " lead and trail ", "6", "0", "0", "17", "0"}));
-    EXPECT_EQ(describe(table.row(2)), describe({"125", "Plain", "7", "0", "0", "0", "8"}));
-    EXPECT_EQ(table.findCode("124"), 1);
-}
-
-TEST(PositionCatalogueCsv, RejectsMalformedText)
-{
-    const std::string header = kHeader;
-    const struct {
-        const char *label;
-        std::string text;
-    } cases[] = {
-        {"too few fields", header + "123,Name,1,2,3,4\n"},
-        {"too many fields", header + "123,Name,1,2,3,4,5,6\n"},
-        {"short row after good one", header + "123,Name,1,2,3,4,5\n124,Other,1\n"},
-        {"unterminated quote", header + "123,\"Name,1,2,3,4,5\n"},
-        {"no header", "123,Name,1,2,3,4,5\n"},
-        {"empty text", ""},
-        {"renamed column", "code,name,basic,extendedDayPoints,fullDayPoints,"
-                           "differentiatedTaskPoints,complementPoints\n"
-                           "123,Name,1,2,3,4,5\n"},
-        {"columns swapped", "name,code,basicPoints,extendedDayPoints,fullDayPoints,"
-                            "differentiatedTaskPoints,complementPoints\n"
-                            "Name,123,1,2,3,4,5\n"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.label);
-        EXPECT_THROW(PositionCatalogue::fromCsv(c.text), std::invalid_argument);
-    }
 }
 
 } // namespace

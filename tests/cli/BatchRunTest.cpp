@@ -60,7 +60,8 @@ std::string resultOf(std::size_t index, const PayCalculator &calculator)
     std::string result;
     JsonParser parser;
     try {
-        appendResultJson(calculator.calculate(payInputsFromJson(parser.parse(elementAt(index)))),
+        appendResultJson(calculator.calculate(payInputsFromJson(parser.parse(elementAt(index)),
+                                                                PositionCatalogue::builtIn())),
                          result);
     } catch (const MalformedInput &error) {
         appendInputErrorJson(error.what(), result);
@@ -96,7 +97,7 @@ TEST(BatchRun, AnArrayGetsAnArrayOfEachElementsResultInOrderWhateverItsLength)
     for (const std::size_t count : {0, 1, 7, 1023, 1024, 1025, 9000}) {
         SCOPED_TRACE(count);
         std::ostringstream out;
-        writeArrayResults(padded(arrayOf(count)), calculator, out);
+        writeArrayResults(padded(arrayOf(count)), {calculator, PositionCatalogue::builtIn()}, out);
         EXPECT_EQ(out.str(), arrayResults(count, calculator));
     }
 }
@@ -110,7 +111,9 @@ TEST(BatchRun, AMalformedArrayWritesNothing)
           whole.substr(0, whole.size() / 2)}) {
         SCOPED_TRACE(batch.substr(batch.size() - 20));
         std::ostringstream out;
-        EXPECT_THROW(writeArrayResults(padded(batch), calculator, out), JsonSyntaxError);
+        EXPECT_THROW(
+            writeArrayResults(padded(batch), {calculator, PositionCatalogue::builtIn()}, out),
+            JsonSyntaxError);
         EXPECT_TRUE(out.str().empty()) << out.str().size() << " bytes written";
     }
 }
@@ -129,7 +132,8 @@ TEST(BatchRun, JsonLinesGetOneResultALineInOrder)
             const std::size_t startSize = std::min<std::size_t>(batch.size(), 100);
             std::istringstream rest(batch.substr(startSize));
             std::ostringstream out;
-            writeLineResults(padded(batch.substr(0, startSize)), rest, calculator, out);
+            writeLineResults(padded(batch.substr(0, startSize)), rest,
+                             {calculator, PositionCatalogue::builtIn()}, out);
             EXPECT_EQ(out.str(), lineResults(count, calculator));
         }
     }
@@ -140,7 +144,8 @@ TEST(BatchRun, AMalformedLineGetsAnInputErrorAndTheNextLinesTheirResults)
     const PayCalculator calculator;
     std::istringstream rest(std::string(kElements[6]) + "\n");
     std::ostringstream out;
-    writeLineResults(padded("{\"zone\": 1,\n"), rest, calculator, out);
+    writeLineResults(padded("{\"zone\": 1,\n"), rest, {calculator, PositionCatalogue::builtIn()},
+                     out);
     EXPECT_EQ(out.str().rfind(R"({"error":"JSON mal formado: )", 0), 0U) << out.str();
     EXPECT_EQ(out.str().substr(out.str().find('\n') + 1),
               lineResults(7, calculator).substr(lineResults(6, calculator).size()));

@@ -1,10 +1,13 @@
 #include "CalcCommand.h"
 
 #include <QDate>
+#include <QFile>
 #include <QLocale>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <streambuf>
 #include <string>
@@ -150,6 +153,73 @@ TEST(CalcCommand, ResultsThatCannotBeWrittenAreAFailure)
         EXPECT_EQ(runCalc(c.arguments, in, out, err), kExitWriteFailed);
         EXPECT_TRUE(contains(err.str(), "no se pudieron escribir")) << err.str();
     }
+}
+
+const std::string kTableHeader = "code,name,basicPoints,extendedDayPoints,fullDayPoints,"
+                                 "differentiatedTaskPoints,complementPoints\n";
+
+QString writeFile(const QTemporaryDir &folder, const char *name, const std::string &text)
+{
+    QFile file(folder.filePath(QLatin1String(name)));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text.data(), static_cast<qint64>(text.size()));
+    return file.fileName();
+}
+
+// Codes choose the rows of the table given, with its points; the built-in rows are not there.
+TEST(CalcCommand, APositionsFileIsTheTableCodesChoose)
+{
+    QTemporaryDir folder;
+    const QString table = writeFile(folder, "propia.csv",
+                                    kTableHeader + "600,Cargo propio,1000,0,0,0,0\n" +
+                                        "734,Asistente Social,2000,0,0,150,101\n");
+    const std::string code600 = R"({"mode": "position", "position": {"code": "600"}})";
+    const std::string code734 = R"({"mode": "position", "position": {"code": "734"}})";
+    const struct {
+        QStringList arguments;
+        std::string input;
+        int status;
+        const char *inOut;
+    } cases[] = {
+        {{"--json"}, code600, kExitSuccess, R"("amount":"653")"},
+        {{"--json"}, code734, kExitSuccess, R"("amount":"1306")"},
+        {{"--json"}, code734, kExitSuccess, R"("points":"2000")"},
+        {{"--json"},
+         R"({"mode": "position", "position": {"code": "999"}})",
+         kExitConversionFailed,
+         R"("field":"position.basicPoints")"},
+        {{"--batch"}, "[" + code600 + "," + code734 + "]", kExitSuccess, R"("amount":"1306")"},
+        {{"--positions"}, "", kExitSuccess, "600,Cargo propio,1000,0,0,0,0,true\n734,"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString() + " < " + c.input);
+        const CommandRun result =
+            run(QStringList{"--positions-file", table} + c.arguments, c.input);
+        EXPECT_EQ(result.status, c.status) << result.err;
+        EXPECT_TRUE(contains(result.out, c.inOut)) << result.out;
+    }
+    const std::string listing = run({"--positions", "--positions-file", table}, "").out;
+    EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 3); // the header, two rows
+}
+
+// A table with a fault calculates nothing; the message names the file, the line and the column.
+TEST(CalcCommand, APositionsFileWithAFaultIsRefusedWhole)
+{
+    QTemporaryDir folder;
+    const QString path = writeFile(folder, "repetida.csv",
+                                   kTableHeader + "734,A,1500,0,0,150,101\n734,B,971,0,0,0,170\n");
+    for (const QStringList &more : {QStringList{"--json"}, QStringList{"--positions"}}) {
+        const CommandRun result = run(QStringList{"--positions-file", path} + more,
+                                      R"({"mode": "position", "position": {"code": "734"}})");
+        EXPECT_EQ(result.status, kExitConversionFailed);
+        EXPECT_EQ(result.out, "");
+        EXPECT_TRUE(contains(result.err, "pagaluz-calc: tabla de cargos " + path.toStdString() +
+                                             ": línea 3, columna 1 (code)"))
+            << result.err;
+    }
+    const CommandRun missing = run({"--positions-file", folder.filePath("no-existe.csv")}, "{}");
+    EXPECT_EQ(missing.status, kExitBadUsage);
+    EXPECT_TRUE(contains(missing.err, "no se puede leer la tabla de cargos")) << missing.err;
 }
 
 } // namespace

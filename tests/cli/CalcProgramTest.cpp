@@ -403,7 +403,9 @@ TEST(CalcProgram, PositionsAsCsvAndAsJson)
     const QList<QByteArray> csvLines = csv.out.split('\n');
     ASSERT_EQ(csvLines.size(), 313); // the header, 311 rows and the empty text after the last
     EXPECT_EQ(csvLines.front(), "code,name,basicPoints,extendedDayPoints,fullDayPoints,"
-                                "differentiatedTaskPoints,complementPoints");
+                                "differentiatedTaskPoints,complementPoints,verified");
+    EXPECT_EQ(csvLines[7], "734,Asistente Social,1500,0,0,150,101,true");
+    EXPECT_EQ(csvLines[17], "996,Bibliotecario,1480,0,0,0,95,false"); // basic points alone known
     EXPECT_EQ(csvLines.back(), "");
 
     const ProgramRun json = runProgram({"--positions", "--json"});
@@ -417,14 +419,23 @@ TEST(CalcProgram, PositionsAsCsvAndAsJson)
                            "extendedDayPoints",
                            "fullDayPoints",
                            "name",
-                           "row"};
+                           "row",
+                           "verified"};
     for (qsizetype index = 0; index < rows.size(); ++index) {
         const QJsonObject row = rows[index].toObject();
         ASSERT_EQ(row.keys(), keys) << index;
         EXPECT_EQ(row["row"], QJsonValue(index));
         for (const QString &key : keys)
-            EXPECT_EQ(row[key].isString(), key != QLatin1String("row")) << key.toStdString();
+            EXPECT_EQ(row[key].isString(), key != QLatin1String("row") && key != "verified")
+                << key.toStdString();
+        EXPECT_TRUE(row["verified"].isBool());
     }
+    // The keys in their order, "verified" last.
+    EXPECT_TRUE(json.out.startsWith(
+        R"([{"row":0,"code":"999","name":"Analista Princ Tec Doc","basicPoints":"3146",)"
+        R"("extendedDayPoints":"0","fullDayPoints":"0","differentiatedTaskPoints":"0",)"
+        R"("complementPoints":"0","verified":true},)"))
+        << json.out.left(300).toStdString();
     EXPECT_EQ(rows[0]["code"], QJsonValue("999"));
     EXPECT_EQ(rows[0]["name"], QJsonValue("Analista Princ Tec Doc"));
 }

@@ -18,7 +18,7 @@ using pagaluz::SelectedPosition;
 PayInputs parsed(std::string_view json)
 {
     JsonParser parser;
-    return payInputsFromJson(parser.parse(json));
+    return payInputsFromJson(parser.parse(json), pagaluz::PositionCatalogue::builtIn());
 }
 
 // The message of the refusal of `json`, or "" when it is read.

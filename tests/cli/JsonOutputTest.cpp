@@ -186,7 +186,7 @@ TEST(JsonOutput, TextsMadeOfControlBytesOnlyAreWrittenWhole)
 
 TEST(JsonOutput, PositionsAreEveryCatalogueRowWithItsIndex)
 {
-    const PositionCatalogue &catalogue = PositionCatalogue::instance();
+    const PositionCatalogue &catalogue = PositionCatalogue::builtIn();
     std::string json;
     appendPositionsJson(catalogue, json);
     const QJsonArray rows = parsedJson(json).toArray();
@@ -195,9 +195,10 @@ TEST(JsonOutput, PositionsAreEveryCatalogueRowWithItsIndex)
         const QJsonObject row = rows[index].toObject();
         const PositionRecord &record = catalogue.row(index);
         SCOPED_TRACE(record.code);
-        EXPECT_EQ(keysOf(row), (std::set<QString>{"row", "code", "name", "basicPoints",
-                                                  "extendedDayPoints", "fullDayPoints",
-                                                  "differentiatedTaskPoints", "complementPoints"}));
+        EXPECT_EQ(keysOf(row),
+                  (std::set<QString>{"row", "code", "name", "basicPoints", "extendedDayPoints",
+                                     "fullDayPoints", "differentiatedTaskPoints",
+                                     "complementPoints", "verified"}));
         EXPECT_EQ(row["row"], QJsonValue(index));
         EXPECT_EQ(text(row["code"]), record.code);
         EXPECT_EQ(text(row["name"]), record.name);
@@ -206,6 +207,7 @@ TEST(JsonOutput, PositionsAreEveryCatalogueRowWithItsIndex)
         EXPECT_EQ(text(row["fullDayPoints"]), record.fullDayPoints);
         EXPECT_EQ(text(row["differentiatedTaskPoints"]), record.differentiatedTaskPoints);
         EXPECT_EQ(text(row["complementPoints"]), record.complementPoints);
+        EXPECT_EQ(row["verified"], QJsonValue(record.verified));
     }
 }
 

@@ -34,7 +34,7 @@ TEST(SavedInputs, WhatIsWrittenReadsBackTheSame)
         [](SavedInputs &s) { s.inputs.secondaryHoursChosen = true; },
         [](SavedInputs &s) { s.inputs.higherHoursChosen = true; },
         [](SavedInputs &s) {
-            s.inputs.position = selectPositionByCode(PositionCatalogue::instance(), "734");
+            s.inputs.position = selectPositionByCode(PositionCatalogue::builtIn(), "734");
             s.inputs.position.name = "Otro \"nombre\"\\";
         },
         [](SavedInputs &s) { s.inputs.position.code = "73"; }, // no row has it

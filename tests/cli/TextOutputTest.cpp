@@ -4,6 +4,7 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -60,22 +61,37 @@ TEST(TextOutput, CsvFieldsAreQuotedOnlyWhenTheyMustBe)
         EXPECT_EQ(csvField(c.text), c.expected) << c.text;
 }
 
-TEST(TextOutput, PositionsCsvReadsBackAsTheSameCatalogue)
+// Without its last column, "verified", the listing is a table file of the same rows.
+TEST(TextOutput, PositionsCsvIsATableFileWithVerifiedAppended)
 {
-    const PositionCatalogue &catalogue = PositionCatalogue::instance();
+    const PositionCatalogue &catalogue = PositionCatalogue::builtIn();
     std::ostringstream out;
     writePositionsCsv(catalogue, out);
-    const std::string csv = out.str();
-
-    EXPECT_EQ(csv.substr(0, csv.find('\n')),
+    std::istringstream lines(out.str());
+    std::string table;
+    std::vector<bool> verified;
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t comma = line.rfind(',');
+        table += line.substr(0, comma) + '\n';
+        verified.push_back(line.substr(comma + 1) == "true");
+        EXPECT_TRUE(verified.back() || line.substr(comma + 1) == "false" || verified.size() == 1)
+            << line;
+    }
+    EXPECT_EQ(out.str().substr(0, out.str().find('\n')),
               "code,name,basicPoints,extendedDayPoints,fullDayPoints,differentiatedTaskPoints,"
-              "complementPoints");
-    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), catalogue.size() + 1);
-    EXPECT_NE(csv.find("\n736,\"Director Parque Escolar \"\"E. Berduc\"\"\",1745,0,0,0,67\n"),
+              "complementPoints,verified");
+    EXPECT_NE(out.str().find("\n736,\"Director Parque Escolar \"\"E. Berduc\"\"\",1745,0,0,0,67,"
+                             "false\n"),
               std::string::npos);
-    const PositionCatalogue readBack = PositionCatalogue::fromCsv(csv);
-    EXPECT_TRUE(std::equal(readBack.rows().begin(), readBack.rows().end(), catalogue.rows().begin(),
-                           catalogue.rows().end()));
+    const PositionCatalogue readBack = PositionCatalogue::fromCsv(table);
+    ASSERT_EQ(readBack.size(), catalogue.size());
+    ASSERT_EQ(verified.size(), static_cast<std::size_t>(catalogue.size()) + 1);
+    for (int row = 0; row < catalogue.size(); ++row) {
+        PositionRecord expected = catalogue.row(row);
+        EXPECT_EQ(verified[static_cast<std::size_t>(row) + 1], expected.verified) << expected.code;
+        expected.verified = true; // every row of a table file is
+        EXPECT_EQ(readBack.row(row), expected);
+    }
 }
 
 } // namespace

@@ -59,7 +59,7 @@ void typePointBoxes(SelectedPosition &position, const Lines &lines)
 SelectedPosition fuzzedPosition(const std::array<std::uint8_t, kSwitchBytes> &switches,
                                 const Lines &lines)
 {
-    const PositionCatalogue &catalogue = PositionCatalogue::instance();
+    const PositionCatalogue &catalogue = PositionCatalogue::builtIn();
     const int row = (switches[8] | (switches[9] << 8)) % catalogue.size();
     switch (static_cast<PositionSource>(switches[7] % 4)) {
     case PositionSource::CatalogueRow:

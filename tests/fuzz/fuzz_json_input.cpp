@@ -26,7 +26,7 @@ void checkReadAndCalculated(simdjson::dom::element value)
 {
     PayInputs inputs;
     try {
-        inputs = payInputsFromJson(value);
+        inputs = payInputsFromJson(value, PositionCatalogue::builtIn());
     } catch (const MalformedInput &error) {
         fuzz::check(std::strlen(error.what()) > 0, "an input refused without a message");
         return;

@@ -27,7 +27,7 @@ public:
         switch (pick(3)) {
         case 0:
             in.positionChosen = true;
-            in.position = selectPositionByRow(PositionCatalogue::instance(), pick(311));
+            in.position = selectPositionByRow(PositionCatalogue::builtIn(), pick(311));
             break;
         case 1:
             in.secondaryHoursChosen = true;

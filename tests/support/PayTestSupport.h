@@ -33,7 +33,7 @@ inline PayInputs positionInputs(std::string_view code)
 {
     PayInputs in;
     in.positionChosen = true;
-    in.position = selectPositionByCode(PositionCatalogue::instance(), code);
+    in.position = selectPositionByCode(PositionCatalogue::builtIn(), code);
     return in;
 }
 

@@ -4,6 +4,7 @@
 
 #include "AdvertenciaScreen.h"
 #include "PositionCatalogue.h"
+#include "PositionTableFile.h"
 #include "Twips.h"
 
 #include <QAbstractItemView>
@@ -41,7 +42,7 @@ const char *const kHiddenLists[] = {"codigocargo", "puntosbasicos", "proljornada
 
 PointTexts catalogueTexts(int row)
 {
-    const PositionRecord &r = PositionCatalogue::instance().row(row);
+    const PositionRecord &r = PositionCatalogue::builtIn().row(row);
     return {QString::fromStdString(r.basicPoints), QString::fromStdString(r.complementPoints),
             QString::fromStdString(r.extendedDayPoints), QString::fromStdString(r.fullDayPoints),
             QString::fromStdString(r.differentiatedTaskPoints)};
@@ -49,12 +50,12 @@ PointTexts catalogueTexts(int row)
 
 QString catalogueCode(int row)
 {
-    return QString::fromStdString(PositionCatalogue::instance().row(row).code);
+    return QString::fromStdString(PositionCatalogue::builtIn().row(row).code);
 }
 
 QString catalogueName(int row)
 {
-    return QString::fromStdString(PositionCatalogue::instance().row(row).name);
+    return QString::fromStdString(PositionCatalogue::builtIn().row(row).name);
 }
 
 } // namespace
@@ -244,6 +245,10 @@ private slots:
                                << "Listo";
         QTest::newRow("Salir sin datos") << "Command2"
                                          << "Salir sin datos";
+        QTest::newRow("Cargar tabla") << "cargartabla"
+                                      << "Cargar tabla…";
+        QTest::newRow("Tabla incorporada") << "tablaincorporada"
+                                           << "Tabla incorporada";
     }
 
     void singleLineTextsFitTheirControls()
@@ -348,7 +353,7 @@ private slots:
 
     void listsHoldTheCatalogueInRowOrder()
     {
-        const PositionCatalogue &catalogue = PositionCatalogue::instance();
+        const PositionCatalogue &catalogue = PositionCatalogue::builtIn();
         QCOMPARE(catalogue.size(), 311);
         QCOMPARE(cargox()->count(), catalogue.size());
         QVERIFY(cargox()->isEditable());
@@ -491,7 +496,7 @@ private slots:
 
     void everyCodeSelectsItsRow()
     {
-        for (int row = 0; row < PositionCatalogue::instance().size(); ++row) {
+        for (int row = 0; row < PositionCatalogue::builtIn().size(); ++row) {
             codcargo()->setText(catalogueCode(row));
             verifyShowsCatalogueRow(row);
         }
@@ -740,7 +745,7 @@ private slots:
         QCOMPARE(codcargo()->text(), QStringLiteral("734"));
         QCOMPARE(cargox()->currentText(), QString());
         verifyPointBoxes({"0", "0", "0", "0", "0"});
-        const int row734 = PositionCatalogue::instance().findCode("734");
+        const int row734 = PositionCatalogue::builtIn().findCode("734");
         QCOMPARE(rowsOfAllLists(), (QList<int>{-1, -1, row734, row734, row734, row734, row734}));
         const SelectedPosition position = m_screen->selectedPosition();
         QCOMPARE(position.code, std::string());
@@ -839,6 +844,90 @@ private slots:
         QCOMPARE(codcargo()->text(), code);
         QCOMPARE(child<QLineEdit>("compbas")->text(), pointsAfter);
         verifyRowEverywhere(rowAfter);
+    }
+
+    // The notice and the two table buttons lie inside the screen and over none of the
+    // controls of its layout.
+    void tableControlsCoverNothing()
+    {
+        showScreen();
+        const QRect client = m_screen->rect();
+        for (const char *name : {"aviso", "cargartabla", "tablaincorporada"}) {
+            const QRect place = child<QWidget>(name)->geometry();
+            QVERIFY2(client.contains(place), name);
+            for (QWidget *other : m_screen->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+                const QString otherName = other->objectName();
+                if (other->isHidden() || otherName == QLatin1String(name) ||
+                    otherName == QLatin1String("aviso") ||
+                    otherName == QLatin1String("cargartabla") ||
+                    otherName == QLatin1String("tablaincorporada"))
+                    continue;
+                QVERIFY2(!place.intersects(other->geometry()),
+                         qPrintable(QStringLiteral("%1 covers %2").arg(name, otherName)));
+            }
+        }
+    }
+
+    void referencePointsAreNoticed_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("leaveWithoutPosition");
+        QTest::addColumn<bool>("notice");
+        QTest::newRow("verified row") << "734" << false << false;
+        QTest::newRow("reference row") << "985" << false << true;
+        QTest::newRow("no row") << "98" << false << false;
+        QTest::newRow("reference row, then Salir sin datos") << "985" << true << false;
+    }
+
+    void referencePointsAreNoticed()
+    {
+        QFETCH(QString, code);
+        QFETCH(bool, leaveWithoutPosition);
+        QFETCH(bool, notice);
+        showScreen();
+        typeCode(code);
+        if (leaveWithoutPosition) {
+            QTest::mouseClick(salir(), Qt::LeftButton);
+            showScreen();
+        }
+        auto *aviso = child<QLabel>("aviso");
+        QCOMPARE(aviso->isVisible(), notice);
+        QCOMPARE(m_screen->referencePointsChosen(), notice);
+        if (notice) {
+            QCOMPARE(aviso->text(),
+                     QStringLiteral("Puntaje de referencia: verifíquelo con la escala oficial"));
+            QVERIFY(QFontMetrics(aviso->font()).horizontalAdvance(aviso->text()) <
+                    aviso->contentsRect().width());
+        }
+    }
+
+    // A table replaces the rows and is described where the notice stands. A row shown is
+    // looked up again by its code; a screen without a row stays as it was.
+    void aTableGivenReplacesTheRows()
+    {
+        showScreen();
+        auto table = std::make_shared<const PositionCatalogue>(PositionCatalogue::fromCsv(
+            "code,name,basicPoints,extendedDayPoints,fullDayPoints,differentiatedTaskPoints,"
+            "complementPoints\n600,Cargo propio,1000,0,0,0,0\n"
+            "734,Asistente Social,2000,0,0,17,90\n"));
+        const QString description = QStringLiteral("Tabla de cargos en uso: propia.csv");
+        m_screen->setTable(table, description);
+        QCOMPARE(codcargo()->text(), QStringLiteral("0"));
+        QVERIFY(listo()->isEnabled()); // as before the first use
+        QCOMPARE(cargox()->count(), 2);
+        QCOMPARE(child<QListWidget>("codigocargo")->count(), 2);
+        QCOMPARE(child<QLabel>("aviso")->text(), description);
+        QVERIFY(child<QPushButton>("tablaincorporada")->isEnabled());
+        typeCode(QStringLiteral("734"));
+        verifyRowEverywhere(1);
+        verifyPointBoxes({"2000", "90", "0", "0", "17"});
+
+        m_screen->setTable(sharedBuiltInTable(), QString());
+        verifyShowsCatalogueRow(6); // 734's row of the built-in table
+        QVERIFY(!child<QPushButton>("tablaincorporada")->isEnabled());
+        m_screen->setTable(table, description);
+        typeCode(QStringLiteral("985")); // a code of the built-in table only
+        verifyNoSelection();
     }
 
     void closingANeverUsedScreenLeavesWithoutPosition()

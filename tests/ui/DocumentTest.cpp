@@ -211,7 +211,7 @@ private slots:
         // Every bracket, with a kind of pay and a zone (or none) changing from row to row.
         for (int bracket = 1; bracket <= 12; ++bracket) {
             const QString pay[] = {
-                "p " + QString::fromStdString(PositionCatalogue::instance().row(bracket).code),
+                "p " + QString::fromStdString(PositionCatalogue::builtIn().row(bracket).code),
                 QStringLiteral("c horasmedio|t numerohorasmed=%1,5").arg(bracket),
                 QStringLiteral("c horassup|t numerohorassup=%1").arg(bracket)};
             QTest::addRow("bracket %d", bracket)

@@ -54,7 +54,7 @@ PayInputs workedExample()
 {
     PayInputs in;
     in.positionChosen = true;
-    in.position = selectPositionByCode(PositionCatalogue::instance(), "734");
+    in.position = selectPositionByCode(PositionCatalogue::builtIn(), "734");
     in.seniorityBracket = 4;
     in.seniorityPercent = 30;
     in.seniorityText = "30 %";
@@ -274,6 +274,9 @@ private slots:
     void amountsFitBetweenTheRules_data();
     void amountsFitBetweenTheRules();
     void totalsNameAndDate();
+    void referencePointsNoteFollowsTheTotals_data();
+    void referencePointsNoteFollowsTheTotals();
+    void referencePointsNoteIsPrinted();
 
     void positionHeader();
     void hoursHeaderHidesThePositionOnlyBoxes();
@@ -701,6 +704,52 @@ void HaberesScreenTest::totalsNameAndDate()
     QVERIFY(m_screen->isEnabled());
 }
 
+void HaberesScreenTest::referencePointsNoteFollowsTheTotals_data()
+{
+    QTest::addColumn<PayInputs>("inputs");
+    QTest::addColumn<bool>("reference");
+    QTest::newRow("reference points, 11 lines") << workedExample() << true;
+    QTest::newRow("verified points") << workedExample() << false;
+    QTest::newRow("reference points, 26 lines") << twentySixLines() << true;
+}
+
+void HaberesScreenTest::referencePointsNoteFollowsTheTotals()
+{
+    QFETCH(PayInputs, inputs);
+    QFETCH(bool, reference);
+    m_screen->showPayslip(calculate(twelveLines()), QStringLiteral("08/08/08"), nullptr,
+                          !reference);
+    m_screen->showPayslip(calculate(inputs), QStringLiteral("08/08/08"), nullptr, reference);
+    const QString name = QStringLiteral("notapuntaje");
+    QCOMPARE(shown(name), reference);
+    QCOMPARE(labelText(name),
+             QStringLiteral("Puntaje de referencia: verifíquelo con la escala oficial"));
+    const QRect place = twips(name);
+    QCOMPARE(place.top(), rule(QStringLiteral("Line17")).y1() + 150);
+    QCOMPARE(place.left(), 300);
+    QVERIFY(place.bottom() < 12000);
+    auto *note = control<QLabel>(name);
+    QVERIFY(QFontMetrics(note->font()).horizontalAdvance(note->text()) <
+            note->contentsRect().width());
+}
+
+void HaberesScreenTest::referencePointsNoteIsPrinted()
+{
+    m_screen->showPayslip(calculate(workedExample()), QStringLiteral("08/08/08"), nullptr, true);
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+    auto *note = control<QLabel>(QStringLiteral("notapuntaje"));
+    int darkPixels = 0;
+    auto target = std::make_unique<CheckingTarget>([&](const QImage &image) {
+        const QRect area(note->mapTo(m_screen.get(), QPoint()), note->size());
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                darkPixels += image.pixelColor(x, y).lightness() < 100;
+    });
+    m_screen->setPrintTarget(std::move(target));
+    QTest::mouseClick(control(QStringLiteral("Imprimir")), Qt::LeftButton);
+    QVERIFY(darkPixels > 100); // the note's text, printed
+}
+
 void HaberesScreenTest::positionHeader()
 {
     show(workedExample());
@@ -732,11 +781,11 @@ void HaberesScreenTest::hoursHeaderHidesThePositionOnlyBoxes()
 
 void HaberesScreenTest::longPositionNameGrowsDownwards()
 {
-    const auto rows = PositionCatalogue::instance().rows();
+    const auto rows = PositionCatalogue::builtIn().rows();
     const auto longest = std::max_element(
         rows.begin(), rows.end(), [](auto &a, auto &b) { return a.name.size() < b.name.size(); });
     PayInputs inputs = workedExample();
-    inputs.position = selectPositionByCode(PositionCatalogue::instance(), longest->code);
+    inputs.position = selectPositionByCode(PositionCatalogue::builtIn(), longest->code);
     show(inputs);
     auto *name = control<QLabel>(QStringLiteral("carsel"));
     QCOMPARE(name->text(), qs(longest->name));

@@ -8,6 +8,7 @@
 #include "ErrorScreen.h"
 #include "HaberesScreen.h"
 #include "IngresoScreen.h"
+#include "PositionTableStore.h"
 #include "ProgramSetup.h"
 #include "ScriptedDialogs.h"
 
@@ -15,15 +16,23 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <QWindow>
 
 #include <algorithm>
 #include <set>
+
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace pagaluz::ui;
 
@@ -63,12 +72,68 @@ void readItems(QAccessibleInterface &list, QStringList &names)
     }
 }
 
+const QByteArray kTableHeader = "code,name,basicPoints,extendedDayPoints,fullDayPoints,"
+                                "differentiatedTaskPoints,complementPoints\n";
+const QByteArray kOwnTable =
+    kTableHeader + "600,Cargo propio,1000,0,0,0,0\n" + "734,Asistente Social,2000,0,0,150,101\n";
+
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// While it lives, no file of the process can grow beyond `bytes`, as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN); // a write beyond the limit fails instead of ending us
+        getrlimit(RLIMIT_FSIZE, &m_before);
+        rlimit limit = m_before;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_before); }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_before{};
+};
+
 } // namespace
 
 class PagaluzAppTest : public QObject {
     Q_OBJECT
 
 private:
+    // The user's data folder of these tests, and the table files they load.
+    QTemporaryDir m_folder;
+
+    QString tableFile(const char *name, const QByteArray &text) const
+    {
+        QFile file(m_folder.filePath(QLatin1String(name)));
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+            qFatal("cannot write %s", name);
+        return file.fileName();
+    }
+
+    static QString storedCopy() { return PositionTableStore().path(); }
+
+    // "Cargar tabla…" on the selection screen, the file `path` chosen.
+    static void loadTable(PagaluzApp &app, const QString &path)
+    {
+        click(app.ingreso(), "cargo");
+        app.advertencia().setTableFileChooser([path](QWidget *) { return path; });
+        click(app.advertencia(), "cargartabla");
+    }
+
+    static int rowsOffered(PagaluzApp &app)
+    {
+        return child<QComboBox>(app.advertencia(), "cargox")->count();
+    }
+
     template <typename T> static T *child(QWidget &screen, const char *name)
     {
         T *widget = screen.findChild<T *>(QLatin1String(name));
@@ -113,7 +178,20 @@ private:
     }
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("es_AR"))); }
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QStringLiteral("es_AR")));
+        // The stored copy of a table goes to a folder of the test's own, never the user's.
+        QVERIFY(m_folder.isValid());
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_folder.filePath(QStringLiteral("data"))));
+        QVERIFY(storedCopy().startsWith(m_folder.path()));
+    }
+
+    void cleanup()
+    {
+        QFile::remove(storedCopy());
+        QFile::remove(storedCopy() + QStringLiteral(".ilegible"));
+    }
 
     void startsOnTheDataEntryScreenAlone()
     {
@@ -158,6 +236,149 @@ private slots:
         QWidget *explanation = child<QWidget>(app.haberes(), "comoSeCalculo");
         QVERIFY(explanation->isVisible());
         QVERIFY(labelText(*explanation, "linea").startsWith(QStringLiteral("010 Antigüedad")));
+    }
+
+    // "Salir sin datos", then "Listo" on the reopened screen: 0 points are paid, and shown.
+    void theHeaderShowsThePointsPaidAfterLeavingWithoutData()
+    {
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.start();
+        choosePosition(app, QStringLiteral("634"));
+        click(app.ingreso(), "cargo");
+        click(app.advertencia(), "Command2");
+        click(app.ingreso(), "cargo");
+        click(app.advertencia(), "Command1");
+        click(app.ingreso(), "Command1");
+        QCOMPARE(labelText(app.haberes(), "Label1_0"), QStringLiteral("$0"));
+        QCOMPARE(child<QLineEdit>(app.haberes(), "punbasicos")->text(), QStringLiteral("0"));
+    }
+
+    // A reference row gets the note; the hours paid after it do not.
+    void thePayslipNotesReferencePoints()
+    {
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.start();
+        choosePosition(app, QStringLiteral("985"));
+        click(app.ingreso(), "Command1");
+        QVERIFY(child<QLabel>(app.haberes(), "notapuntaje")->isVisible());
+        click(app.haberes(), "Volver");
+        click(app.ingreso(), "horasmedio");
+        typeInto(app.ingreso(), "numerohorasmed", QStringLiteral("10"));
+        click(app.ingreso(), "Command1");
+        QVERIFY(!child<QLabel>(app.haberes(), "notapuntaje")->isVisible());
+    }
+
+    // A table loaded is used, kept for the next start, and dropped by "Tabla incorporada".
+    void aLoadedTableIsKeptUntilTheBuiltInOneIsChosen()
+    {
+        const QString path = tableFile("propia.csv", kOwnTable);
+        {
+            PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+            app.start();
+            loadTable(app, path);
+            QVERIFY(!app.tableMessage());
+            QCOMPARE(rowsOffered(app), 2);
+            QVERIFY(
+                labelText(app.advertencia(), "aviso")
+                    .startsWith(QStringLiteral("Tabla de cargos en uso: propia.csv, cargada el ")));
+            typeInto(app.advertencia(), "codcargo", QStringLiteral("734"));
+            click(app.advertencia(), "Command1");
+            click(app.ingreso(), "Command1");
+            QCOMPARE(labelText(app.haberes(), "Label1_0"), QStringLiteral("$1306"));
+            QVERIFY(!child<QLabel>(app.haberes(), "notapuntaje")->isVisible());
+        }
+        QFile::remove(path); // the copy is what the next start reads
+        {
+            PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+            app.start();
+            app.chooseStartingTable(std::nullopt);
+            QVERIFY(!app.tableMessage());
+            QCOMPARE(rowsOffered(app), 2);
+            click(app.ingreso(), "cargo");
+            click(app.advertencia(), "tablaincorporada");
+            QCOMPARE(rowsOffered(app), 311);
+            QVERIFY(!QFile::exists(storedCopy()));
+        }
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.chooseStartingTable(std::nullopt);
+        QCOMPARE(rowsOffered(app), 311);
+    }
+
+    // Each fault of a file is told by the core's tests; here, what it leaves unchanged.
+    void aTableWithAFaultChangesNothing()
+    {
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.start();
+        loadTable(app, tableFile("propia.csv", kOwnTable));
+        const QByteArray stored = contentsOf(storedCopy());
+        loadTable(app, tableFile("mala.csv", kTableHeader + "734,Asistente T\xE9"
+                                                            "cnico,1500,0,0,150,101\n"));
+        QVERIFY(app.tableMessage() && app.tableMessage()->isVisible());
+        QCOMPARE(app.tableMessage()->informativeText().left(25),
+                 QStringLiteral("línea 2, columna 2 (name)"));
+        QCOMPARE(rowsOffered(app), 2);
+        QVERIFY(labelText(app.advertencia(), "aviso").contains(QStringLiteral("propia.csv")));
+        QCOMPARE(contentsOf(storedCopy()), stored);
+    }
+
+    // A copy that cannot be written whole leaves the earlier one as it was; the table
+    // loaded is used until the program ends.
+    void aFailedSaveLeavesTheEarlierCopy()
+    {
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.start();
+        loadTable(app, tableFile("propia.csv", kOwnTable));
+        const QByteArray stored = contentsOf(storedCopy());
+        QVERIFY(stored.contains("Cargo propio"));
+        QByteArray longer = kTableHeader;
+        for (int code = 600; code < 1000; ++code)
+            longer += QByteArray::number(code) + ",Cargo de la tabla larga,971,0,0,0,170\n";
+        const QString path = tableFile("larga.csv", longer);
+        {
+            const FileSizeLimit fullDisk(static_cast<rlim_t>(stored.size()));
+            loadTable(app, path);
+        }
+        QVERIFY(app.tableMessage());
+        QVERIFY2(app.tableMessage()->text().contains(QStringLiteral("no se pudo guardar")),
+                 qPrintable(app.tableMessage()->text()));
+        QCOMPARE(rowsOffered(app), 400);
+        QCOMPARE(contentsOf(storedCopy()), stored);
+        QCOMPARE(QDir(QFileInfo(storedCopy()).path()).entryList(QDir::Files).size(), 1);
+    }
+
+    void anUnreadableCopyIsToldOnceAndTheBuiltInTableUsed()
+    {
+        QVERIFY(QDir().mkpath(QFileInfo(storedCopy()).path()));
+        QFile copy(storedCopy());
+        QVERIFY(copy.open(QIODevice::WriteOnly));
+        copy.write(R"({"file": "x.csv", "loaded": "2026-01-01T00:00:00Z", "table": "code\n"})");
+        copy.close();
+        {
+            PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+            app.start();
+            app.chooseStartingTable(std::nullopt);
+            QVERIFY(app.tableMessage() && app.tableMessage()->isVisible());
+            QVERIFY(app.tableMessage()->informativeText().startsWith(QStringLiteral("línea 1")));
+            QCOMPARE(rowsOffered(app), 311);
+        }
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.chooseStartingTable(std::nullopt);
+        QVERIFY(!app.tableMessage());
+        QCOMPARE(rowsOffered(app), 311);
+    }
+
+    // --positions-file: for this run, not kept; a table with a fault is told and not used.
+    void aTableFileGivenAtStartIsUsedForThisRunOnly()
+    {
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.chooseStartingTable(tableFile("propia.csv", kOwnTable));
+        QCOMPARE(rowsOffered(app), 2);
+        QVERIFY(!QFile::exists(storedCopy()));
+
+        PagaluzApp refused(QLocale(QStringLiteral("es_AR")));
+        refused.chooseStartingTable(tableFile("mala.csv", kTableHeader));
+        QVERIFY(refused.tableMessage());
+        QCOMPARE(rowsOffered(refused), 311);
     }
 
     void typedPointTextsArePaid()

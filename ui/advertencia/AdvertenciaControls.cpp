@@ -109,18 +109,36 @@ QPushButton *makeButton(QWidget &screen, const char *name, const QString &text, 
     return button;
 }
 
-QListWidget *makeHiddenList(QWidget &screen, const char *name, std::string PositionRecord::*column)
+// The two buttons of the table in use stand above "Listo", smaller than it,
+// clear of the name list and of the picture.
+QPushButton *makeTableButton(QWidget &screen, const char *name, const QString &text,
+                             const QString &tip, int top)
+{
+    QPushButton *button = makeButton(screen, name, text, top);
+    button->setGeometry(twipsRect(6480, top, 2325, 375));
+    button->setFont(programFont(8, false));
+    button->setToolTip(tip);
+    return button;
+}
+
+QListWidget *makeHiddenList(QWidget &screen, const char *name)
 {
     auto *list = new QListWidget(&screen);
     list->setObjectName(QString::fromLatin1(name));
     list->setFocusPolicy(Qt::NoFocus);
     list->hide();
+    return list;
+}
+
+void fillList(QListWidget &list, const PositionCatalogue &table,
+              std::string PositionRecord::*column)
+{
+    list.clear();
     int rowNumber = 1;
-    for (const PositionRecord &record : PositionCatalogue::instance().rows()) {
-        auto *item = new QListWidgetItem(QString::fromStdString(record.*column), list);
+    for (const PositionRecord &record : table.rows()) {
+        auto *item = new QListWidgetItem(QString::fromStdString(record.*column), &list);
         item->setData(Qt::UserRole, rowNumber++);
     }
-    return list;
 }
 
 void setTextIfDifferent(QLineEdit *box, const QString &text)
@@ -141,6 +159,7 @@ AdvertenciaScreen::Controls::Controls(QWidget &screen)
     createTitlesAndBoxes(screen);
     createNameList(screen);
     createButtonsAndPicture(screen);
+    createTableControls(screen);
     createHiddenLists(screen);
     setTabOrder();
     codcargo->setFocus();
@@ -179,10 +198,6 @@ void AdvertenciaScreen::Controls::createNameList(QWidget &screen)
     cargox->setToolTip(QStringLiteral("Seleccione el cargo"));
     paint(*cargox, QPalette::Base, kTitleColour);
     paint(*cargox, QPalette::Button, kTitleColour);
-    int rowNumber = 1;
-    for (const std::string &name : PositionCatalogue::instance().names())
-        cargox->addItem(QString::fromStdString(name), rowNumber++);
-    cargox->setCurrentIndex(-1);
     Label4->setBuddy(cargox);
     cargox->lineEdit()->setAccessibleName(Label4->text());
 }
@@ -197,20 +212,57 @@ void AdvertenciaScreen::Controls::createButtonsAndPicture(QWidget &screen)
     Picture1->setGeometry(twipsRect(480, 3480, 5400, 3060));
 }
 
+// Between the point boxes and the name list: the notice of reference
+// points, or which table is in use.
+void AdvertenciaScreen::Controls::createTableControls(QWidget &screen)
+{
+    aviso = new QLabel(&screen);
+    aviso->setObjectName(QStringLiteral("aviso"));
+    aviso->setGeometry(twipsRect(240, 1800, 9120, 480));
+    aviso->setTextFormat(Qt::PlainText);
+    aviso->setWordWrap(true);
+    aviso->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    cargartabla = makeTableButton(
+        screen, "cargartabla", QStringLiteral("Cargar tabla…"),
+        QStringLiteral("Usa la tabla de cargos de un archivo (la escala oficial) en lugar de "
+                       "la incorporada, también las próximas veces"),
+        3480);
+    tablaincorporada =
+        makeTableButton(screen, "tablaincorporada", QStringLiteral("Tabla incorporada"),
+                        QStringLiteral("Vuelve a la tabla de cargos que trae el programa"), 3960);
+    tablaincorporada->setEnabled(false);
+}
+
 void AdvertenciaScreen::Controls::createHiddenLists(QWidget &screen)
 {
-    codigocargo = makeHiddenList(screen, "codigocargo", &PositionRecord::code);
-    puntosbasicos = makeHiddenList(screen, "puntosbasicos", &PositionRecord::basicPoints);
-    proljornada = makeHiddenList(screen, "proljornada", &PositionRecord::extendedDayPoints);
-    jorcompleta = makeHiddenList(screen, "jorcompleta", &PositionRecord::fullDayPoints);
-    tareadif = makeHiddenList(screen, "tareadif", &PositionRecord::differentiatedTaskPoints);
-    compbasico = makeHiddenList(screen, "compbasico", &PositionRecord::complementPoints);
+    codigocargo = makeHiddenList(screen, "codigocargo");
+    puntosbasicos = makeHiddenList(screen, "puntosbasicos");
+    proljornada = makeHiddenList(screen, "proljornada");
+    jorcompleta = makeHiddenList(screen, "jorcompleta");
+    tareadif = makeHiddenList(screen, "tareadif");
+    compbasico = makeHiddenList(screen, "compbasico");
+}
+
+void AdvertenciaScreen::Controls::fillLists(const PositionCatalogue &table)
+{
+    fillList(*codigocargo, table, &PositionRecord::code);
+    fillList(*puntosbasicos, table, &PositionRecord::basicPoints);
+    fillList(*proljornada, table, &PositionRecord::extendedDayPoints);
+    fillList(*jorcompleta, table, &PositionRecord::fullDayPoints);
+    fillList(*tareadif, table, &PositionRecord::differentiatedTaskPoints);
+    fillList(*compbasico, table, &PositionRecord::complementPoints);
+    cargox->clear();
+    int rowNumber = 1;
+    for (const std::string &name : table.names())
+        cargox->addItem(QString::fromStdString(name), rowNumber++);
+    cargox->setCurrentIndex(-1);
+    cargox->setEditText(QString());
 }
 
 void AdvertenciaScreen::Controls::setTabOrder()
 {
-    QWidget *const chain[] = {codcargo, cargox, punbas,   compbas, proljor,
-                              jorcom,   tardif, Command1, Command2};
+    QWidget *const chain[] = {codcargo, cargox,   punbas,   compbas,     proljor,         jorcom,
+                              tardif,   Command1, Command2, cargartabla, tablaincorporada};
     for (std::size_t i = 1; i < std::size(chain); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }

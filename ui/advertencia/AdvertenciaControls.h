@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AdvertenciaScreen.h"
+#include "PositionCatalogue.h"
 
 #include <QString>
 
@@ -22,6 +23,9 @@ class AdvertenciaPicture;
 // the same row.
 struct AdvertenciaScreen::Controls {
     explicit Controls(QWidget &screen);
+
+    // The lists hold `table`'s rows, none of them selected.
+    void fillLists(const PositionCatalogue &table);
 
     // The row the lists stand on, or -1 for none.
     int currentRow() const;
@@ -52,6 +56,9 @@ struct AdvertenciaScreen::Controls {
     QComboBox *cargox = nullptr;
     QPushButton *Command1 = nullptr; // "Listo"
     QPushButton *Command2 = nullptr; // "Salir sin datos"
+    QLabel *aviso = nullptr;         // reference points, or the table loaded
+    QPushButton *cargartabla = nullptr;
+    QPushButton *tablaincorporada = nullptr;
     AdvertenciaPicture *Picture1 = nullptr;
     QListWidget *codigocargo = nullptr; // hidden lists
     QListWidget *puntosbasicos = nullptr;
@@ -69,6 +76,7 @@ private:
     void createTitlesAndBoxes(QWidget &screen);
     void createNameList(QWidget &screen);
     void createButtonsAndPicture(QWidget &screen);
+    void createTableControls(QWidget &screen);
     void createHiddenLists(QWidget &screen);
     void setTabOrder();
     std::array<QListWidget *, 6> hiddenLists() const;

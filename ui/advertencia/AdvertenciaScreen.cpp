@@ -2,11 +2,16 @@
 
 #include "AdvertenciaControls.h"
 #include "PositionCatalogue.h"
+#include "PositionTableFile.h"
+#include "ProgramFont.h"
+#include "ReferencePointsNotice.h"
 #include "Twips.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPalette>
@@ -18,6 +23,8 @@ namespace pagaluz::ui {
 namespace {
 
 const QColor kScreenColour(255, 192, 128);
+const QColor kNoticeColour(160, 0, 0);
+const QColor kTableColour(0, 0, 192);
 
 // The code box's text read as a number is 0 (the box's initial "0").
 bool isCodeZero(const QString &code)
@@ -32,10 +39,18 @@ std::string toText(const QString &text)
     return text.toStdString();
 }
 
+QString chooseTableFile(QWidget *parent)
+{
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Cargar tabla de cargos"), QString(),
+                                        QStringLiteral("Tablas de cargos (*.csv);;"
+                                                       "Todos los archivos (*)"));
+}
+
 } // namespace
 
 AdvertenciaScreen::AdvertenciaScreen(QWidget *parent)
-    : QWidget(parent), m_controls(std::make_unique<Controls>(*this))
+    : QWidget(parent), m_controls(std::make_unique<Controls>(*this)), m_table(sharedBuiltInTable()),
+      m_chooseTableFile(chooseTableFile)
 {
     setObjectName(QStringLiteral("advertencia"));
     setWindowTitle(QStringLiteral("Selección de cargo"));
@@ -44,7 +59,9 @@ AdvertenciaScreen::AdvertenciaScreen(QWidget *parent)
     QPalette background = palette();
     background.setColor(QPalette::Window, kScreenColour);
     setPalette(background);
+    m_controls->fillLists(*m_table);
     connectHandlers();
+    showNotice();
 }
 
 AdvertenciaScreen::~AdvertenciaScreen() = default;
@@ -62,6 +79,10 @@ void AdvertenciaScreen::connectHandlers()
     for (QLineEdit *box : {c.codcargo, c.punbas, c.compbas, c.proljor, c.jorcom, c.tardif})
         connect(box, &QLineEdit::textChanged, this, &AdvertenciaScreen::positionEdited);
     connect(c.cargox, &QComboBox::editTextChanged, this, &AdvertenciaScreen::positionEdited);
+    connect(c.cargartabla, &QPushButton::clicked, this,
+            &AdvertenciaScreen::advertencia_cargartabla_Click);
+    connect(c.tablaincorporada, &QPushButton::clicked, this,
+            &AdvertenciaScreen::builtInTableChosen);
     c.codcargo->installEventFilter(this);
     // Typing a name selects nothing. Left alone, the name list would pick the
     // first item equal to the typed text when the typing ends (Enter or
@@ -109,6 +130,50 @@ void AdvertenciaScreen::restorePosition(const SelectedPosition &typed)
         box->setText(QString::fromStdString(*text));
 }
 
+bool AdvertenciaScreen::referencePointsChosen() const
+{
+    const int row = m_controls->currentRow();
+    return row != PositionCatalogue::kNoRow && !m_table->row(row).verified;
+}
+
+void AdvertenciaScreen::setTable(std::shared_ptr<const PositionCatalogue> table,
+                                 const QString &description)
+{
+    const bool rowShown = m_controls->currentRow() != PositionCatalogue::kNoRow;
+    m_table = std::move(table);
+    m_tableDescription = description;
+    m_controls->fillLists(*m_table);
+    m_controls->tablaincorporada->setEnabled(!description.isEmpty());
+    if (rowShown)
+        advertencia_codcargo_Change(m_controls->codcargo->text());
+    else
+        showNotice();
+}
+
+void AdvertenciaScreen::setTableFileChooser(std::function<QString(QWidget *)> chooser)
+{
+    m_chooseTableFile = std::move(chooser);
+}
+
+// A loaded table is described; otherwise a row with reference points is told.
+void AdvertenciaScreen::showNotice()
+{
+    QLabel &aviso = *m_controls->aviso;
+    const bool described = !m_tableDescription.isEmpty();
+    const QString text = described                 ? m_tableDescription
+                         : referencePointsChosen() ? kReferencePointsNotice
+                                                   : QString();
+    aviso.setVisible(!text.isEmpty());
+    if (aviso.text() == text)
+        return;
+    aviso.setText(text);
+    aviso.setToolTip(text);
+    aviso.setFont(programFont(described ? 8 : 9, !described));
+    QPalette palette = aviso.palette();
+    palette.setColor(QPalette::WindowText, described ? kTableColour : kNoticeColour);
+    aviso.setPalette(palette);
+}
+
 PositionSummary AdvertenciaScreen::confirmedSummary() const
 {
     const Controls &c = *m_controls;
@@ -120,6 +185,7 @@ void AdvertenciaScreen::advertencia_cargox_Click(int row)
 {
     m_controls->showRow(row);
     m_controls->Command1->setEnabled(true);
+    showNotice();
 }
 
 void AdvertenciaScreen::advertencia_codcargo_Change(const QString &text)
@@ -127,12 +193,13 @@ void AdvertenciaScreen::advertencia_codcargo_Change(const QString &text)
     if (m_reactingToCode)
         return;
     const QScopedValueRollback guard(m_reactingToCode, true);
-    const int row = PositionCatalogue::instance().findCode(toText(text));
+    const int row = m_table->findCode(toText(text));
     if (row == PositionCatalogue::kNoRow)
         m_controls->clearRow();
     else
         m_controls->showRow(row);
     m_controls->Command1->setEnabled(row != PositionCatalogue::kNoRow);
+    showNotice();
 }
 
 void AdvertenciaScreen::advertencia_codcargo_Click()
@@ -151,8 +218,16 @@ void AdvertenciaScreen::advertencia_Command1_Click()
 void AdvertenciaScreen::advertencia_Command2_Click()
 {
     m_controls->leaveWithoutPosition();
+    showNotice();
     hide();
     emit positionCleared();
+}
+
+void AdvertenciaScreen::advertencia_cargartabla_Click()
+{
+    const QString path = m_chooseTableFile(this);
+    if (!path.isEmpty())
+        emit tableFileChosen(path);
 }
 
 bool AdvertenciaScreen::eventFilter(QObject *watched, QEvent *event)

@@ -228,9 +228,10 @@ void HaberesScreen::buildScrollBar()
 }
 
 void HaberesScreen::showPayslip(const Payslip &payslip, const QString &date,
-                                std::shared_ptr<const PayslipExplanation> explanation)
+                                std::shared_ptr<const PayslipExplanation> explanation,
+                                bool referencePoints)
 {
-    setPayslip(payslip, date, std::move(explanation));
+    setPayslip(payslip, date, std::move(explanation), referencePoints);
     setEnabled(true);
     show();
     raise();
@@ -238,7 +239,8 @@ void HaberesScreen::showPayslip(const Payslip &payslip, const QString &date,
 }
 
 void HaberesScreen::setPayslip(const Payslip &payslip, const QString &date,
-                               std::shared_ptr<const PayslipExplanation> explanation)
+                               std::shared_ptr<const PayslipExplanation> explanation,
+                               bool referencePoints)
 {
     HaberesSheet &sheet = *m_controls->sheet;
     m_controls->explanations->setPayslip(payslip, std::move(explanation));
@@ -248,6 +250,7 @@ void HaberesScreen::setPayslip(const Payslip &payslip, const QString &date,
         sheet.showLine(line);
     sheet.placeTotalsBlock(payslip.nextRow());
     sheet.showTotals(payslip);
+    sheet.showReferencePointsNote(referencePoints);
     m_teacherName = QString::fromStdString(payslip.teacherName);
     sheet.setTeacherName(m_teacherName);
     m_controls->date->setText(date);

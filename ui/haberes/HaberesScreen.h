@@ -30,12 +30,16 @@ public:
     // Rebuilds the sheet from a payslip (only its rows visible, the totals
     // block under the last line, name and date) and shows the screen,
     // enabled, in front. With an explanation each line tells, hovered or
-    // clicked, how its amount was reached.
+    // clicked, how its amount was reached. `referencePoints`: the position
+    // paid carries reference points, which a note under the totals says, on
+    // the screen and on paper.
     void showPayslip(const Payslip &payslip, const QString &date,
-                     std::shared_ptr<const PayslipExplanation> explanation = nullptr);
+                     std::shared_ptr<const PayslipExplanation> explanation = nullptr,
+                     bool referencePoints = false);
     // The same sheet, the screen left as it is (hidden when it was).
     void setPayslip(const Payslip &payslip, const QString &date,
-                    std::shared_ptr<const PayslipExplanation> explanation = nullptr);
+                    std::shared_ptr<const PayslipExplanation> explanation = nullptr,
+                    bool referencePoints = false);
     // "Listo" on the selection screen: the header boxes take the position's
     // code and points.
     void setConfirmedPosition(const PositionSummary &summary);

@@ -2,6 +2,7 @@
 
 #include "HaberesSheetAccessible.h"
 #include "HaberesStyle.h"
+#include "ReferencePointsNotice.h"
 #include "SheetPlacement.h"
 #include "SheetRule.h"
 #include "Twips.h"
@@ -81,6 +82,12 @@ constexpr int kCaptionLeft = 1770;
 constexpr int kCaptionWidth = 1600;
 constexpr int kTotalHeight = 330;
 
+// The note of reference points: under the last rule of the totals, as wide
+// as the table. With the most lines a payslip can have it still ends inside
+// the sheet.
+constexpr int kNoteOffset = 2500;
+constexpr int kNoteHeight = 330;
+
 // Where the caption starts on the sheet's top border, in pixels.
 constexpr int kCaptionIndent = 8;
 
@@ -105,6 +112,7 @@ HaberesSheet::HaberesSheet(QWidget *parent) : QGroupBox(QStringLiteral("Recibo d
     buildGrid();
     buildGridRules();
     buildTotalsBlock();
+    buildNote();
     clearGrid();
     placeTotalsBlock(0);
 }
@@ -154,6 +162,13 @@ void HaberesSheet::placeTotalsBlock(int lineCount)
     const int tableBottom = base + kTotalRows.back().ruleOffset;
     for (SheetRule *rule : m_columnRules)
         rule->setLowerEnd(tableBottom);
+    placeInTwips(*m_referencePointsNote,
+                 QRect(kRuleLeft, base + kNoteOffset, kRuleRight - kRuleLeft, kNoteHeight));
+}
+
+void HaberesSheet::showReferencePointsNote(bool shown)
+{
+    m_referencePointsNote->setVisible(shown);
 }
 
 void HaberesSheet::showTotals(const Payslip &payslip)
@@ -254,6 +269,14 @@ void HaberesSheet::buildTotalsBlock()
         m_totalAmounts[i]->setAlignment(Qt::AlignRight | Qt::AlignTop);
         m_totalRules[i] = addHorizontalRule(QLatin1String(total.ruleName), 0);
     }
+}
+
+void HaberesSheet::buildNote()
+{
+    m_referencePointsNote = addLabel(QStringLiteral("notapuntaje"), QRect(), Qt::AlignLeft);
+    m_referencePointsNote->setText(kReferencePointsNotice);
+    m_referencePointsNote->setFont(largerFont(true));
+    m_referencePointsNote->hide();
 }
 
 QLabel *HaberesSheet::addLabel(const QString &name, const QRect &twips, Qt::Alignment alignment)

@@ -35,6 +35,9 @@ public:
     // The row of the line shown at `pixels` (in the sheet's coordinates), from its top to its
     // rule and across the grid; -1 where no line is shown.
     int lineAt(const QPoint &pixels) const;
+    // The note under the totals block that the position's points are
+    // reference values, shown or hidden.
+    void showReferencePointsNote(bool shown);
 
 protected:
     // An etched border with the caption on it, over the sheet's own colour:
@@ -47,6 +50,7 @@ private:
     void buildRow(int row);
     void buildGridRules();
     void buildTotalsBlock();
+    void buildNote();
     QLabel *addLabel(const QString &name, const QRect &twips, Qt::Alignment alignment);
     QLabel *addAmountLabel(const QString &name, bool bold);
     SheetRule *addHorizontalRule(const QString &name, int y, int thickness = 1);
@@ -68,6 +72,8 @@ private:
     std::array<QLabel *, 3> m_totalCaptions{};
     std::array<QLabel *, 3> m_totalAmounts{};
     std::array<SheetRule *, 3> m_totalRules{};
+
+    QLabel *m_referencePointsNote = nullptr; // notapuntaje, under Line17
 };
 
 } // namespace pagaluz::ui

@@ -1,0 +1,106 @@
+#include "PositionTableStore.h"
+
+#include "PositionTableFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace pagaluz::ui {
+
+namespace {
+
+const QString kFileName = QStringLiteral("tabla-de-cargos.json");
+const QString kSetAsideSuffix = QStringLiteral(".ilegible");
+
+// The keys of the stored copy.
+const QString kFileKey = QStringLiteral("file");
+const QString kLoadedKey = QStringLiteral("loaded");
+const QString kTableKey = QStringLiteral("table");
+
+} // namespace
+
+PositionTableStore::PositionTableStore(QString folder)
+    : m_folder(folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                                : std::move(folder))
+{
+}
+
+QString PositionTableStore::path() const
+{
+    return QDir(m_folder).filePath(kFileName);
+}
+
+QString PositionTableStore::save(const QByteArray &tableText, const QString &fileName,
+                                 const QDateTime &loaded) const
+{
+    if (!QDir().mkpath(m_folder))
+        return QStringLiteral("no se puede crear la carpeta %1").arg(m_folder);
+    const QJsonObject copy{
+        {kFileKey, fileName},
+        {kLoadedKey, loaded.toUTC().toString(Qt::ISODate)},
+        {kTableKey, QString::fromUtf8(tableText)},
+    };
+    QSaveFile file(path());
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("no se puede escribir %1 (%2)").arg(path(), file.errorString());
+    // A write cut short (a full disk) is no error of the file by itself: the
+    // count written tells it, and the copy is then not put in place.
+    const QByteArray text = QJsonDocument(copy).toJson();
+    if (file.write(text) != text.size()) {
+        file.cancelWriting(); // the new copy is discarded with `file`
+        return QStringLiteral("no se pudo escribir %1 entero (¿disco lleno?)").arg(path());
+    }
+    if (!file.commit())
+        return QStringLiteral("no se pudo escribir %1 (%2)").arg(path(), file.errorString());
+    return {};
+}
+
+std::optional<PositionTableStore::Copy> PositionTableStore::load(QString &problem) const
+{
+    problem.clear();
+    std::optional<Copy> copy = read(problem);
+    if (!problem.isEmpty()) {
+        QFile::remove(path() + kSetAsideSuffix);
+        QFile::rename(path(), path() + kSetAsideSuffix);
+    }
+    return copy;
+}
+
+std::optional<PositionTableStore::Copy> PositionTableStore::read(QString &problem) const
+{
+    QFile file(path());
+    if (!file.exists())
+        return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem = QStringLiteral("no se puede abrir %1 (%2)").arg(path(), file.errorString());
+        return std::nullopt;
+    }
+    QJsonParseError error{};
+    const QJsonObject copy = QJsonDocument::fromJson(file.readAll(), &error).object();
+    const QDateTime loaded = QDateTime::fromString(copy[kLoadedKey].toString(), Qt::ISODate);
+    if (error.error != QJsonParseError::NoError || !copy[kFileKey].isString() ||
+        !loaded.isValid() || !copy[kTableKey].isString()) {
+        problem = QStringLiteral("%1 no es una copia de una tabla de cargos").arg(path());
+        return std::nullopt;
+    }
+    PositionTableFile table = positionTableFromText(copy[kTableKey].toString().toUtf8());
+    if (!table.table) {
+        problem = table.problem;
+        return std::nullopt;
+    }
+    return Copy{std::move(table.table), copy[kFileKey].toString(), loaded.toLocalTime()};
+}
+
+QString PositionTableStore::remove() const
+{
+    QFile file(path());
+    if (file.exists() && !file.remove())
+        return QStringLiteral("no se puede borrar %1 (%2)").arg(path(), file.errorString());
+    return {};
+}
+
+} // namespace pagaluz::ui
