@@ -114,7 +114,6 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Pagaluz"));
     pagaluz::ui::installSpanishQtTexts(application);
-    pagaluz::ui::setProgramIcon();
     // Read again without Qt's own options, which QApplication has taken: what is left must be
     // ours. An unknown option ends the program as it does pagaluz-calc (status 64).
     if (!options.parser.parse(QApplication::arguments())) {
@@ -134,6 +133,7 @@ int main(int argc, char *argv[])
         return writePdf(options);
     // The data entry screen makes its window while the font configuration is still being read.
     pagaluz::ui::PagaluzApp pagaluz(QLocale(), [&fonts] { fonts.wait(); });
+    pagaluz::ui::setProgramIconAfterFirstPaint(pagaluz.ingreso());
     pagaluz::StartupProbe probe;
     if (options.parser.isSet(options.startupProbe))
         pagaluz.ingreso().installEventFilter(&probe);
