@@ -20,6 +20,8 @@ constexpr std::size_t kInputPiece = std::size_t{1} << 20;
 // Elements whose results one thread makes into one piece of text: enough for starting a
 // thread to cost nothing much, few enough for the memory.
 constexpr std::size_t kChunkElements = 1024;
+// About what the results of a chunk of payslips take (some 2 KiB each).
+constexpr std::size_t kChunkTextRoom = kChunkElements * 2560;
 
 using simdjson::dom::element;
 
@@ -54,6 +56,9 @@ bool isBlankLine(std::string_view line)
 std::string chunkResults(const std::vector<element> &inputs, std::size_t first,
                          const BatchCalculation &calculation, std::string text)
 {
+    // Room for a chunk's results from the start: grown step by step, a text would be copied and
+    // its fresh memory faulted in again at every step.
+    text.reserve(kChunkTextRoom);
     JsonWriter json(text, 0);
     const std::size_t end = std::min(inputs.size(), first + kChunkElements);
     for (std::size_t index = first; index < end; ++index) {
