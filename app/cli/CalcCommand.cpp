@@ -1,6 +1,7 @@
 #include "CalcCommand.h"
 
 #include "BatchRun.h"
+#include "ComparisonJson.h"
 #include "InputText.h"
 #include "JsonDocument.h"
 #include "JsonInput.h"
@@ -43,6 +44,8 @@ struct CalcOptions {
     bool positions = false;
     bool help = false;
     bool version = false;
+    std::optional<QString> compare; // the school's payslip
+    double maxSeconds = 2.0;
     std::optional<QString> localeName;
     std::optional<QString> file;
 };
@@ -55,7 +58,8 @@ public:
         m_parser.setApplicationDescription(QStringLiteral(
             "Lee los datos de un recibo como objeto JSON de ARCHIVO (o de la entrada estándar)\n"
             "y escribe el recibo de sueldo."));
-        m_parser.addOptions({m_json, m_explain, m_locale, m_batch, m_positions, m_help, m_version});
+        m_parser.addOptions({m_json, m_explain, m_locale, m_batch, m_positions, m_compare,
+                             m_maxSeconds, m_help, m_version});
         m_parser.addPositionalArgument(
             QStringLiteral("ARCHIVO"),
             QStringLiteral("los datos en JSON; sin ARCHIVO, o con -, la entrada estándar"),
@@ -75,6 +79,17 @@ public:
         options.version = m_parser.isSet(m_version);
         if (m_parser.isSet(m_locale))
             options.localeName = m_parser.value(m_locale);
+        if (m_parser.isSet(m_compare))
+            options.compare = m_parser.value(m_compare);
+        if (m_parser.isSet(m_maxSeconds)) {
+            bool read = false;
+            options.maxSeconds = m_parser.value(m_maxSeconds).toDouble(&read);
+            if (!read || options.maxSeconds <= 0 || options.maxSeconds > 3600)
+                refuseUsage("--max-seconds espera un número de segundos mayor que 0: " +
+                            m_parser.value(m_maxSeconds).toStdString());
+        }
+        if (options.compare && (options.batch || options.positions))
+            refuseUsage("--compare compara un solo recibo: no admite --batch ni --positions");
         const QStringList files = m_parser.positionalArguments();
         if (files.size() > 1)
             refuseUsage("se indicó más de un archivo: " + files[1].toStdString());
@@ -108,6 +123,8 @@ private:
                 unknown.front().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
             return "opción desconocida: " + (dashes + unknown.front()).toStdString();
         }
+        if (!arguments.isEmpty() && arguments.back() == QLatin1String("--compare"))
+            return "falta el archivo del recibo del establecimiento después de --compare";
         if (!arguments.isEmpty() && arguments.back() == QLatin1String("--locale"))
             return "falta el nombre de la configuración regional después de --locale";
         return m_parser.errorText().toStdString();
@@ -133,6 +150,17 @@ private:
     QCommandLineOption m_positions{QStringLiteral("positions"),
                                    QStringLiteral("escribe la tabla de cargos (CSV, o JSON con "
                                                   "--json)")};
+    QCommandLineOption m_compare{
+        QStringLiteral("compare"),
+        QStringLiteral("compara el recibo con el del establecimiento (RECIBO, en JSON como el de "
+                       "--json: lines[].code y lines[].amount) y busca qué datos explican las "
+                       "diferencias; escribe un informe JSON y sale con 3 si los recibos "
+                       "difieren"),
+        QStringLiteral("RECIBO")};
+    QCommandLineOption m_maxSeconds{
+        QStringLiteral("max-seconds"),
+        QStringLiteral("con --compare, segundos que puede durar la búsqueda (por omisión, 2)"),
+        QStringLiteral("SEGUNDOS")};
     QCommandLineOption m_help{{QStringLiteral("h"), QStringLiteral("help")},
                               QStringLiteral("muestra esta ayuda")};
     QCommandLineOption m_version{QStringLiteral("version"),
@@ -219,6 +247,45 @@ int runSingle(std::string_view text, const CalcOptions &options, const QLocale &
     return result.succeeded() ? kExitSuccess : exitStatusOf(result.error());
 }
 
+SchoolPayslip readSchoolPayslip(const QString &path)
+{
+    std::optional<InputText> text = readFile(path.toLocal8Bit().toStdString());
+    if (!text)
+        refuseUsage("no se puede leer el archivo " + path.toStdString());
+    JsonParser parser;
+    try {
+        return schoolPayslipFromJson(parser.parsePadded(text->text()));
+    } catch (const MalformedInput &error) {
+        throw MalformedInput(path.toStdString() + ": " + error.what());
+    }
+}
+
+// Our payslip against the school's, and what explains the difference: a JSON report.
+int runCompare(std::string_view text, const CalcOptions &options, const QLocale &locale,
+               std::ostream &out, std::ostream &err)
+{
+    const SchoolPayslip school = readSchoolPayslip(*options.compare);
+    const PayInputs inputs = singleInputs(text);
+    const PayCalculator calculator(decimalConventionsOf(locale));
+    const CalculationResult result = calculator.calculate(inputs);
+    if (!result.succeeded()) {
+        if (options.json)
+            writeJsonResult(result, out);
+        else
+            err << result.error().message << '\n';
+        return exitStatusOf(result.error());
+    }
+    const PayslipComparison comparison = comparePayslips(result.payslip(), school);
+    DiagnosisLimits limits;
+    limits.maxTime = std::chrono::duration<double>(options.maxSeconds);
+    const Diagnosis diagnosis =
+        comparison.equal() ? Diagnosis{} : diagnose(inputs, school, calculator, limits);
+    std::string json;
+    appendComparisonReportJson(comparison, diagnosis, json);
+    out << json << '\n';
+    return comparison.equal() ? kExitSuccess : kExitPayslipsDiffer;
+}
+
 // A JSON array is read whole, from the file where it lies; JSON Lines as they come.
 int runBatch(const CalcOptions &options, std::istream &in, const QLocale &locale, std::ostream &out)
 {
@@ -273,6 +340,8 @@ int dispatch(const CalcCommandLine &commandLine, const CalcOptions &options, std
     if (options.batch)
         return runBatch(options, in, locale, out);
     const InputText input = readInput(options, in);
+    if (options.compare)
+        return runCompare(input.text(), options, locale, out, err);
     return runSingle(input.text(), options, locale, out, err);
 }
 
