@@ -99,6 +99,8 @@ HaberesScreen &PagaluzApp::haberes()
         connect(m_haberes.get(), &HaberesScreen::quitRequested, this, &PagaluzApp::quit);
         connect(m_haberes.get(), &HaberesScreen::commentEdited, m_documents.get(),
                 &DocumentKeeper::noteEdit);
+        connect(m_haberes.get(), &HaberesScreen::inputsToApply, this,
+                &PagaluzApp::applyFoundInputs);
     }
     return *m_haberes;
 }
@@ -121,6 +123,7 @@ void PagaluzApp::ingreso_Command1_Click()
     const CalculationResult result =
         PayCalculator(m_conventions, Explanations::Built).calculate(inputs);
     if (result.succeeded()) {
+        haberes().setEnteredInputs(inputs);
         haberes().showPayslip(result.payslip(),
                               m_locale.toString(QDate::currentDate(), QLocale::ShortFormat),
                               result.explanation());
@@ -198,6 +201,20 @@ void PagaluzApp::quit()
     auto *screen = qobject_cast<QWidget *>(sender());
     if (m_documents->mayEnd(screen ? *screen : *m_ingreso))
         m_quit();
+}
+
+// A finding of the comparison with the school's payslip, chosen by the teacher: its inputs onto
+// the data entry screen as opening a saved file puts them, the comment kept; the data are then
+// changed and not saved.
+void PagaluzApp::applyFoundInputs(const PayInputs &inputs)
+{
+    SavedInputs saved;
+    saved.inputs = inputs;
+    saved.absencesTicked = inputs.absenceDays != "0";
+    saved.comment = m_haberes ? m_haberes->comment().toStdString() : std::string();
+    restoreSavedInputs(saved);
+    m_documents->noteEdit();
+    bringToFront(*m_ingreso);
 }
 
 SavedInputs PagaluzApp::savedInputs() const

@@ -62,6 +62,7 @@ private slots:
     void confirmPosition(const PositionSummary &summary);
     void clearPositionOption();
     void returnFromPayslip();
+    void applyFoundInputs(const pagaluz::PayInputs &inputs);
     void quit();
 
 private:
