@@ -1403,6 +1403,15 @@ void HaberesScreenTest::comparingWithTheSchoolsPayslipFindsWhatDiffers()
     apply->click();
     QCOMPARE(applied.count(), 1);
     QCOMPARE(applied.front().front().value<PayInputs>().seniorityBracket, 5);
+
+    // The payslip of the finding's inputs, compared with what was typed, kept: equal.
+    m_screen->setEnteredInputs(theirs);
+    show(theirs);
+    QCOMPARE(table->item(3, 2)->text(), QStringLiteral("457,3612"));
+    window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("resumen"))->text(),
+             QStringLiteral("Los dos recibos son iguales."));
+    QCOMPARE(findings->count(), 0);
 }
 
 QTEST_MAIN(HaberesScreenTest)

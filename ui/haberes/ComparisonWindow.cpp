@@ -15,6 +15,9 @@
 #include <QVBoxLayout>
 
 #include <array>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace pagaluz::ui {
 
@@ -78,6 +81,7 @@ ComparisonWindow::ComparisonWindow(QWidget *parent)
                                         QStringLiteral("Del establecimiento"),
                                         QStringLiteral("Diferencia"), QStringLiteral("Estado")});
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(m_table, 3);
@@ -129,23 +133,44 @@ void ComparisonWindow::setSubject(const PayInputs &inputs, const Payslip &paysli
     }
 }
 
-// Our codes and totals, with the school's amounts left for the teacher to type.
+// Our codes and totals, with the school's amounts left for the teacher to type. What was typed
+// for the payslip before stays with its code: the school's payslip is the same whatever inputs
+// ours is calculated from.
 void ComparisonWindow::fillTable()
 {
-    const auto addRow = [this](const QString &code, Money ours) {
+    std::vector<std::pair<QString, QString>> typed;
+    for (int row = 0; row < m_table->rowCount(); ++row)
+        typed.emplace_back(m_table->item(row, CodeColumn)->text().trimmed(),
+                           m_table->item(row, TheirsColumn)->text());
+    const auto takeTyped = [&typed](const QString &code) {
+        for (auto &[typedCode, text] : typed)
+            if (typedCode == code && !code.isEmpty()) {
+                typedCode.clear();
+                return text;
+            }
+        return QString();
+    };
+    const auto addRow = [&](const QString &code, std::optional<Money> ours) {
         const int row = m_table->rowCount();
         m_table->insertRow(row);
-        m_table->setItem(row, CodeColumn, fixedItem(code));
-        m_table->setItem(
-            row, OursColumn,
-            fixedItem(QString::fromStdString(formatAmount(ours, "", m_payslip.conventions()))));
-        m_table->setItem(row, TheirsColumn, new QTableWidgetItem);
+        auto *codeItem = new QTableWidgetItem(code);
+        if (ours)
+            codeItem->setFlags(codeItem->flags() & ~Qt::ItemIsEditable);
+        m_table->setItem(row, CodeColumn, codeItem);
+        m_table->setItem(row, OursColumn,
+                         fixedItem(ours ? QString::fromStdString(
+                                              formatAmount(*ours, "", m_payslip.conventions()))
+                                        : QString()));
+        m_table->setItem(row, TheirsColumn, new QTableWidgetItem(takeTyped(code)));
         m_table->setItem(row, DifferenceColumn, fixedItem({}));
         m_table->setItem(row, StatusColumn, fixedItem({}));
     };
     m_table->setRowCount(0);
     for (const PayslipLine &line : m_payslip.lines())
         addRow(QString::fromStdString(line.code), line.amount);
+    for (const auto &[code, text] : typed)
+        if (!code.isEmpty() && !isTotal(code) && !text.trimmed().isEmpty())
+            addRow(code, std::nullopt);
     addRow(QLatin1String(kTotals[0]), m_payslip.totalEarnings());
     addRow(QLatin1String(kTotals[1]), m_payslip.totalDeductions());
     addRow(QLatin1String(kTotals[2]), m_payslip.netPay());
