@@ -1375,12 +1375,12 @@ void HaberesScreenTest::comparingWithTheSchoolsPayslipFindsWhatDiffers()
 
     std::map<QString, QString> statuses;
     for (int row = 0; row < table->rowCount(); ++row)
-        statuses[table->item(row, 0)->text()] = table->item(row, 4)->text();
+        statuses[table->item(row, 0)->text()] = table->item(row, 5)->text();
     QCOMPARE(statuses["001"], QStringLiteral("igual"));
     QCOMPARE(statuses["010"], QStringLiteral("distinto"));
     QCOMPARE(statuses["Liquido a pagar"], QStringLiteral("distinto"));
     QCOMPARE(statuses["Total Haberes"], QString()); // not typed: not compared
-    QVERIFY(table->item(0, 4)->background() != table->item(3, 4)->background());
+    QVERIFY(table->item(0, 5)->background() != table->item(3, 5)->background());
 
     auto *findings = window->findChild<QListWidget *>(QStringLiteral("hallazgos"));
     QVERIFY(findings->count() > 0);
@@ -1412,6 +1412,14 @@ void HaberesScreenTest::comparingWithTheSchoolsPayslipFindsWhatDiffers()
     QCOMPARE(window->findChild<QLabel *>(QStringLiteral("resumen"))->text(),
              QStringLiteral("Los dos recibos son iguales."));
     QCOMPARE(findings->count(), 0);
+
+    // A quantity typed is compared too: the school's "010" shows 40 %.
+    table->item(3, 3)->setText(QStringLiteral("30 %"));
+    window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
+    QCOMPARE(table->item(3, 5)->text(), QStringLiteral("distinto"));
+    table->item(3, 3)->setText(QStringLiteral("40 %"));
+    window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
+    QCOMPARE(table->item(3, 5)->text(), QStringLiteral("igual"));
 }
 
 QTEST_MAIN(HaberesScreenTest)

@@ -23,7 +23,16 @@ namespace pagaluz::ui {
 
 namespace {
 
-enum Column { CodeColumn, OursColumn, TheirsColumn, DifferenceColumn, StatusColumn };
+// The school's quantity ("30 %") may be typed too: a line is then equal only when it is the same.
+enum Column {
+    CodeColumn,
+    OursColumn,
+    TheirsColumn,
+    QuantityColumn,
+    DifferenceColumn,
+    StatusColumn,
+    ColumnCount
+};
 
 const std::array<const char *, 3> kTotals{"Total Haberes", "Total descuentos", "Liquido a pagar"};
 
@@ -75,11 +84,11 @@ ComparisonWindow::ComparisonWindow(QWidget *parent)
             "Escribí los importes de tu recibo del establecimiento; podés agregar códigos."),
         this));
 
-    m_table = new QTableWidget(0, 5, this);
+    m_table = new QTableWidget(0, ColumnCount, this);
     m_table->setObjectName(QStringLiteral("lineas"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Código"), QStringLiteral("Nuestro"),
-                                        QStringLiteral("Del establecimiento"),
-                                        QStringLiteral("Diferencia"), QStringLiteral("Estado")});
+    m_table->setHorizontalHeaderLabels(
+        {QStringLiteral("Código"), QStringLiteral("Nuestro"), QStringLiteral("Del establecimiento"),
+         QStringLiteral("Cantidad"), QStringLiteral("Diferencia"), QStringLiteral("Estado")});
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -138,17 +147,23 @@ void ComparisonWindow::setSubject(const PayInputs &inputs, const Payslip &paysli
 // ours is calculated from.
 void ComparisonWindow::fillTable()
 {
-    std::vector<std::pair<QString, QString>> typed;
+    struct Typed {
+        QString code;
+        QString amount;
+        QString quantity;
+    };
+    std::vector<Typed> typed;
     for (int row = 0; row < m_table->rowCount(); ++row)
-        typed.emplace_back(m_table->item(row, CodeColumn)->text().trimmed(),
-                           m_table->item(row, TheirsColumn)->text());
+        typed.push_back({m_table->item(row, CodeColumn)->text().trimmed(),
+                         m_table->item(row, TheirsColumn)->text(),
+                         m_table->item(row, QuantityColumn)->text()});
     const auto takeTyped = [&typed](const QString &code) {
-        for (auto &[typedCode, text] : typed)
-            if (typedCode == code && !code.isEmpty()) {
-                typedCode.clear();
-                return text;
+        for (Typed &row : typed)
+            if (row.code == code && !code.isEmpty()) {
+                row.code.clear();
+                return row;
             }
-        return QString();
+        return Typed{};
     };
     const auto addRow = [&](const QString &code, std::optional<Money> ours) {
         const int row = m_table->rowCount();
@@ -161,16 +176,19 @@ void ComparisonWindow::fillTable()
                          fixedItem(ours ? QString::fromStdString(
                                               formatAmount(*ours, "", m_payslip.conventions()))
                                         : QString()));
-        m_table->setItem(row, TheirsColumn, new QTableWidgetItem(takeTyped(code)));
+        const Typed kept = takeTyped(code);
+        m_table->setItem(row, TheirsColumn, new QTableWidgetItem(kept.amount));
+        m_table->setItem(row, QuantityColumn,
+                         isTotal(code) ? fixedItem({}) : new QTableWidgetItem(kept.quantity));
         m_table->setItem(row, DifferenceColumn, fixedItem({}));
         m_table->setItem(row, StatusColumn, fixedItem({}));
     };
     m_table->setRowCount(0);
     for (const PayslipLine &line : m_payslip.lines())
         addRow(QString::fromStdString(line.code), line.amount);
-    for (const auto &[code, text] : typed)
-        if (!code.isEmpty() && !isTotal(code) && !text.trimmed().isEmpty())
-            addRow(code, std::nullopt);
+    for (const Typed &row : std::vector<Typed>(typed))
+        if (!row.code.isEmpty() && !isTotal(row.code) && !row.amount.trimmed().isEmpty())
+            addRow(row.code, std::nullopt);
     addRow(QLatin1String(kTotals[0]), m_payslip.totalEarnings());
     addRow(QLatin1String(kTotals[1]), m_payslip.totalDeductions());
     addRow(QLatin1String(kTotals[2]), m_payslip.netPay());
@@ -186,6 +204,7 @@ void ComparisonWindow::addCode()
     m_table->setItem(row, CodeColumn, new QTableWidgetItem);
     m_table->setItem(row, OursColumn, fixedItem({}));
     m_table->setItem(row, TheirsColumn, new QTableWidgetItem);
+    m_table->setItem(row, QuantityColumn, new QTableWidgetItem);
     m_table->setItem(row, DifferenceColumn, fixedItem({}));
     m_table->setItem(row, StatusColumn, fixedItem({}));
     m_table->setCurrentCell(row, CodeColumn);
@@ -216,8 +235,12 @@ void ComparisonWindow::compare()
             school.totalDeductions = read;
         else if (code == QLatin1String(kTotals[2]))
             school.netPay = read;
-        else
-            school.lines.push_back({code.toStdString(), read, {}});
+        else {
+            const QString quantity = m_table->item(row, QuantityColumn)->text().trimmed();
+            school.lines.push_back(
+                {code.toStdString(), read,
+                 quantity.isEmpty() ? std::nullopt : std::optional(quantity.toStdString())});
+        }
     }
 
     const PayslipComparison comparison = comparePayslips(m_payslip, school);
