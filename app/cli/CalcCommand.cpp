@@ -88,6 +88,8 @@ public:
                 refuseUsage("--max-seconds espera un número de segundos mayor que 0: " +
                             m_parser.value(m_maxSeconds).toStdString());
         }
+        if (m_parser.isSet(m_maxSeconds) && !options.compare)
+            refuseUsage("--max-seconds sólo vale con --compare");
         if (options.compare && (options.batch || options.positions))
             refuseUsage("--compare compara un solo recibo: no admite --batch ni --positions");
         const QStringList files = m_parser.positionalArguments();

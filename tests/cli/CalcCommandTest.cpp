@@ -198,6 +198,7 @@ TEST(CalcCommand, ComparesWithTheSchoolsPayslipAndNamesWhatExplainsIt)
          "--max-seconds"},
         {{"--compare", QString::fromStdString(same), "--batch"}, kExitBadUsage, "", "--batch"},
         {{"--compare"}, kExitBadUsage, "", "--compare"},
+        {{"--max-seconds", "1"}, kExitBadUsage, "", "--max-seconds"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
