@@ -107,6 +107,8 @@ HaberesScreen &PagaluzApp::haberes()
         connect(m_haberes.get(), &HaberesScreen::quitRequested, this, &PagaluzApp::quit);
         connect(m_haberes.get(), &HaberesScreen::commentEdited, m_documents.get(),
                 &DocumentKeeper::noteEdit);
+        connect(m_haberes.get(), &HaberesScreen::inputsToApply, this,
+                &PagaluzApp::applyFoundInputs);
     }
     return *m_haberes;
 }
@@ -131,6 +133,7 @@ void PagaluzApp::ingreso_Command1_Click()
     if (result.succeeded()) {
         const bool referencePoints =
             inputs.positionChosen && m_advertencia && m_advertencia->referencePointsChosen();
+        haberes().setEnteredInputs(inputs);
         haberes().showPayslip(result.payslip(),
                               m_locale.toString(QDate::currentDate(), QLocale::ShortFormat),
                               result.explanation(), referencePoints);
@@ -208,6 +211,20 @@ void PagaluzApp::quit()
     auto *screen = qobject_cast<QWidget *>(sender());
     if (m_documents->mayEnd(screen ? *screen : *m_ingreso))
         m_quit();
+}
+
+// A finding of the comparison with the school's payslip, chosen by the teacher: its inputs onto
+// the data entry screen as opening a saved file puts them, the comment kept; the data are then
+// changed and not saved.
+void PagaluzApp::applyFoundInputs(const PayInputs &inputs)
+{
+    SavedInputs saved;
+    saved.inputs = inputs;
+    saved.absencesTicked = inputs.absenceDays != "0";
+    saved.comment = m_haberes ? m_haberes->comment().toStdString() : std::string();
+    restoreSavedInputs(saved);
+    m_documents->noteEdit();
+    bringToFront(*m_ingreso);
 }
 
 SavedInputs PagaluzApp::savedInputs() const

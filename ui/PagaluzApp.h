@@ -71,6 +71,7 @@ private slots:
     void confirmPosition(const PositionSummary &summary);
     void clearPositionOption();
     void returnFromPayslip();
+    void applyFoundInputs(const pagaluz::PayInputs &inputs);
     void quit();
     void loadTableFile(const QString &path);
     void useBuiltInTable();

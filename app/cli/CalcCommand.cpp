@@ -1,6 +1,7 @@
 #include "CalcCommand.h"
 
 #include "BatchRun.h"
+#include "ComparisonJson.h"
 #include "InputText.h"
 #include "JsonDocument.h"
 #include "JsonInput.h"
@@ -49,6 +50,8 @@ struct CalcOptions {
     bool positions = false;
     bool help = false;
     bool version = false;
+    std::optional<QString> compare; // the school's payslip
+    double maxSeconds = 2.0;
     std::optional<QString> localeName;
     std::optional<QString> file;
     std::optional<QString> positionsFile;
@@ -63,7 +66,7 @@ public:
             "Lee los datos de un recibo como objeto JSON de ARCHIVO (o de la entrada estándar)\n"
             "y escribe el recibo de sueldo."));
         m_parser.addOptions({m_json, m_explain, m_locale, m_batch, m_positions, m_positionsFile,
-                             m_help, m_version});
+                             m_compare, m_maxSeconds, m_help, m_version});
         m_parser.addPositionalArgument(
             QStringLiteral("ARCHIVO"),
             QStringLiteral("los datos en JSON; sin ARCHIVO, o con -, la entrada estándar"),
@@ -85,6 +88,19 @@ public:
             options.localeName = m_parser.value(m_locale);
         if (m_parser.isSet(m_positionsFile))
             options.positionsFile = m_parser.value(m_positionsFile);
+        if (m_parser.isSet(m_compare))
+            options.compare = m_parser.value(m_compare);
+        if (m_parser.isSet(m_maxSeconds)) {
+            bool read = false;
+            options.maxSeconds = m_parser.value(m_maxSeconds).toDouble(&read);
+            if (!read || options.maxSeconds <= 0 || options.maxSeconds > 3600)
+                refuseUsage("--max-seconds espera un número de segundos mayor que 0: " +
+                            m_parser.value(m_maxSeconds).toStdString());
+        }
+        if (m_parser.isSet(m_maxSeconds) && !options.compare)
+            refuseUsage("--max-seconds sólo vale con --compare");
+        if (options.compare && (options.batch || options.positions))
+            refuseUsage("--compare compara un solo recibo: no admite --batch ni --positions");
         const QStringList files = m_parser.positionalArguments();
         if (files.size() > 1)
             refuseUsage("se indicó más de un archivo: " + files[1].toStdString());
@@ -118,6 +134,8 @@ private:
                 unknown.front().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
             return "opción desconocida: " + (dashes + unknown.front()).toStdString();
         }
+        if (!arguments.isEmpty() && arguments.back() == QLatin1String("--compare"))
+            return "falta el archivo del recibo del establecimiento después de --compare";
         if (!arguments.isEmpty() && arguments.back() == QLatin1String("--locale"))
             return "falta el nombre de la configuración regional después de --locale";
         if (!arguments.isEmpty() && arguments.back() == QLatin1String("--positions-file"))
@@ -150,6 +168,17 @@ private:
         QStringLiteral("calcula con la tabla de cargos de TABLA (CSV en UTF-8, como "
                        "catalogue/positions.csv) en lugar de la incorporada"),
         QStringLiteral("TABLA")};
+    QCommandLineOption m_compare{
+        QStringLiteral("compare"),
+        QStringLiteral("compara el recibo con el del establecimiento (RECIBO, en JSON como el de "
+                       "--json: lines[].code y lines[].amount) y busca qué datos explican las "
+                       "diferencias; escribe un informe JSON y sale con 3 si los recibos "
+                       "difieren"),
+        QStringLiteral("RECIBO")};
+    QCommandLineOption m_maxSeconds{
+        QStringLiteral("max-seconds"),
+        QStringLiteral("con --compare, segundos que puede durar la búsqueda (por omisión, 2)"),
+        QStringLiteral("SEGUNDOS")};
     QCommandLineOption m_help{{QStringLiteral("h"), QStringLiteral("help")},
                               QStringLiteral("muestra esta ayuda")};
     QCommandLineOption m_version{QStringLiteral("version"),
@@ -249,6 +278,45 @@ int runSingle(std::string_view text, const CalcOptions &options, const QLocale &
     return result.succeeded() ? kExitSuccess : exitStatusOf(result.error());
 }
 
+SchoolPayslip readSchoolPayslip(const QString &path)
+{
+    std::optional<InputText> text = readFile(path.toLocal8Bit().toStdString());
+    if (!text)
+        refuseUsage("no se puede leer el archivo " + path.toStdString());
+    JsonParser parser;
+    try {
+        return schoolPayslipFromJson(parser.parsePadded(text->text()));
+    } catch (const MalformedInput &error) {
+        throw MalformedInput(path.toStdString() + ": " + error.what());
+    }
+}
+
+// Our payslip against the school's, and what explains the difference: a JSON report.
+int runCompare(std::string_view text, const CalcOptions &options, const QLocale &locale,
+               const PositionCatalogue &positions, std::ostream &out, std::ostream &err)
+{
+    const SchoolPayslip school = readSchoolPayslip(*options.compare);
+    const PayInputs inputs = singleInputs(text, positions);
+    const PayCalculator calculator(decimalConventionsOf(locale));
+    const CalculationResult result = calculator.calculate(inputs);
+    if (!result.succeeded()) {
+        if (options.json)
+            writeJsonResult(result, out);
+        else
+            err << result.error().message << '\n';
+        return exitStatusOf(result.error());
+    }
+    const PayslipComparison comparison = comparePayslips(result.payslip(), school);
+    DiagnosisLimits limits;
+    limits.maxTime = std::chrono::duration<double>(options.maxSeconds);
+    const Diagnosis diagnosis =
+        comparison.equal() ? Diagnosis{} : diagnose(inputs, school, calculator, limits, positions);
+    std::string json;
+    appendComparisonReportJson(comparison, diagnosis, json);
+    out << json << '\n';
+    return comparison.equal() ? kExitSuccess : kExitPayslipsDiffer;
+}
+
 // A JSON array is read whole, from the file where it lies; JSON Lines as they come.
 int runBatch(const CalcOptions &options, std::istream &in, const QLocale &locale,
              const PositionCatalogue &positions, std::ostream &out)
@@ -308,6 +376,8 @@ int dispatch(const CalcCommandLine &commandLine, const CalcOptions &options, std
     if (options.batch)
         return runBatch(options, in, locale, positions, out);
     const InputText input = readInput(options, in);
+    if (options.compare)
+        return runCompare(input.text(), options, locale, positions, out, err);
     return runSingle(input.text(), options, locale, positions, out, err);
 }
 

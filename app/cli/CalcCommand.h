@@ -12,11 +12,13 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitValidationFailed = 1; // neither a position nor hours were chosen
 inline constexpr int kExitConversionFailed = 2; // a text that is no number for its box, an
                                                 // overflow, a position table with a fault
+inline constexpr int kExitPayslipsDiffer = 3;   // --compare: the school's payslip differs from ours
 inline constexpr int kExitBadUsage = 64;        // an unknown option, unreadable or malformed input
 inline constexpr int kExitWriteFailed = 74;     // the results could not be written (a full disk)
 
 // pagaluz-calc [--json] [--explain] [--locale NAME] [--batch] [--positions]
-//              [--positions-file TABLE] [--help] [--version] [FILE]
+//              [--positions-file TABLE] [--compare SCHOOL.json [--max-seconds S]] [--help]
+//              [--version] [FILE]
 //
 // Reads the inputs of one payslip as a JSON object from FILE, or from `in` when there is no
 // FILE or it is "-", and writes the payslip to `out`: as a table, or with --json as a JSON
@@ -28,7 +30,10 @@ inline constexpr int kExitWriteFailed = 74;     // the results could not be writ
 // built-in one: codes choose its rows and --positions lists it; a table with a fault is refused
 // whole, with exit status 2 and a message naming its line and column. Numbers are read and written
 // in the conventions of the locale NAME ("es_AR", "en_US"), by default of the system's locale.
-// Messages go to `err`. `arguments` does not include the program's name. Returns the exit status.
+// --compare compares the payslip with the school's (JSON as --json writes a payslip), searches
+// for inputs that explain the difference within --max-seconds and writes a JSON report; it
+// returns 3 when the payslips differ. Messages go to `err`. `arguments` does not include the
+// program's name. Returns the exit status.
 int runCalc(const QStringList &arguments, std::istream &in, std::ostream &out, std::ostream &err);
 
 } // namespace pagaluz

@@ -3,7 +3,9 @@
 // scroll bar and the wheel, resizing, printing, saving as PDF, and the buttons.
 
 #include "HaberesScreen.h"
+#include "ComparisonWindow.h"
 #include "HaberesPdfFileTarget.h"
+#include "NumberText.h"
 #include "PayCalculator.h"
 #include "PdfFileQuestion.h"
 #include "PositionCatalogue.h"
@@ -16,6 +18,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPaintEngine>
 #include <QPainter>
@@ -25,6 +28,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyleOptionSlider>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolTip>
 #include <QTreeWidget>
@@ -281,7 +285,8 @@ private slots:
     void positionHeader();
     void hoursHeaderHidesThePositionOnlyBoxes();
     void longPositionNameGrowsDownwards();
-    void savePdfButtonCoversNothing();
+    void addedButtonsCoverNothing_data();
+    void addedButtonsCoverNothing();
     void confirmedPositionFillsTheHeaderBoxes();
     void commentStaysAcrossCalculations();
 
@@ -312,6 +317,7 @@ private slots:
     void salirAsksToQuit();
 
     void hoveringAndClickingALineExplainsIt();
+    void comparingWithTheSchoolsPayslipFindsWhatDiffers();
 
 private:
     template <typename T = QWidget> T *control(const QString &name) const
@@ -808,12 +814,25 @@ void HaberesScreenTest::longPositionNameGrowsDownwards()
     QCOMPARE(twips(QStringLiteral("Label11")), QRect(7665, 840, 1890, 300));
 }
 
-void HaberesScreenTest::savePdfButtonCoversNothing()
+void HaberesScreenTest::addedButtonsCoverNothing_data()
 {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Guardar PDF") << "GuardarPdf"
+                                 << "Guardar PDF";
+    QTest::newRow("Comparar con mi recibo") << "CompararRecibo"
+                                            << "Comparar con mi recibo";
+}
+
+void HaberesScreenTest::addedButtonsCoverNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
     show(twentySixLines());
-    QWidget *button = control(QStringLiteral("GuardarPdf"));
-    QCOMPARE(qobject_cast<QPushButton *>(button)->text(), QStringLiteral("Guardar PDF"));
+    auto *button = control<QPushButton>(name);
+    QCOMPARE(button->text(), caption);
     QVERIFY(button->isVisible());
+    QVERIFY(button->fontMetrics().horizontalAdvance(caption) < button->width());
     QVERIFY(QRect(QPoint(), twipsSize(11880, 8490)).contains(button->geometry()));
     for (QWidget *other : m_screen->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (other != button && !other->isWindow() && other->objectName() != "sosten")
@@ -1373,6 +1392,83 @@ void HaberesScreenTest::hoveringAndClickingALineExplainsIt()
 
     QTest::mouseClick(control(QStringLiteral("Volver")), Qt::LeftButton);
     QVERIFY(!window->isVisible());
+}
+
+// The school paid the bracket above: the table, typed as the teacher would, marks the lines
+// that differ, the first finding names the bracket, and applying it hands on its inputs.
+void HaberesScreenTest::comparingWithTheSchoolsPayslipFindsWhatDiffers()
+{
+    PayInputs theirs = workedExample();
+    theirs.seniorityBracket = 5;
+    theirs.seniorityPercent = 40;
+    theirs.seniorityText = "40 %";
+    const Payslip school = calculate(theirs);
+    m_screen->setEnteredInputs(workedExample());
+    show(workedExample());
+    control<QPushButton>(QStringLiteral("CompararRecibo"))->click();
+    ComparisonWindow *window = m_screen->comparisonWindow();
+    QVERIFY(window && window->isVisible() && !window->isModal());
+    window->setSearchTime(0.5);
+
+    auto *table = window->findChild<QTableWidget *>(QStringLiteral("lineas"));
+    QCOMPARE(table->rowCount(), static_cast<int>(school.lines().size()) + 3);
+    for (std::size_t index = 0; index < school.lines().size(); ++index) {
+        const int row = static_cast<int>(index);
+        QCOMPARE(table->item(row, 0)->text().toStdString(), school.lines()[index].code);
+        table->item(row, 2)->setText(QString::fromStdString(
+            formatAmount(school.lines()[index].amount, "", school.conventions())));
+    }
+    table->item(table->rowCount() - 1, 2)
+        ->setText(QString::fromStdString(formatAmount(school.netPay(), "", school.conventions())));
+    window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
+
+    std::map<QString, QString> statuses;
+    for (int row = 0; row < table->rowCount(); ++row)
+        statuses[table->item(row, 0)->text()] = table->item(row, 5)->text();
+    QCOMPARE(statuses["001"], QStringLiteral("igual"));
+    QCOMPARE(statuses["010"], QStringLiteral("distinto"));
+    QCOMPARE(statuses["Liquido a pagar"], QStringLiteral("distinto"));
+    QCOMPARE(statuses["Total Haberes"], QString()); // not typed: not compared
+    QVERIFY(table->item(0, 5)->background() != table->item(3, 5)->background());
+
+    auto *findings = window->findChild<QListWidget *>(QStringLiteral("hallazgos"));
+    QVERIFY(findings->count() > 0);
+    QCOMPARE(findings->item(0)->text(),
+             QStringLiteral("Con «Entre 7 y 10 años» (40 %) en lugar de «Entre 5 y 7 años» (30 "
+                            "%), todas las líneas coinciden."));
+    QSignalSpy applied(m_screen.get(), &HaberesScreen::inputsToApply);
+    QStringList questions;
+    bool answer = false;
+    window->setApplyQuestion([&](QWidget &, const QString &question) {
+        questions << question;
+        return answer;
+    });
+    findings->setCurrentRow(0);
+    auto *apply = window->findChild<QPushButton *>(QStringLiteral("aplicar"));
+    apply->click();
+    QCOMPARE(questions.size(), 1);
+    QCOMPARE(applied.count(), 0);
+    answer = true;
+    apply->click();
+    QCOMPARE(applied.count(), 1);
+    QCOMPARE(applied.front().front().value<PayInputs>().seniorityBracket, 5);
+
+    // The payslip of the finding's inputs, compared with what was typed, kept: equal.
+    m_screen->setEnteredInputs(theirs);
+    show(theirs);
+    QCOMPARE(table->item(3, 2)->text(), QStringLiteral("457,3612"));
+    window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("resumen"))->text(),
+             QStringLiteral("Los dos recibos son iguales."));
+    QCOMPARE(findings->count(), 0);
+
+    // A quantity typed is compared too: the school's "010" shows 40 %.
+    table->item(3, 3)->setText(QStringLiteral("30 %"));
+    window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
+    QCOMPARE(table->item(3, 5)->text(), QStringLiteral("distinto"));
+    table->item(3, 3)->setText(QStringLiteral("40 %"));
+    window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
+    QCOMPARE(table->item(3, 5)->text(), QStringLiteral("igual"));
 }
 
 QTEST_MAIN(HaberesScreenTest)

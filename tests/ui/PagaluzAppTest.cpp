@@ -8,9 +8,12 @@
 #include "ErrorScreen.h"
 #include "HaberesScreen.h"
 #include "IngresoScreen.h"
+#include "PositionCatalogue.h"
 #include "PositionTableStore.h"
 #include "ProgramSetup.h"
 #include "ScriptedDialogs.h"
+#include "SelectedPositionFromCatalogue.h"
+#include "SeniorityAndZone.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -236,6 +239,32 @@ private slots:
         QWidget *explanation = child<QWidget>(app.haberes(), "comoSeCalculo");
         QVERIFY(explanation->isVisible());
         QVERIFY(labelText(*explanation, "linea").startsWith(QStringLiteral("010 Antigüedad")));
+    }
+
+    // A finding of the comparison, applied: its inputs on the data entry screen, as opening a
+    // saved file puts them, and "Calcular" then pays them.
+    void applyingAFindingPutsItsInputsOnTheDataEntryScreen()
+    {
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.start();
+        enterWorkedExample(app);
+        click(app.ingreso(), "Command1");
+        pagaluz::PayInputs found;
+        found.positionChosen = true;
+        found.position =
+            pagaluz::selectPositionByCode(pagaluz::PositionCatalogue::builtIn(), "734");
+        pagaluz::chooseSeniorityBracket(found, 5);
+        found.zone = 2;
+        found.deductionsChosen.pension = true;
+        emit app.haberes().inputsToApply(found);
+
+        QVERIFY(!app.haberes().isVisible());
+        QVERIFY(app.ingreso().isVisible());
+        QVERIFY(child<QAbstractButton>(app.ingreso(), "Option5")->isChecked());
+        QVERIFY(app.documents().hasUnsavedChanges());
+        click(app.ingreso(), "Command1");
+        QVERIFY(app.haberes().isVisible());
+        QCOMPARE(labelText(app.haberes(), "Label1_3"), QStringLiteral("$ 457,3612"));
     }
 
     // "Salir sin datos", then "Listo" on the reopened screen: 0 points are paid, and shown.

@@ -1,5 +1,6 @@
 #include "HaberesScreen.h"
 
+#include "ComparisonWindow.h"
 #include "HaberesHeader.h"
 #include "HaberesPdfFileTarget.h"
 #include "HaberesSheet.h"
@@ -62,6 +63,12 @@ const std::array<ButtonLayout, 3> kButtons{{
 const ButtonLayout kSavePdfButton{"GuardarPdf", QRect(7920, 6600, 1335, 495), QColor(0, 192, 0),
                                   "Guarda el recibo en un archivo PDF, como se imprime."};
 
+// "Comparar con mi recibo", in the screen's own letters, in the gap between "Salir" and the
+// print hint, right of "Guardar PDF": it covers nothing.
+const ButtonLayout kCompareButton{"CompararRecibo", QRect(9330, 6885, 2115, 285), QColor(0, 192, 0),
+                                  "Compara este recibo con el del establecimiento y busca qué "
+                                  "datos explican las diferencias."};
+
 // The "UTREL" marks, in the order Text2 to Text9, in the left margin.
 struct MarkLayout {
     const char *name;
@@ -96,7 +103,7 @@ struct HaberesScreen::Controls {
     LineExplanations *explanations;         // "Cómo se calculó", owned by the sheet
     QLineEdit *commentHint = nullptr;       // Text12
     QPlainTextEdit *comment = nullptr;      // Text11
-    std::array<QPushButton *, 4> buttons{}; // Volver, Imprimir, Salir, GuardarPdf
+    std::array<QPushButton *, 5> buttons{}; // Volver, Imprimir, Salir, GuardarPdf, CompararRecibo
     QLineEdit *printHint = nullptr;         // Text1
     QLineEdit *date = nullptr;              // Text10
     QScrollBar *scrollBar = nullptr;        // movedor
@@ -204,6 +211,10 @@ void HaberesScreen::buildNotesAndButtons()
     connect(c.buttons[1], &QPushButton::clicked, this, &HaberesScreen::Haberes_Imprimir_Click);
     connect(c.buttons[2], &QPushButton::clicked, this, &HaberesScreen::Haberes_Salir_Click);
     connect(c.buttons[3], &QPushButton::clicked, this, &HaberesScreen::Haberes_GuardarPdf_Click);
+    c.buttons[4] = addButton(*this, kCompareButton, QStringLiteral("Comparar con mi recibo"));
+    c.buttons[4]->setFont(font());
+    connect(c.buttons[4], &QPushButton::clicked, this,
+            &HaberesScreen::Haberes_CompararRecibo_Click);
     c.printHint = addReadOnlyBox(*this, "Text1", QRect(8880, 7200, 2415, 285),
                                  QStringLiteral("Se imprime en blanco y negro"));
     c.printHint->setAccessibleName(QStringLiteral("Impresión"));
@@ -252,6 +263,9 @@ void HaberesScreen::setPayslip(const Payslip &payslip, const QString &date,
     sheet.showTotals(payslip);
     sheet.showReferencePointsNote(referencePoints);
     m_teacherName = QString::fromStdString(payslip.teacherName);
+    m_payslip = payslip;
+    if (m_comparison)
+        m_comparison->setSubject(m_enteredInputs, m_payslip);
     sheet.setTeacherName(m_teacherName);
     m_controls->date->setText(date);
 }
@@ -351,6 +365,20 @@ void HaberesScreen::Haberes_Imprimir_Click()
 }
 
 // The page of the printout, as a PDF file the user chooses; the screen stays as it was.
+// The comparison window, in front; it keeps what was typed while the payslip stays the same.
+void HaberesScreen::Haberes_CompararRecibo_Click()
+{
+    if (!m_comparison) {
+        m_comparison = new ComparisonWindow(this);
+        connect(m_comparison, &ComparisonWindow::applyRequested, this,
+                &HaberesScreen::inputsToApply);
+    }
+    m_comparison->setSubject(m_enteredInputs, m_payslip);
+    m_comparison->show();
+    m_comparison->raise();
+    m_comparison->activateWindow();
+}
+
 void HaberesScreen::Haberes_GuardarPdf_Click()
 {
     const QString path =

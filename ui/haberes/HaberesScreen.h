@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PayInputs.h"
 #include "Payslip.h"
 #include "PdfFileQuestion.h"
 #include "PositionSummary.h"
@@ -15,6 +16,8 @@ struct PayslipExplanation;
 }
 
 namespace pagaluz::ui {
+
+class ComparisonWindow;
 
 // The payslip screen "Haberes": the sheet with the payslip's rows and
 // totals, the header of the position or hours, a comment box, and the
@@ -40,6 +43,11 @@ public:
     void setPayslip(const Payslip &payslip, const QString &date,
                     std::shared_ptr<const PayslipExplanation> explanation = nullptr,
                     bool referencePoints = false);
+    // The inputs the payslip shown was calculated from, which "Comparar con mi recibo" searches
+    // around.
+    void setEnteredInputs(const PayInputs &inputs) { m_enteredInputs = inputs; }
+    // The window "Comparar con mi recibo", created when first opened (nullptr before).
+    ComparisonWindow *comparisonWindow() const { return m_comparison; }
     // "Listo" on the selection screen: the header boxes take the position's
     // code and points.
     void setConfirmedPosition(const PositionSummary &summary);
@@ -60,6 +68,8 @@ signals:
     void returnRequested(); // "Volver", after the screen hid itself
     void quitRequested();   // "Salir"
     void commentEdited();
+    // A finding of "Comparar con mi recibo" whose inputs the teacher chose to apply.
+    void inputsToApply(const pagaluz::PayInputs &inputs);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -71,6 +81,7 @@ private slots:
     void Haberes_movedor_Change(int value);
     void Haberes_Imprimir_Click();
     void Haberes_GuardarPdf_Click();
+    void Haberes_CompararRecibo_Click();
     void Haberes_Volver_Click();
     void Haberes_Salir_Click();
 
@@ -93,6 +104,9 @@ private:
     std::unique_ptr<PrintTarget> m_printTarget;
     PdfPathQuestion m_askPdfPath;
     QString m_teacherName;
+    Payslip m_payslip;
+    PayInputs m_enteredInputs;
+    ComparisonWindow *m_comparison = nullptr; // a window of its own, owned by the screen
     int m_wheelAngle = 0; // the part of a notch a fine-grained wheel has turned so far
 };
 
