@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <stdexcept>
 #include <string_view>
+#include <vector>
 
 namespace pagaluz {
 
@@ -37,5 +38,12 @@ private:
 
     simdjson::dom::parser m_parser;
 };
+
+// The texts of the elements of the JSON array `text`, in order, each as it is written there, and
+// so followed in memory by readable bytes. The array's own brackets and commas, what follows it
+// and the UTF-8 of the whole text are checked here, the elements themselves not: each is to be
+// parsed on its own. `text` begins with "[" after blanks and a byte order mark, and is followed
+// in memory by kJsonPadding readable bytes. Throws JsonSyntaxError.
+std::vector<std::string_view> arrayElementTexts(std::string_view text);
 
 } // namespace pagaluz

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <deque>
 #include <future>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -51,19 +52,59 @@ bool isBlankLine(std::string_view line)
     return std::all_of(line.begin(), line.end(), isBlank);
 }
 
+using ElementTexts = std::vector<std::string_view>;
+
+std::size_t threadCount()
+{
+    return std::max(1U, std::thread::hardware_concurrency());
+}
+
+// The first fault of the elements from `first` to `end`, each parsed on its own: its index and
+// message, or nothing.
+std::optional<std::pair<std::size_t, std::string>> firstFault(const ElementTexts &inputs,
+                                                              std::size_t first, std::size_t end)
+{
+    JsonParser parser;
+    for (std::size_t index = first; index < end; ++index) {
+        try {
+            parser.parsePadded(inputs[index]);
+        } catch (const JsonSyntaxError &error) {
+            return std::pair{index, std::string(error.what())};
+        }
+    }
+    return std::nullopt;
+}
+
+// Parses every element, a share on each core, before a result is written: a malformed batch
+// writes nothing. Throws JsonSyntaxError for the first fault in the order of the text.
+void checkElements(const ElementTexts &inputs)
+{
+    const std::size_t threads = threadCount();
+    const std::size_t share = (inputs.size() + threads - 1) / threads;
+    std::vector<std::future<std::optional<std::pair<std::size_t, std::string>>>> checks;
+    for (std::size_t first = 0; first < inputs.size(); first += share)
+        checks.push_back(std::async(std::launch::async, firstFault, std::cref(inputs), first,
+                                    std::min(inputs.size(), first + share)));
+    for (auto &check : checks) {
+        if (const auto fault = check.get())
+            throw JsonSyntaxError(fault->second);
+    }
+}
+
 // The results of the array's elements from `first` on, at most kChunkElements, each on a line
-// of its own after the separator from the result before it.
-std::string chunkResults(const std::vector<element> &inputs, std::size_t first,
+// of its own after the separator from the result before it. The elements were checked.
+std::string chunkResults(const ElementTexts &inputs, std::size_t first,
                          const BatchCalculation &calculation, std::string text)
 {
     // Room for a chunk's results from the start: grown step by step, a text would be copied and
     // its fresh memory faulted in again at every step.
     text.reserve(kChunkTextRoom);
     JsonWriter json(text, 0);
+    JsonParser parser;
     const std::size_t end = std::min(inputs.size(), first + kChunkElements);
     for (std::size_t index = first; index < end; ++index) {
         json.raw(index == 0 ? "\n" : ",\n");
-        writeResult(inputs[index], calculation, json);
+        writeResult(parser.parsePadded(inputs[index]), calculation, json);
     }
     json.finish();
     return text;
@@ -72,10 +113,9 @@ std::string chunkResults(const std::vector<element> &inputs, std::size_t first,
 // Writes the results of the array's elements in their order, the chunks made a few at a time
 // on threads of their own while the results before them are written. The texts' memory is
 // used again: fresh memory for every chunk would cost a page fault every 4 KiB.
-void writeChunks(const std::vector<element> &inputs, const BatchCalculation &calculation,
-                 std::ostream &out)
+void writeChunks(const ElementTexts &inputs, const BatchCalculation &calculation, std::ostream &out)
 {
-    const std::size_t threads = std::max(1U, std::thread::hardware_concurrency());
+    const std::size_t threads = threadCount();
     std::deque<std::future<std::string>> made;
     std::vector<std::string> spare;
     std::size_t next = 0;
@@ -149,12 +189,8 @@ bool batchIsArray(std::string_view start)
 void writeArrayResults(std::string_view text, const BatchCalculation &calculation,
                        std::ostream &out)
 {
-    JsonParser parser;
-    const element batch = parser.parsePadded(text);
-    if (!batch.is_array())
-        throw MalformedInput("--batch espera un arreglo JSON o líneas JSON de datos de recibos");
-    const simdjson::dom::array array = batch.get_array().value_unsafe();
-    const std::vector<element> inputs(array.begin(), array.end());
+    const ElementTexts inputs = arrayElementTexts(text);
+    checkElements(inputs);
     write("[", out);
     writeChunks(inputs, calculation, out);
     write("\n]\n", out);

@@ -23,10 +23,10 @@ bool batchIsArray(std::string_view start);
 
 // Writes to `out` a JSON array with one result per element of the JSON array `text`: the
 // payslip, the calculation's error or, for an element that is no calculation's inputs, the
-// input error. One result per line, in the order of the elements. `text` is parsed whole
-// first, so a malformed batch writes nothing. `text` must be followed in memory by
-// kJsonPadding readable bytes. Throws JsonSyntaxError, and MalformedInput when the text is
-// JSON but no array.
+// input error. One result per line, in the order of the elements. Every element is parsed
+// before a result is written, so a malformed batch writes nothing. `text` begins as an array
+// (batchIsArray) and is followed in memory by kJsonPadding readable bytes. Throws
+// JsonSyntaxError.
 void writeArrayResults(std::string_view text, const BatchCalculation &calculation,
                        std::ostream &out);
 
