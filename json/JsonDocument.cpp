@@ -1,9 +1,6 @@
 #include "JsonDocument.h"
 
-#include <cstdint>
 #include <string>
-
-#include <sys/mman.h>
 
 namespace pagaluz {
 
@@ -67,40 +64,8 @@ simdjson::dom::element JsonParser::parsePadded(std::string_view text)
     return parse(text, true);
 }
 
-namespace {
-
-// Asks the system to back [start, start + size) with huge pages where it can: a large text's
-// parse fills hundreds of megabytes of fresh memory, and on some machines taking it 4 KiB at a
-// time (a page fault each) costs as much as the parse itself.
-void preferHugePages(const void *start, std::size_t size)
-{
-    constexpr std::uintptr_t kPage = 4096;
-    const auto first = (reinterpret_cast<std::uintptr_t>(start) + kPage - 1) & ~(kPage - 1);
-    const auto end = (reinterpret_cast<std::uintptr_t>(start) + size) & ~(kPage - 1);
-    if (end > first)
-        ::madvise(reinterpret_cast<void *>(first), end - first, MADV_HUGEPAGE);
-}
-
-constexpr std::size_t kLargeText = std::size_t{1} << 24;
-
-} // namespace
-
-void JsonParser::makeRoomFor(std::size_t size)
-{
-    if (size < kLargeText || m_parser.capacity() >= size)
-        return;
-    if (m_parser.allocate(size, kMaxDepth) != simdjson::SUCCESS)
-        return; // the parse will say there is not memory enough
-    const std::size_t tapeEntries = size + 3 + 64;
-    preferHugePages(m_parser.doc.tape.get(), tapeEntries * sizeof(std::uint64_t));
-    preferHugePages(m_parser.doc.string_buf.get(), 5 * size / 3);
-    preferHugePages(m_parser.implementation->structural_indexes.get(),
-                    size * sizeof(std::uint32_t));
-}
-
 simdjson::dom::element JsonParser::parse(std::string_view text, bool padded)
 {
-    makeRoomFor(text.size());
     if (text.starts_with(kByteOrderMark))
         text.remove_prefix(kByteOrderMark.size());
     simdjson::dom::element value;

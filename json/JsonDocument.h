@@ -34,7 +34,6 @@ public:
 
 private:
     simdjson::dom::element parse(std::string_view text, bool padded);
-    void makeRoomFor(std::size_t size);
 
     simdjson::dom::parser m_parser;
 };
