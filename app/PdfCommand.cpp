@@ -18,13 +18,6 @@ namespace pagaluz {
 
 namespace {
 
-std::optional<InputText> readInput(const QString &path, std::istream &in)
-{
-    if (path == QLatin1String("-"))
-        return readAll(in);
-    return readFile(path.toLocal8Bit().toStdString());
-}
-
 QString fromStd(const std::string &text)
 {
     return QString::fromStdString(text);
@@ -66,7 +59,8 @@ int writePdf(const PayInputs &inputs, const Payslip &payslip, const QString &pdf
 int writePayslipPdf(const QString &pdfPath, const QString &inputPath, const QLocale &locale,
                     std::istream &in, std::ostream &err)
 {
-    const std::optional<InputText> text = readInput(inputPath, in);
+    const std::optional<InputText> text =
+        readFileOrStream(inputPath.toLocal8Bit().toStdString(), in);
     if (!text) {
         err << "pagaluz: no se puede leer el archivo " << inputPath.toStdString() << '\n';
         return kExitBadUsage;

@@ -127,15 +127,14 @@ struct NoOtherKeys {
 // Reads the members in the order they are written, each with the reader of its key; null keeps
 // the start-up value. A key no reader has is given to `otherKey`, which returns whether it knows
 // it. The first fault in that order is refused: an unknown key, a key written twice, a value its
-// reader refuses. Returns the readers' indices of the members read, as bits.
+// reader refuses.
 template <typename Target, std::size_t Count, typename OtherKey = NoOtherKeys>
-std::uint32_t readObject(simdjson::dom::object object, const KeyPath *parent,
-                         const std::array<KeyReader<Target>, Count> &readers, Target &target,
-                         OtherKey &&otherKey = {})
+void readObject(simdjson::dom::object object, const KeyPath *parent,
+                const std::array<KeyReader<Target>, Count> &readers, Target &target,
+                OtherKey &&otherKey = {})
 {
     static_assert(Count <= 32, "one bit for each key");
     std::uint32_t seen = 0;
-    std::uint32_t read = 0;
     for (const simdjson::dom::key_value_pair member : object) {
         const KeyPath path{parent, member.key};
         const auto reader = std::find_if(readers.begin(), readers.end(), [&](const auto &known) {
@@ -156,9 +155,7 @@ std::uint32_t readObject(simdjson::dom::object object, const KeyPath *parent,
             reader->read(member.value, path, target);
         else
             target.*reader->text = textOf(member.value, path);
-        read |= bit;
     }
-    return read;
 }
 
 template <typename> struct MemberPointer;

@@ -209,9 +209,9 @@ std::istream &openInput(const QString &path, std::ifstream &file)
 
 InputText readInput(const CalcOptions &options, std::istream &in)
 {
-    if (!options.file || *options.file == QLatin1String("-"))
+    if (!options.file)
         return readAll(in);
-    std::optional<InputText> text = readFile(options.file->toLocal8Bit().toStdString());
+    std::optional<InputText> text = readFileOrStream(options.file->toLocal8Bit().toStdString(), in);
     if (!text)
         refuseUsage("no se puede leer el archivo " + options.file->toStdString());
     return std::move(*text);

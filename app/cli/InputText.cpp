@@ -75,4 +75,11 @@ std::optional<InputText> readFile(const std::string &path)
     return text;
 }
 
+std::optional<InputText> readFileOrStream(const std::string &path, std::istream &in)
+{
+    if (path == "-")
+        return readAll(in);
+    return readFile(path);
+}
+
 } // namespace pagaluz

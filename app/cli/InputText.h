@@ -41,6 +41,9 @@ InputText readAll(std::istream &in, std::string start = {});
 // machine is several times faster than copying them into memory of our own.
 std::optional<InputText> readFile(const std::string &path);
 
+// The file at `path`, or all of `in` when `path` is "-"; nothing when the file cannot be opened.
+std::optional<InputText> readFileOrStream(const std::string &path, std::istream &in);
+
 // Reads at most `count` more bytes of `in` onto the end of `text`, keeping kJsonPadding bytes
 // of room after it; false when `in` had nothing more.
 bool appendPiece(std::istream &in, std::string &text, std::size_t count);

@@ -1,12 +1,12 @@
 #include "PositionTableStore.h"
 
 #include "PositionTableFile.h"
+#include "WholeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace pagaluz::ui {
@@ -44,19 +44,10 @@ QString PositionTableStore::save(const QByteArray &tableText, const QString &fil
         {kLoadedKey, loaded.toUTC().toString(Qt::ISODate)},
         {kTableKey, QString::fromUtf8(tableText)},
     };
-    QSaveFile file(path());
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("no se puede escribir %1 (%2)").arg(path(), file.errorString());
-    // A write cut short (a full disk) is no error of the file by itself: the
-    // count written tells it, and the copy is then not put in place.
-    const QByteArray text = QJsonDocument(copy).toJson();
-    if (file.write(text) != text.size()) {
-        file.cancelWriting(); // the new copy is discarded with `file`
-        return QStringLiteral("no se pudo escribir %1 entero (¿disco lleno?)").arg(path());
-    }
-    if (!file.commit())
-        return QStringLiteral("no se pudo escribir %1 (%2)").arg(path(), file.errorString());
-    return {};
+    const QString problem = writeWholeFile(path(), QJsonDocument(copy).toJson());
+    if (problem.isEmpty())
+        return {};
+    return QStringLiteral("no se pudo escribir %1 (%2)").arg(path(), problem);
 }
 
 std::optional<PositionTableStore::Copy> PositionTableStore::load(QString &problem) const

@@ -3,9 +3,9 @@
 #include "InputField.h"
 #include "JsonDocument.h"
 #include "JsonInput.h"
+#include "WholeFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <string>
 #include <string_view>
@@ -79,25 +79,7 @@ QString writeSavedFile(const QString &path, const SavedInputs &saved)
 {
     std::string json;
     appendSavedInputsJson(saved, json);
-    QSaveFile file(path);
-    // Unbuffered: the count of bytes written is the system's. A disk that fills up takes part
-    // of the bytes without an error, and the earlier file must not be replaced by that part.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    const auto size = qint64(json.size());
-    if (const qint64 written = file.write(json.data(), size); written != size) {
-        const QString reason =
-            written < 0 ? file.errorString()
-                        : QStringLiteral("solo se escribieron %1 de %2 bytes: el disco puede estar "
-                                         "lleno")
-                              .arg(written)
-                              .arg(size);
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return writeWholeFile(path, QByteArray::fromStdString(json));
 }
 
 } // namespace pagaluz::ui

@@ -1,12 +1,13 @@
 #include "HaberesPdfFileTarget.h"
 
+#include "WholeFile.h"
+
 #include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace pagaluz::ui {
 
@@ -94,13 +95,10 @@ QString PdfFileTarget::print(const PrintPage &page)
     drawPageFitting(painter, page);
     painter.end();
 
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("No se pudo guardar el recibo en %1.").arg(m_path);
-    const QByteArray content = withPdfAuthor(pdf.data(), page.teacherName());
-    if (file.write(content) != content.size() || !file.commit())
-        return QStringLiteral("No se pudo terminar de guardar el recibo en %1.").arg(m_path);
-    return {};
+    const QString problem = writeWholeFile(m_path, withPdfAuthor(pdf.data(), page.teacherName()));
+    if (problem.isEmpty())
+        return {};
+    return QStringLiteral("No se pudo guardar el recibo en %1 (%2).").arg(m_path, problem);
 }
 
 void drawPageFitting(QPainter &painter, const PrintPage &page)
