@@ -1,6 +1,6 @@
 #include "ExplanationRecord.h"
 
-#include "Payslip.h"
+#include "PayslipLine.h"
 
 #include <algorithm>
 
@@ -64,20 +64,24 @@ std::string_view operationName(Operation operation)
     return {};
 }
 
-NodePtr ExplanationRecord::figure(std::string name, const Decimal &value,
-                                  std::string_view source) const
+NodeId ExplanationRecord::added(NodePtr node)
+{
+    m_nodes.push_back(std::move(node));
+    return static_cast<NodeId>(m_nodes.size());
+}
+
+NodeId ExplanationRecord::figure(std::string name, const Decimal &value, std::string_view source)
 {
     return taken(std::move(name), value, false, source);
 }
 
-NodePtr ExplanationRecord::rate(std::string name, const Decimal &rate,
-                                std::string_view source) const
+NodeId ExplanationRecord::rate(std::string name, const Decimal &rate, std::string_view source)
 {
     return taken(std::move(name), rate, true, source);
 }
 
-NodePtr ExplanationRecord::taken(std::string name, const Decimal &value, bool percentage,
-                                 std::string_view source) const
+NodeId ExplanationRecord::taken(std::string name, const Decimal &value, bool percentage,
+                                std::string_view source)
 {
     auto node = std::make_shared<ExplanationNode>();
     node->name = std::move(name);
@@ -86,32 +90,44 @@ NodePtr ExplanationRecord::taken(std::string name, const Decimal &value, bool pe
     node->text = node->name + ": " + valueText(*node);
     if (!source.empty())
         node->text.append(", ").append(source);
-    return node;
+    return added(std::move(node));
 }
 
-NodePtr ExplanationRecord::leaf(std::string name, const Decimal &value, std::string text) const
+NodeId ExplanationRecord::leaf(std::string name, const Decimal &value, std::string text)
 {
     auto node = std::make_shared<ExplanationNode>();
     node->name = std::move(name);
     node->value = node->exactValue = value;
     node->text = std::move(text);
-    return node;
+    return added(std::move(node));
 }
 
-NodePtr ExplanationRecord::operation(std::string name, const Decimal &value, Operation operation,
-                                     std::initializer_list<NodePtr> terms) const
+NodeId ExplanationRecord::operation(std::string name, const Decimal &value, Operation operation,
+                                    std::initializer_list<NodeId> terms)
 {
     std::vector<ExplanationPtr> present;
     present.reserve(terms.size());
-    for (const NodePtr &term : terms) {
-        if (term)
-            present.push_back(term);
+    for (const NodeId term : terms) {
+        if (term != kNoNode)
+            present.push_back(node(term));
     }
-    return this->operation(std::move(name), value, operation, std::move(present));
+    return made(std::move(name), value, operation, std::move(present));
 }
 
-NodePtr ExplanationRecord::operation(std::string name, const Decimal &value, Operation operation,
-                                     std::vector<ExplanationPtr> terms) const
+NodeId ExplanationRecord::operation(std::string name, const Decimal &value, Operation operation,
+                                    const std::vector<NodeId> &terms)
+{
+    std::vector<ExplanationPtr> present;
+    present.reserve(terms.size());
+    for (const NodeId term : terms) {
+        if (term != kNoNode)
+            present.push_back(node(term));
+    }
+    return made(std::move(name), value, operation, std::move(present));
+}
+
+NodeId ExplanationRecord::made(std::string name, const Decimal &value, Operation operation,
+                               std::vector<ExplanationPtr> terms)
 {
     auto node = std::make_shared<ExplanationNode>();
     node->name = std::move(name);
@@ -121,25 +137,29 @@ NodePtr ExplanationRecord::operation(std::string name, const Decimal &value, Ope
     node->exactValue = exactResult(operation, node->terms);
     node->rounded = node->exactValue.decimals() > kAmountDecimals;
     node->text = sentence(*node);
-    return node;
+    return added(std::move(node));
 }
 
-NodePtr ExplanationRecord::roundedResult(std::string name, Operation operation,
-                                         std::initializer_list<NodePtr> terms) const
+NodeId ExplanationRecord::roundedResult(std::string name, Operation operation,
+                                        const std::vector<NodeId> &terms)
 {
-    NodePtr node = this->operation(std::move(name), Decimal(), operation, terms);
-    node->value = node->exactValue.roundedToTenThousandths();
-    node->text = sentence(*node);
-    return node;
+    const NodeId id = this->operation(std::move(name), Decimal(), operation, terms);
+    ExplanationNode &result = *m_nodes[id - 1];
+    result.value = result.exactValue.roundedToTenThousandths();
+    result.text = sentence(result);
+    return id;
 }
 
-void ExplanationRecord::explainLastLine(const Payslip &payslip, const NodePtr &node)
+void ExplanationRecord::explainLine(const PayslipLine &line, NodeId id)
 {
-    const PayslipLine &line = payslip.lines().back();
-    node->lineCode = line.code;
-    node->lineConcept = line.conceptText;
-    explanation.lines.resize(static_cast<std::size_t>(payslip.nextRow()));
-    explanation.lines.back() = node;
+    const NodePtr &explained = node(id);
+    explained->lineCode = line.code;
+    explained->lineConcept = line.conceptText;
+    const auto rows = static_cast<std::size_t>(line.row) + 1;
+    explanation.lines.resize(rows);
+    explanation.lines.back() = explained;
+    m_lineNodes.resize(rows);
+    m_lineNodes.back() = id;
 }
 
 std::string ExplanationRecord::valueText(const ExplanationNode &node) const

@@ -51,9 +51,8 @@ struct PayInputs {
     std::string code113Hours = "0";
 
     bool incentive = true;
-    int seniorityBracket = 0; // 0 while no bracket was chosen, else 1 to 12
-    std::uint8_t seniorityPercent = 0;
-    std::string seniorityText = "0 %";
+    // 0 while no bracket was chosen, else 1 to 12; its percentage and text are the scale's.
+    int seniorityBracket = 0;
     int zone = -1; // list index of the zone, -1 when none is chosen
 
     std::string absenceDays = "0";

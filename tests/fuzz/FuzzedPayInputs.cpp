@@ -85,12 +85,6 @@ SelectedPosition fuzzedPosition(const std::array<std::uint8_t, kSwitchBytes> &sw
 void chooseBracket(PayInputs &inputs, std::uint8_t byte)
 {
     inputs.seniorityBracket = byte % 13;
-    if (inputs.seniorityBracket == 0)
-        return;
-    const SeniorityBracket &bracket =
-        kSeniorityBrackets[static_cast<std::size_t>(inputs.seniorityBracket - 1)];
-    inputs.seniorityPercent = bracket.percent;
-    inputs.seniorityText = std::string(bracket.percentText);
 }
 
 void chooseDeductions(DeductionChoices &chosen, std::uint8_t byte)
