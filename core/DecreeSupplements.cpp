@@ -1,5 +1,4 @@
 #include "HourLevel.h"
-#include "NumberText.h"
 #include "Sections.h"
 
 #include <string>
@@ -17,6 +16,18 @@ std::string hourQuantity(const CalculationState &state, double count, const std:
     if (state.positionMode())
         return {};
     return count >= cap ? std::to_string(cap) : typed;
+}
+
+// `number`, written with a decimal point, with the decimal separator of `conventions`.
+std::string withSeparator(std::string_view number, const DecimalConventions &conventions)
+{
+    const std::size_t point = number.find('.');
+    if (point == std::string_view::npos)
+        return std::string(number);
+    std::string text(number.substr(0, point));
+    text += conventions.decimalSeparator;
+    text += number.substr(point + 1);
+    return text;
 }
 
 } // namespace
@@ -52,7 +63,7 @@ void payDecreeSupplements(CalculationState &state)
                          : "Sin «Incentivo de Nación» (084): no hay horas con incentivo.");
 
     state.appendEarnings("014", "Product Dcrto 5863/05",
-                         formatPlainNumber(productivity.decreeQuantity, state.conventions),
+                         withSeparator(productivity.decreeQuantity, state.conventions),
                          c.decreeProductivity);
     if (c.nationalIncentive > Money())
         state.appendEarnings("084", "Incentivo de Nación",

@@ -129,7 +129,7 @@ PayScale august2008()
     scale.zones = zones();
     scale.code06 = code06();
     scale.positionSupplements = {600, units(110), units(220), units(100), units(200)};
-    scale.productivity = {{0.07, "porcentaje de productividad"}, 0.7, "7.0"};
+    scale.productivity = {{0.07, "porcentaje de productividad"}, "0.7", "7.0"};
     scale.absences = {{{1.0, 0.25}, {2.0, 0.5}, {3.0, 0.75}}, 3.0};
     scale.minimumPay = {900,
                         {units(1290), "mínimo garantizado"},

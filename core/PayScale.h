@@ -75,8 +75,10 @@ struct PositionSupplementScale {
 // The decree's productivity: a rate of the "006" amount and of the pay with seniority and zone.
 struct ProductivityScale {
     ScaleNumber rate;
-    double decreeQuantity = 0.0; // quantity of "014", written in the user's conventions
-    std::string plusQuantity;    // quantity of "188", as the pay scale writes it
+    // The quantity of "014" with a decimal point ("0.7"), which the payslip writes with the
+    // user's decimal separator; that of "188" as the pay scale writes it ("7.0").
+    std::string decreeQuantity;
+    std::string plusQuantity;
 };
 
 // The part of the productivity plus that a number of days of absence takes.

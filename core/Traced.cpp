@@ -2,6 +2,13 @@
 
 namespace pagaluz {
 
+NodeId Tracer::takenFromScale(bool percentage, const ScaleNumber &figure) const
+{
+    const Decimal shown = Decimal::fromDouble(figure.value);
+    return percentage ? m_record->rate(figure.label, shown, figure.source)
+                      : m_record->figure(figure.label, shown, figure.source);
+}
+
 std::vector<NodeId> Tracer::nodesOf(const Amount *first, const Amount *last)
 {
     std::vector<NodeId> nodes;
@@ -11,31 +18,20 @@ std::vector<NodeId> Tracer::nodesOf(const Amount *first, const Amount *last)
     return nodes;
 }
 
-Amount Tracer::sumOfLines(std::string_view name, const Payslip &payslip, AmountColumn column) const
+Amount Tracer::recordedSumOfLines(std::string_view name, Money total, const Payslip &payslip,
+                                  AmountColumn column) const
 {
-    Money total;
     std::vector<NodeId> nodes;
-    for (const PayslipLine &line : payslip.lines()) {
-        if (line.column != column)
-            continue;
-        total += line.amount;
-        if (m_record)
+    for (const PayslipLine &line : payslip.lines())
+        if (line.column == column)
             nodes.push_back(m_record->lineNode(line.row));
-    }
-    if (!m_record)
-        return total;
     return {total, m_record->operation(std::string(name), Decimal::fromMoney(total), Operation::Sum,
                                        nodes)};
 }
 
-Amount Tracer::difference(std::string_view name, const Amount &from,
-                          std::initializer_list<Amount> taken) const
+Amount Tracer::recordedDifference(std::string_view name, Money result, const Amount &from,
+                                  std::initializer_list<Amount> taken) const
 {
-    Money result = from;
-    for (const Amount &term : taken)
-        result -= term;
-    if (!m_record)
-        return result;
     std::vector<NodeId> nodes{from.node()};
     for (const Amount &term : taken)
         nodes.push_back(term.node());
@@ -43,22 +39,10 @@ Amount Tracer::difference(std::string_view name, const Amount &from,
                                         Operation::Difference, nodes)};
 }
 
-Amount Tracer::cappedProduct(std::string_view name, std::string_view productName,
-                             std::initializer_list<Figure> factors, const Amount &cap,
-                             bool capped) const
+Amount Tracer::recordedCappedProduct(std::string_view name, std::string_view productName,
+                                     Money value, std::initializer_list<Figure> factors,
+                                     const Amount &cap, bool capped) const
 {
-    Money value = cap;
-    if (!capped) {
-        double product = 1.0;
-        bool first = true;
-        for (const Figure &factor : factors) {
-            product = first ? factor.value : product * factor.value;
-            first = false;
-        }
-        value = Money::fromDouble(product);
-    }
-    if (!m_record)
-        return value;
     std::vector<NodeId> nodes;
     for (const Figure &factor : factors)
         nodes.push_back(factor.node);

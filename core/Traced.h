@@ -90,52 +90,39 @@ public:
     template <DecimalMaker Shown, TextMaker Name, TextMaker Source>
     Figure figure(double value, const Shown &shown, const Name &name, const Source &source) const
     {
-        return {value, m_record
-                           ? m_record->figure(madeText(name), madeDecimal(shown), madeText(source))
-                           : kNoNode};
+        return {value, m_record ? taken(false, shown, name, source) : kNoNode};
     }
     template <TextMaker Name, TextMaker Source>
     Amount amount(Money value, const Name &name, const Source &source) const
     {
-        return {value, m_record ? m_record->figure(madeText(name), Decimal::fromMoney(value),
-                                                   madeText(source))
-                                : kNoNode};
+        const auto shown = [value] { return Decimal::fromMoney(value); };
+        return {value, m_record ? taken(false, shown, name, source) : kNoNode};
     }
     template <DecimalMaker Shown, TextMaker Name, TextMaker Source>
     Figure rate(double value, const Shown &shown, const Name &name, const Source &source) const
     {
-        return {value, m_record
-                           ? m_record->rate(madeText(name), madeDecimal(shown), madeText(source))
-                           : kNoNode};
+        return {value, m_record ? taken(true, shown, name, source) : kNoNode};
     }
     template <TextMaker Name, TextMaker Source>
     Percent percent(std::uint8_t value, const Name &name, const Source &source) const
     {
-        return {value, m_record ? m_record->rate(madeText(name), Decimal::fromScaled(value, 2),
-                                                 madeText(source))
-                                : kNoNode};
+        const auto shown = [value] { return Decimal::fromScaled(value, 2); };
+        return {value, m_record ? taken(true, shown, name, source) : kNoNode};
     }
     template <TextMaker Name, TextMaker Source>
     WholeFigure whole(int value, const Name &name, const Source &source) const
     {
-        return {value, m_record ? m_record->figure(madeText(name), Decimal::fromInteger(value),
-                                                   madeText(source))
-                                : kNoNode};
+        const auto shown = [value] { return Decimal::fromInteger(value); };
+        return {value, m_record ? taken(false, shown, name, source) : kNoNode};
     }
     // A figure of the pay scale under its label, as a number or as a rate.
     Figure scaleNumber(const ScaleNumber &figure) const
     {
-        return {figure.value,
-                m_record ? m_record->figure(figure.label, Decimal::fromDouble(figure.value),
-                                            figure.source)
-                         : kNoNode};
+        return {figure.value, m_record ? takenFromScale(false, figure) : kNoNode};
     }
     Figure scaleRate(const ScaleNumber &figure) const
     {
-        return {figure.value,
-                m_record
-                    ? m_record->rate(figure.label, Decimal::fromDouble(figure.value), figure.source)
-                    : kNoNode};
+        return {figure.value, m_record ? takenFromScale(true, figure) : kNoNode};
     }
     Amount scaleAmount(const ScaleAmount &figure) const
     {
@@ -144,8 +131,7 @@ public:
     template <DecimalMaker Value, TextMaker Name, TextMaker Text>
     NodeId cell(const Value &value, const Name &name, const Text &text) const
     {
-        return m_record ? m_record->leaf(madeText(name), madeDecimal(value), madeText(text))
-                        : kNoNode;
+        return m_record ? takenCell(value, name, text) : kNoNode;
     }
 
     // a × b, and a × b × c, each product formed in double precision from left to right.
@@ -190,36 +176,90 @@ public:
         return recorded(name, total, Operation::Sum, terms);
     }
     // The amounts of the payslip's lines in `column`, each explained by its line.
-    Amount sumOfLines(std::string_view name, const Payslip &payslip, AmountColumn column) const;
+    Amount sumOfLines(std::string_view name, const Payslip &payslip, AmountColumn column) const
+    {
+        Money total;
+        for (const PayslipLine &line : payslip.lines())
+            if (line.column == column)
+                total += line.amount;
+        return m_record ? recordedSumOfLines(name, total, payslip, column) : Amount(total);
+    }
     // `from` less each of `taken`.
     Amount difference(std::string_view name, const Amount &from,
-                      std::initializer_list<Amount> taken) const;
+                      std::initializer_list<Amount> taken) const
+    {
+        Money result = from;
+        for (const Amount &term : taken)
+            result -= term;
+        return m_record ? recordedDifference(name, result, from, taken) : Amount(result);
+    }
     // The lesser of a product and its cap. `capped` says the product reaches the cap, by the
     // rule of the pay scale; the product is then not formed as an amount.
     Amount cappedProduct(std::string_view name, std::string_view productName,
                          std::initializer_list<Figure> factors, const Amount &cap,
-                         bool capped) const;
+                         bool capped) const
+    {
+        Money value = cap;
+        if (!capped) {
+            const Figure *factor = factors.begin();
+            double product = factor->value;
+            while (++factor != factors.end())
+                product *= factor->value;
+            value = Money::fromDouble(product);
+        }
+        return m_record ? recordedCappedProduct(name, productName, value, factors, cap, capped)
+                        : Amount(value);
+    }
 
 private:
+    // What records the nodes: out of the way of a calculation that explains nothing.
+    template <DecimalMaker Shown, TextMaker Name, TextMaker Source>
+    [[gnu::cold, gnu::noinline]] NodeId taken(bool percentage, const Shown &shown, const Name &name,
+                                              const Source &source) const
+    {
+        return percentage ? m_record->rate(madeText(name), madeDecimal(shown), madeText(source))
+                          : m_record->figure(madeText(name), madeDecimal(shown), madeText(source));
+    }
+    [[gnu::cold, gnu::noinline]] NodeId takenFromScale(bool percentage,
+                                                       const ScaleNumber &figure) const;
+    template <DecimalMaker Value, TextMaker Name, TextMaker Text>
+    [[gnu::cold, gnu::noinline]] NodeId takenCell(const Value &value, const Name &name,
+                                                  const Text &text) const
+    {
+        return m_record->leaf(madeText(name), madeDecimal(value), madeText(text));
+    }
     template <TextMaker Name>
     Amount recorded(const Name &name, Money value, Operation operation,
                     std::initializer_list<NodeId> terms) const
     {
-        if (!m_record)
-            return value;
-        return {value,
-                m_record->operation(madeText(name), Decimal::fromMoney(value), operation, terms)};
+        return m_record ? Amount(value, recordedNode(name, value, operation, terms))
+                        : Amount(value);
     }
     template <TextMaker Name>
     Amount recorded(const Name &name, Money value, Operation operation,
                     std::initializer_list<Amount> terms) const
     {
-        if (!m_record)
-            return value;
-        return {value, m_record->operation(madeText(name), Decimal::fromMoney(value), operation,
-                                           nodesOf(terms.begin(), terms.end()))};
+        return m_record ? Amount(value, recordedNode(name, value, operation, terms))
+                        : Amount(value);
     }
-    static std::vector<NodeId> nodesOf(const Amount *first, const Amount *last);
+    template <TextMaker Name, typename Terms>
+    [[gnu::cold, gnu::noinline]] NodeId recordedNode(const Name &name, Money value,
+                                                     Operation operation, const Terms &terms) const
+    {
+        if constexpr (std::same_as<Terms, std::initializer_list<Amount>>)
+            return m_record->operation(madeText(name), Decimal::fromMoney(value), operation,
+                                       nodesOf(terms.begin(), terms.end()));
+        else
+            return m_record->operation(madeText(name), Decimal::fromMoney(value), operation, terms);
+    }
+    [[gnu::cold]] static std::vector<NodeId> nodesOf(const Amount *first, const Amount *last);
+    [[gnu::cold]] Amount recordedSumOfLines(std::string_view name, Money total,
+                                            const Payslip &payslip, AmountColumn column) const;
+    [[gnu::cold]] Amount recordedDifference(std::string_view name, Money result, const Amount &from,
+                                            std::initializer_list<Amount> taken) const;
+    [[gnu::cold]] Amount recordedCappedProduct(std::string_view name, std::string_view productName,
+                                               Money value, std::initializer_list<Figure> factors,
+                                               const Amount &cap, bool capped) const;
 
     ExplanationRecord *m_record;
 };
