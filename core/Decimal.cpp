@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 
 namespace pagaluz {
@@ -52,14 +53,20 @@ int digitCount(UInt128 value)
     return digits;
 }
 
-std::string digitsOf(UInt128 value)
+// The decimal digits of `value`, written backwards from `end`; returns where they start.
+char *digitsBefore(char *end, UInt128 value)
 {
-    std::string digits;
-    do {
-        digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(value % 10)));
+    while (value > std::numeric_limits<std::uint64_t>::max()) {
+        *--end = static_cast<char>('0' + static_cast<int>(value % 10));
         value /= 10;
-    } while (value != 0);
-    return digits;
+    }
+    // Most values fit 64 bits, where dividing is much cheaper.
+    auto small = static_cast<std::uint64_t>(value);
+    do {
+        *--end = static_cast<char>('0' + static_cast<int>(small % 10));
+        small /= 10;
+    } while (small != 0);
+    return end;
 }
 
 } // namespace
@@ -68,6 +75,17 @@ Decimal::Decimal(Int128 units, int scale) : m_units(units), m_scale(scale)
 {
     if (m_units == 0) {
         m_scale = 0;
+        return;
+    }
+    // Most values fit 64 bits, where dividing is much cheaper.
+    if (m_units >= std::numeric_limits<std::int64_t>::min() &&
+        m_units <= std::numeric_limits<std::int64_t>::max()) {
+        auto small = static_cast<std::int64_t>(m_units);
+        while (small % 10 == 0) {
+            small /= 10;
+            --m_scale;
+        }
+        m_units = small;
         return;
     }
     while (m_units % 10 == 0) {
@@ -217,16 +235,35 @@ Decimal Decimal::roundedToTenThousandths() const
 
 std::string Decimal::text(std::string_view separator) const
 {
-    std::string digits = digitsOf(magnitude(m_units));
+    std::string text;
+    appendText(text, separator);
+    return text;
+}
+
+void Decimal::appendText(std::string &out, std::string_view separator) const
+{
+    std::array<char, 40> buffer; // the 39 digits of the largest magnitude
+    char *const end = buffer.data() + buffer.size();
+    const char *start = digitsBefore(end, magnitude(m_units));
+    const std::string_view digits(start, static_cast<std::size_t>(end - start));
+    if (m_units < 0)
+        out += '-';
     if (m_scale <= 0) {
-        digits.append(static_cast<std::size_t>(-m_scale), '0');
-    } else {
-        const auto fraction = static_cast<std::size_t>(m_scale);
-        if (digits.size() <= fraction)
-            digits.insert(0, fraction + 1 - digits.size(), '0');
-        digits.insert(digits.size() - fraction, separator);
+        out += digits;
+        out.append(static_cast<std::size_t>(-m_scale), '0');
+        return;
     }
-    return m_units < 0 ? "-" + digits : digits;
+    const auto fraction = static_cast<std::size_t>(m_scale);
+    if (digits.size() <= fraction) {
+        out += '0';
+        out += separator;
+        out.append(fraction - digits.size(), '0');
+        out += digits;
+        return;
+    }
+    out += digits.substr(0, digits.size() - fraction);
+    out += separator;
+    out += digits.substr(digits.size() - fraction);
 }
 
 } // namespace pagaluz

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,10 +27,7 @@ inline constexpr NodeId kNoNode = 0;
 // in the calculation's decimal conventions.
 class ExplanationRecord {
 public:
-    explicit ExplanationRecord(const DecimalConventions &conventions)
-        : m_separator(conventions.decimalSeparator)
-    {
-    }
+    explicit ExplanationRecord(const DecimalConventions &conventions);
 
     // A figure taken as it is; `source` says where it comes from ("del cargo 734").
     NodeId figure(std::string name, const Decimal &value, std::string_view source);
@@ -43,10 +41,10 @@ public:
     NodeId operation(std::string name, const Decimal &value, Operation operation,
                      std::initializer_list<NodeId> terms);
     NodeId operation(std::string name, const Decimal &value, Operation operation,
-                     const std::vector<NodeId> &terms);
+                     std::span<const NodeId> terms);
     // An operation whose value the calculation does not form, as a product beyond the cap
     // that replaces it: its exact result brought to four decimals.
-    NodeId roundedResult(std::string name, Operation operation, const std::vector<NodeId> &terms);
+    NodeId roundedResult(std::string name, Operation operation, std::span<const NodeId> terms);
 
     const NodePtr &node(NodeId id) const { return m_nodes[id - 1]; }
     // The node that explains the payslip's row `row`.
@@ -65,17 +63,22 @@ public:
 
 private:
     NodeId added(NodePtr node);
-    NodeId made(std::string name, const Decimal &value, Operation operation,
+    // `value` null: the exact result brought to four decimals.
+    NodeId made(std::string name, const Decimal *value, Operation operation,
                 std::vector<ExplanationPtr> terms);
+    std::vector<ExplanationPtr> present(const NodeId *first, const NodeId *last) const;
     NodeId taken(std::string name, const Decimal &value, bool percentage, std::string_view source);
     std::string valueText(const ExplanationNode &node) const;
-    std::string sentence(const ExplanationNode &node) const;
-    std::string expression(const ExplanationNode &node, bool compact) const;
-    std::string termInSum(const ExplanationNode &term) const;
-    std::string termInProduct(const ExplanationNode &term) const;
-    std::string termCompact(const ExplanationNode &term) const;
+    std::string sentence(const ExplanationNode &node);
+    void appendNumber(std::string &out, const Decimal &value) const;
+    void appendValue(std::string &out, const ExplanationNode &node) const;
+    void appendExpression(std::string &out, const ExplanationNode &node, bool compact) const;
+    void appendInSum(std::string &out, const ExplanationNode &term) const;
+    void appendInProduct(std::string &out, const ExplanationNode &term) const;
+    void appendCompact(std::string &out, const ExplanationNode &term) const;
 
     std::string m_separator;
+    std::string m_scratch; // where each sentence is written before it is kept
     std::vector<NodePtr> m_nodes;
     std::vector<NodeId> m_lineNodes;
 };

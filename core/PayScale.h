@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Decimal.h"
 #include "Money.h"
 
 #include <array>
@@ -16,6 +17,8 @@ struct ScaleNumber {
     double value = 0.0;
     std::string label;
     std::string source = "de la escala";
+    // The shortest decimal that reads back as `value` ("0.653"), as the explanations show it.
+    Decimal shown = Decimal::fromDouble(value);
 };
 
 // A fixed sum of the pay scale: an allowance, a cap, the minimum pay.

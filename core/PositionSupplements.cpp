@@ -76,18 +76,20 @@ Amount code06Amount(const CalculationState &state)
             ? table.fullDay[row][carry.basicPoints <= table.fullDayColumnUpperBound ? 0 : 1]
             : table.partDay[row][basicPointsBand(table, carry.basicPoints)];
     const Money amount = Money::fromUnits(cell);
-    const auto name = [&] {
-        return tableName(state, fullDayTable) + ", fila " + bracketRowName(state) + ", columna " +
-               code06Column(table, carry.basicPoints, fullDayTable);
-    };
+    if (!state.trace.explains())
+        return amount;
+    const std::string tableText = tableName(state, fullDayTable);
+    const std::string rowText = bracketRowName(state);
+    const std::string columnText = code06Column(table, carry.basicPoints, fullDayTable);
     const auto text = [&] {
-        return state.trace.record()->number(amount) + ", de la " + tableName(state, fullDayTable) +
-               " (tiene " + std::to_string(carry.fullDayPoints) + "): fila " +
-               bracketRowName(state) + ", columna " +
-               code06Column(table, carry.basicPoints, fullDayTable) + " (tiene " +
-               std::to_string(carry.basicPoints) + ")";
+        return state.trace.record()->number(amount) + ", de la " + tableText + " (tiene " +
+               std::to_string(carry.fullDayPoints) + "): fila " + rowText + ", columna " +
+               columnText + " (tiene " + std::to_string(carry.basicPoints) + ")";
     };
-    return {amount, state.trace.cell([&] { return Decimal::fromMoney(amount); }, name, text)};
+    return {amount,
+            state.trace.cell(
+                [&] { return Decimal::fromMoney(amount); },
+                [&] { return tableText + ", fila " + rowText + ", columna " + columnText; }, text)};
 }
 
 // What the full-day points are measured against: "menos de 600 puntos de jornada completa

@@ -5,9 +5,11 @@
 #include "PayScale.h"
 #include "Payslip.h"
 
+#include <array>
 #include <concepts>
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -248,11 +250,21 @@ private:
     {
         if constexpr (std::same_as<Terms, std::initializer_list<Amount>>)
             return m_record->operation(madeText(name), Decimal::fromMoney(value), operation,
-                                       nodesOf(terms.begin(), terms.end()));
+                                       nodesOf(terms.begin(), terms.end()).span());
         else
             return m_record->operation(madeText(name), Decimal::fromMoney(value), operation, terms);
     }
-    [[gnu::cold]] static std::vector<NodeId> nodesOf(const Amount *first, const Amount *last);
+    // The nodes of the terms of one operation: at most a payslip's lines.
+    class NodeList {
+    public:
+        void add(NodeId node) { m_nodes.at(m_count++) = node; }
+        std::span<const NodeId> span() const { return {m_nodes.data(), m_count}; }
+
+    private:
+        std::array<NodeId, Payslip::kMaxLines> m_nodes{};
+        std::size_t m_count = 0;
+    };
+    [[gnu::cold]] static NodeList nodesOf(const Amount *first, const Amount *last);
     [[gnu::cold]] Amount recordedSumOfLines(std::string_view name, Money total,
                                             const Payslip &payslip, AmountColumn column) const;
     [[gnu::cold]] Amount recordedDifference(std::string_view name, Money result, const Amount &from,
