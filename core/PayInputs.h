@@ -5,14 +5,13 @@
 
 namespace pagaluz {
 
-// The position the selection screen holds when "Calcular" runs: the code and
-// basic points of its current catalogue row, the text of its name list, and
-// the texts of its five point boxes (which the user may have typed over).
+// The position the selection screen holds when "Calcular" runs: the code of its
+// current catalogue row, the text of its name list, and the texts of its five
+// point boxes (which the user may have typed over).
 struct SelectedPosition {
-    std::string code;            // current item of the code list
-    std::string basicPointsText; // current item of the basic-points list
-    std::string name;            // text of the name list
-    std::string basicPoints;     // box "Puntos básicos"
+    std::string code;        // current item of the code list
+    std::string name;        // text of the name list
+    std::string basicPoints; // box "Puntos básicos"
     std::string complementPoints;
     std::string fullDayPoints;
     std::string extendedDayPoints;

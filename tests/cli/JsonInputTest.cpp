@@ -40,9 +40,9 @@ std::string describe(const PayInputs &in)
     const auto &d = in.deductionsChosen;
     std::ostringstream text;
     text << "chosen " << in.positionChosen << in.secondaryHoursChosen << in.higherHoursChosen
-         << "\nposition [" << p.code << "][" << p.basicPointsText << "][" << p.name << "]["
-         << p.basicPoints << "][" << p.complementPoints << "][" << p.fullDayPoints << "]["
-         << p.extendedDayPoints << "][" << p.differentiatedTaskPoints << "]"
+         << "\nposition [" << p.code << "][" << p.name << "][" << p.basicPoints << "]["
+         << p.complementPoints << "][" << p.fullDayPoints << "][" << p.extendedDayPoints << "]["
+         << p.differentiatedTaskPoints << "]"
          << "\nhours [" << in.secondaryHoursText << "][" << in.higherHours << "][" << in.code06Hours
          << "][" << in.incentiveHours << "][" << in.code113Hours << "]"
          << "\nincentive " << in.incentive << "\nseniority " << in.seniorityBracket << " "
@@ -57,8 +57,7 @@ std::string describe(const PayInputs &in)
 }
 
 // The catalogue row of code 734 as the selection screen holds it.
-const SelectedPosition kSocialWorker{"734", "1500", "Asistente Social", "1500", "101", "0",
-                                     "0",   "150"};
+const SelectedPosition kSocialWorker{"734", "Asistente Social", "1500", "101", "0", "0", "150"};
 
 struct KeyCase {
     const char *json;

@@ -76,7 +76,6 @@ SelectedPosition fuzzedPosition(const std::array<std::uint8_t, kSwitchBytes> &sw
     }
     SelectedPosition position;
     position.code = lines[0].value_or("");
-    position.basicPointsText = lines[1].value_or("");
     position.name = "Cargo tecleado";
     typePointBoxes(position, lines);
     return position;

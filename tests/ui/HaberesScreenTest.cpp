@@ -81,7 +81,7 @@ PayInputs twentySixLines()
 {
     PayInputs in;
     in.positionChosen = true;
-    in.position = {"", "901", "Cargo de prueba", "901", "1", "1", "1", "1"};
+    in.position = {"", "Cargo de prueba", "901", "1", "1", "1", "1"};
     in.seniorityBracket = 2;
     in.zone = 1;
     in.absenceDays = "4";
