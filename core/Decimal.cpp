@@ -32,6 +32,9 @@ Int128 powerOfTen(int exponent)
 
 Int128 times(Int128 a, Int128 b)
 {
+    constexpr Int128 kSmall = std::numeric_limits<std::int32_t>::max();
+    if (a >= -kSmall && a <= kSmall && b >= -kSmall && b <= kSmall) // the usual figures
+        return static_cast<Int128>(static_cast<std::int64_t>(a) * static_cast<std::int64_t>(b));
     Int128 product = 0;
     if (__builtin_mul_overflow(a, b, &product))
         throw MoneyOverflow();
@@ -53,6 +56,16 @@ int digitCount(UInt128 value)
     return digits;
 }
 
+// "00" to "99": two digits at a time.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t n = 0; n < 100; ++n) {
+        pairs[2 * n] = static_cast<char>('0' + n / 10);
+        pairs[2 * n + 1] = static_cast<char>('0' + n % 10);
+    }
+    return pairs;
+}();
+
 // The decimal digits of `value`, written backwards from `end`; returns where they start.
 char *digitsBefore(char *end, UInt128 value)
 {
@@ -62,10 +75,18 @@ char *digitsBefore(char *end, UInt128 value)
     }
     // Most values fit 64 bits, where dividing is much cheaper.
     auto small = static_cast<std::uint64_t>(value);
-    do {
-        *--end = static_cast<char>('0' + static_cast<int>(small % 10));
-        small /= 10;
-    } while (small != 0);
+    while (small >= 100) {
+        const std::size_t pair = 2 * (small % 100);
+        small /= 100;
+        *--end = kDigitPairs[pair + 1];
+        *--end = kDigitPairs[pair];
+    }
+    if (small >= 10) {
+        *--end = kDigitPairs[2 * small + 1];
+        *--end = kDigitPairs[2 * small];
+    } else {
+        *--end = static_cast<char>('0' + small);
+    }
     return end;
 }
 

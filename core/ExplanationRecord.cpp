@@ -55,9 +55,8 @@ std::string_view operationName(Operation operation)
 ExplanationRecord::ExplanationRecord(const DecimalConventions &conventions)
     : m_separator(conventions.decimalSeparator)
 {
-    constexpr std::size_t kUsualNodes = 96; // a long payslip's
+    constexpr std::size_t kUsualNodes = 48;
     m_nodes.reserve(kUsualNodes);
-    m_scratch.reserve(512);
     m_lineNodes.reserve(Payslip::kMaxLines);
     explanation.lines.reserve(Payslip::kMaxLines);
 }
