@@ -84,10 +84,11 @@ SchoolPayslip schoolPayslipFromJson(element payslip)
 }
 
 void appendComparisonReportJson(const PayslipComparison &comparison, const Diagnosis &diagnosis,
-                                std::string &out)
+                                std::string_view scaleName, std::string &out)
 {
     JsonWriter json(out);
     json.beginObject();
+    json.key("scale").string(scaleName);
     json.key("equal").flag(comparison.equal());
     json.key("comparison").beginArray();
     for (const ComparisonRow &row : comparison.rows) {

@@ -6,6 +6,7 @@
 #include <simdjson.h>
 
 #include <string>
+#include <string_view>
 
 namespace pagaluz {
 
@@ -15,12 +16,13 @@ namespace pagaluz {
 // output ("column", "concept", "amountText"...) are ignored. Throws MalformedInput naming the key.
 SchoolPayslip schoolPayslipFromJson(simdjson::dom::element payslip);
 
-// {"equal", "comparison": [{"code", "ours", "theirs", "difference", "status"}...],
+// {"scale" (the name of the scale calculated with), "equal", "comparison": [{"code", "ours",
+// "theirs", "difference", "status"}...],
 //  "findings": [{"text", "changes": [{"field", "from", "to"}...], "inputs", "allLinesEqual",
 //  "matchingLines"}...], "unexplained": [{"code", "explanation"}...], "finished", "seconds"}:
 // amounts exact with ".", an absent amount null; each finding's "inputs" a whole input that
 // pagaluz-calc reads.
 void appendComparisonReportJson(const PayslipComparison &comparison, const Diagnosis &diagnosis,
-                                std::string &out);
+                                std::string_view scaleName, std::string &out);
 
 } // namespace pagaluz

@@ -9,6 +9,8 @@
 #include "LocaleConventions.h"
 #include "PayCalculator.h"
 #include "PositionCatalogue.h"
+#include "ScaleReader.h"
+#include "ScaleWriter.h"
 #include "TextOutput.h"
 
 #include <QCommandLineOption>
@@ -43,6 +45,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// What a calculation reads besides its inputs: the position table and the pay scale in use.
+struct Tables {
+    const PositionCatalogue &positions;
+    const PayScale &scale;
+};
+
 struct CalcOptions {
     bool json = false;
     bool explain = false;
@@ -55,6 +63,8 @@ struct CalcOptions {
     std::optional<QString> localeName;
     std::optional<QString> file;
     std::optional<QString> positionsFile;
+    std::optional<QString> scaleFile;
+    bool printScale = false;
 };
 
 // The options and arguments the calculator takes, described for --help.
@@ -66,7 +76,7 @@ public:
             "Lee los datos de un recibo como objeto JSON de ARCHIVO (o de la entrada estándar)\n"
             "y escribe el recibo de sueldo."));
         m_parser.addOptions({m_json, m_explain, m_locale, m_batch, m_positions, m_positionsFile,
-                             m_compare, m_maxSeconds, m_help, m_version});
+                             m_scale, m_printScale, m_compare, m_maxSeconds, m_help, m_version});
         m_parser.addPositionalArgument(
             QStringLiteral("ARCHIVO"),
             QStringLiteral("los datos en JSON; sin ARCHIVO, o con -, la entrada estándar"),
@@ -88,6 +98,12 @@ public:
             options.localeName = m_parser.value(m_locale);
         if (m_parser.isSet(m_positionsFile))
             options.positionsFile = m_parser.value(m_positionsFile);
+        if (m_parser.isSet(m_scale))
+            options.scaleFile = m_parser.value(m_scale);
+        options.printScale = m_parser.isSet(m_printScale);
+        if (options.printScale && (options.batch || options.positions || options.compare ||
+                                   options.explain || !m_parser.positionalArguments().isEmpty()))
+            refuseUsage("--print-scale sólo escribe la escala: no admite datos ni otras tareas");
         if (m_parser.isSet(m_compare))
             options.compare = m_parser.value(m_compare);
         if (m_parser.isSet(m_maxSeconds)) {
@@ -140,6 +156,8 @@ private:
             return "falta el nombre de la configuración regional después de --locale";
         if (!arguments.isEmpty() && arguments.back() == QLatin1String("--positions-file"))
             return "falta el archivo de la tabla de cargos después de --positions-file";
+        if (!arguments.isEmpty() && arguments.back() == QLatin1String("--scale"))
+            return "falta el archivo de la escala después de --scale";
         return m_parser.errorText().toStdString();
     }
 
@@ -168,6 +186,15 @@ private:
         QStringLiteral("calcula con la tabla de cargos de TABLA (CSV en UTF-8, como "
                        "catalogue/positions.csv) en lugar de la incorporada"),
         QStringLiteral("TABLA")};
+    QCommandLineOption m_scale{
+        QStringLiteral("scale"),
+        QStringLiteral("calcula con la escala de haberes de ESCALA (TOML, como la que escribe "
+                       "--print-scale) en lugar de la incorporada"),
+        QStringLiteral("ESCALA")};
+    QCommandLineOption m_printScale{
+        QStringLiteral("print-scale"),
+        QStringLiteral("escribe la escala en uso (la incorporada, o la de --scale) como archivo "
+                       "de escala: el modelo de una nueva")};
     QCommandLineOption m_compare{
         QStringLiteral("compare"),
         QStringLiteral("compara el recibo con el del establecimiento (RECIBO, en JSON como el de "
@@ -241,10 +268,24 @@ void writeTextResult(const CalculationResult &result, const QLocale &locale, std
     writePayslipTable(result.payslip(), date.toStdString(), out, result.explanation().get());
 }
 
-PayCalculator calculatorFor(const CalcOptions &options, const QLocale &locale)
+PayCalculator calculatorFor(const CalcOptions &options, const QLocale &locale,
+                            const PayScale &scale)
 {
     return PayCalculator(decimalConventionsOf(locale),
-                         options.explain ? Explanations::Built : Explanations::Omitted);
+                         options.explain ? Explanations::Built : Explanations::Omitted, scale);
+}
+
+// The scale of --scale, read whole and strictly.
+PayScale readScaleFile(const QString &path)
+{
+    const std::optional<InputText> text = readFile(path.toLocal8Bit().toStdString());
+    if (!text)
+        refuseUsage("no se puede leer la escala " + path.toStdString());
+    try {
+        return readPayScale(text->text());
+    } catch (const ScaleRefused &error) {
+        throw RefusedTable("escala " + path.toStdString() + ": " + error.what());
+    }
 }
 
 // The table of --positions-file, read whole and strictly.
@@ -267,10 +308,10 @@ PayInputs singleInputs(std::string_view text, const PositionCatalogue &positions
 }
 
 int runSingle(std::string_view text, const CalcOptions &options, const QLocale &locale,
-              const PositionCatalogue &positions, std::ostream &out, std::ostream &err)
+              const Tables &tables, std::ostream &out, std::ostream &err)
 {
-    const PayInputs inputs = singleInputs(text, positions);
-    const CalculationResult result = calculatorFor(options, locale).calculate(inputs);
+    const PayInputs inputs = singleInputs(text, tables.positions);
+    const CalculationResult result = calculatorFor(options, locale, tables.scale).calculate(inputs);
     if (options.json)
         writeJsonResult(result, out);
     else
@@ -293,11 +334,13 @@ SchoolPayslip readSchoolPayslip(const QString &path)
 
 // Our payslip against the school's, and what explains the difference: a JSON report.
 int runCompare(std::string_view text, const CalcOptions &options, const QLocale &locale,
-               const PositionCatalogue &positions, std::ostream &out, std::ostream &err)
+               const Tables &tables, std::ostream &out, std::ostream &err)
 {
+    const PositionCatalogue &positions = tables.positions;
     const SchoolPayslip school = readSchoolPayslip(*options.compare);
     const PayInputs inputs = singleInputs(text, positions);
-    const PayCalculator calculator(decimalConventionsOf(locale));
+    const PayCalculator calculator(decimalConventionsOf(locale), Explanations::Omitted,
+                                   tables.scale);
     const CalculationResult result = calculator.calculate(inputs);
     if (!result.succeeded()) {
         if (options.json)
@@ -312,17 +355,17 @@ int runCompare(std::string_view text, const CalcOptions &options, const QLocale 
     const Diagnosis diagnosis =
         comparison.equal() ? Diagnosis{} : diagnose(inputs, school, calculator, limits, positions);
     std::string json;
-    appendComparisonReportJson(comparison, diagnosis, json);
+    appendComparisonReportJson(comparison, diagnosis, tables.scale.period.title, json);
     out << json << '\n';
     return comparison.equal() ? kExitSuccess : kExitPayslipsDiffer;
 }
 
 // A JSON array is read whole, from the file where it lies; JSON Lines as they come.
 int runBatch(const CalcOptions &options, std::istream &in, const QLocale &locale,
-             const PositionCatalogue &positions, std::ostream &out)
+             const Tables &tables, std::ostream &out)
 {
-    const PayCalculator calculator = calculatorFor(options, locale);
-    const BatchCalculation calculation{calculator, positions};
+    const PayCalculator calculator = calculatorFor(options, locale, tables.scale);
+    const BatchCalculation calculation{calculator, tables.positions};
     std::ifstream file;
     std::istream &source =
         options.file && *options.file != QLatin1String("-") ? openInput(*options.file, file) : in;
@@ -370,15 +413,23 @@ int dispatch(const CalcCommandLine &commandLine, const CalcOptions &options, std
     std::optional<PositionCatalogue> loaded;
     if (options.positionsFile)
         loaded = readPositionsFile(*options.positionsFile);
-    const PositionCatalogue &positions = loaded ? *loaded : PositionCatalogue::builtIn();
+    std::optional<PayScale> loadedScale;
+    if (options.scaleFile)
+        loadedScale = readScaleFile(*options.scaleFile);
+    const Tables tables{loaded ? *loaded : PositionCatalogue::builtIn(),
+                        loadedScale ? *loadedScale : PayScale::builtIn()};
+    if (options.printScale) {
+        out << scaleFileText(tables.scale);
+        return kExitSuccess;
+    }
     if (options.positions)
-        return listPositions(options, positions, out);
+        return listPositions(options, tables.positions, out);
     if (options.batch)
-        return runBatch(options, in, locale, positions, out);
+        return runBatch(options, in, locale, tables, out);
     const InputText input = readInput(options, in);
     if (options.compare)
-        return runCompare(input.text(), options, locale, positions, out, err);
-    return runSingle(input.text(), options, locale, positions, out, err);
+        return runCompare(input.text(), options, locale, tables, out, err);
+    return runSingle(input.text(), options, locale, tables, out, err);
 }
 
 } // namespace
