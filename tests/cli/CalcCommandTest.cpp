@@ -224,4 +224,3 @@ TEST(CalcCommand, APositionsFileWithAFaultIsRefusedWhole)
 }
 
 } // namespace
-
