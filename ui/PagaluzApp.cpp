@@ -133,7 +133,7 @@ void PagaluzApp::ingreso_Command1_Click()
     if (result.succeeded()) {
         const bool referencePoints =
             inputs.positionChosen && m_advertencia && m_advertencia->referencePointsChosen();
-        haberes().setEnteredInputs(inputs);
+        haberes().setEnteredInputs(inputs, m_table);
         haberes().showPayslip(result.payslip(),
                               m_locale.toString(QDate::currentDate(), QLocale::ShortFormat),
                               result.explanation(), referencePoints);

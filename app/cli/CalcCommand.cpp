@@ -1,6 +1,7 @@
 #include "CalcCommand.h"
 
 #include "BatchRun.h"
+#include "CompareReport.h"
 #include "ComparisonJson.h"
 #include "InputText.h"
 #include "JsonDocument.h"
@@ -16,6 +17,7 @@
 #include <QDate>
 #include <QLocale>
 
+#include <chrono>
 #include <fstream>
 #include <optional>
 #include <stdexcept>
@@ -43,6 +45,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The longest --max-seconds: an hour.
+constexpr double kMostSeconds = 3600;
+
 struct CalcOptions {
     bool json = false;
     bool explain = false;
@@ -51,7 +56,8 @@ struct CalcOptions {
     bool help = false;
     bool version = false;
     std::optional<QString> compare; // the school's payslip
-    double maxSeconds = 2.0;
+    double maxSeconds = 2.0;        // from `started`, reading included
+    std::chrono::steady_clock::time_point started = std::chrono::steady_clock::now();
     std::optional<QString> localeName;
     std::optional<QString> file;
     std::optional<QString> positionsFile;
@@ -93,8 +99,10 @@ public:
         if (m_parser.isSet(m_maxSeconds)) {
             bool read = false;
             options.maxSeconds = m_parser.value(m_maxSeconds).toDouble(&read);
-            if (!read || options.maxSeconds <= 0 || options.maxSeconds > 3600)
-                refuseUsage("--max-seconds espera un número de segundos mayor que 0: " +
+            // Written so that NaN fails too.
+            if (!read || !(options.maxSeconds > 0 && options.maxSeconds <= kMostSeconds))
+                refuseUsage("--max-seconds espera un número de segundos mayor que 0 y no mayor "
+                            "que 3600: " +
                             m_parser.value(m_maxSeconds).toStdString());
         }
         if (m_parser.isSet(m_maxSeconds) && !options.compare)
@@ -171,13 +179,14 @@ private:
     QCommandLineOption m_compare{
         QStringLiteral("compare"),
         QStringLiteral("compara el recibo con el del establecimiento (RECIBO, en JSON como el de "
-                       "--json: lines[].code y lines[].amount) y busca qué datos explican las "
-                       "diferencias; escribe un informe JSON y sale con 3 si los recibos "
-                       "difieren"),
+                       "--json: lines[].code y lines[].amount, con los decimales impresos) y busca "
+                       "qué datos explican las diferencias; escribe una tabla, o con --json un "
+                       "informe JSON, y sale con 3 si los recibos difieren"),
         QStringLiteral("RECIBO")};
     QCommandLineOption m_maxSeconds{
         QStringLiteral("max-seconds"),
-        QStringLiteral("con --compare, segundos que puede durar la búsqueda (por omisión, 2)"),
+        QStringLiteral("con --compare, segundos que puede durar la orden entera, lectura incluida: "
+                       "más de 0 y hasta 3600 (por omisión, 2)"),
         QStringLiteral("SEGUNDOS")};
     QCommandLineOption m_help{{QStringLiteral("h"), QStringLiteral("help")},
                               QStringLiteral("muestra esta ayuda")};
@@ -278,6 +287,7 @@ int runSingle(std::string_view text, const CalcOptions &options, const QLocale &
     return result.succeeded() ? kExitSuccess : exitStatusOf(result.error());
 }
 
+// The school's payslip of --compare, read strictly.
 SchoolPayslip readSchoolPayslip(const QString &path)
 {
     std::optional<InputText> text = readFile(path.toLocal8Bit().toStdString());
@@ -291,7 +301,7 @@ SchoolPayslip readSchoolPayslip(const QString &path)
     }
 }
 
-// Our payslip against the school's, and what explains the difference: a JSON report.
+// Our payslip against the school's, and what explains the difference: a table, or a JSON report.
 int runCompare(std::string_view text, const CalcOptions &options, const QLocale &locale,
                const PositionCatalogue &positions, std::ostream &out, std::ostream &err)
 {
@@ -306,15 +316,11 @@ int runCompare(std::string_view text, const CalcOptions &options, const QLocale 
             err << result.error().message << '\n';
         return exitStatusOf(result.error());
     }
-    const PayslipComparison comparison = comparePayslips(result.payslip(), school);
-    DiagnosisLimits limits;
-    limits.maxTime = std::chrono::duration<double>(options.maxSeconds);
-    const Diagnosis diagnosis =
-        comparison.equal() ? Diagnosis{} : diagnose(inputs, school, calculator, limits, positions);
-    std::string json;
-    appendComparisonReportJson(comparison, diagnosis, json);
-    out << json << '\n';
-    return comparison.equal() ? kExitSuccess : kExitPayslipsDiffer;
+    const auto deadline =
+        options.started + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                              std::chrono::duration<double>(options.maxSeconds));
+    return reportComparison(inputs, result.payslip(), school, positions, {deadline, options.json},
+                            out);
 }
 
 // A JSON array is read whole, from the file where it lies; JSON Lines as they come.

@@ -14,6 +14,7 @@
 #include "SheetPlacement.h"
 #include "Twips.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,6 +24,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -318,6 +320,11 @@ private slots:
 
     void hoveringAndClickingALineExplainsIt();
     void comparingWithTheSchoolsPayslipFindsWhatDiffers();
+    void comparingAPayslipPrintedInCents();
+    void comparingRefusesARowAndClearsTheResults_data();
+    void comparingRefusesARowAndClearsTheResults();
+    void comparingSearchesOffTheScreensThreadAndCancels();
+    void comparingSearchesThePositionTableInUse();
 
 private:
     template <typename T = QWidget> T *control(const QString &name) const
@@ -1403,12 +1410,13 @@ void HaberesScreenTest::comparingWithTheSchoolsPayslipFindsWhatDiffers()
     theirs.seniorityPercent = 40;
     theirs.seniorityText = "40 %";
     const Payslip school = calculate(theirs);
-    m_screen->setEnteredInputs(workedExample());
+    m_screen->setEnteredInputs(workedExample(), nullptr);
     show(workedExample());
     control<QPushButton>(QStringLiteral("CompararRecibo"))->click();
     ComparisonWindow *window = m_screen->comparisonWindow();
     QVERIFY(window && window->isVisible() && !window->isModal());
     window->setSearchTime(0.5);
+    QSignalSpy searched(window, &ComparisonWindow::searchEnded);
 
     auto *table = window->findChild<QTableWidget *>(QStringLiteral("lineas"));
     QCOMPARE(table->rowCount(), static_cast<int>(school.lines().size()) + 3);
@@ -1421,6 +1429,7 @@ void HaberesScreenTest::comparingWithTheSchoolsPayslipFindsWhatDiffers()
     table->item(table->rowCount() - 1, 2)
         ->setText(QString::fromStdString(formatAmount(school.netPay(), "", school.conventions())));
     window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
+    QVERIFY(searched.wait(10000));
 
     std::map<QString, QString> statuses;
     for (int row = 0; row < table->rowCount(); ++row)
@@ -1454,7 +1463,7 @@ void HaberesScreenTest::comparingWithTheSchoolsPayslipFindsWhatDiffers()
     QCOMPARE(applied.front().front().value<PayInputs>().seniorityBracket, 5);
 
     // The payslip of the finding's inputs, compared with what was typed, kept: equal.
-    m_screen->setEnteredInputs(theirs);
+    m_screen->setEnteredInputs(theirs, nullptr);
     show(theirs);
     QCOMPARE(table->item(3, 2)->text(), QStringLiteral("457,3612"));
     window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
@@ -1469,6 +1478,193 @@ void HaberesScreenTest::comparingWithTheSchoolsPayslipFindsWhatDiffers()
     table->item(3, 3)->setText(QStringLiteral("40 %"));
     window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
     QCOMPARE(table->item(3, 5)->text(), QStringLiteral("igual"));
+}
+
+// The comparison window, opened on the payslip of `entered` calculated with `positions`.
+ComparisonWindow *openComparison(HaberesScreen &screen, const PayInputs &entered,
+                                 std::shared_ptr<const PositionCatalogue> positions = nullptr)
+{
+    screen.setEnteredInputs(entered, std::move(positions));
+    screen.showPayslip(calculate(entered), QStringLiteral("08/08/08"));
+    screen.findChild<QPushButton *>(QStringLiteral("CompararRecibo"))->click();
+    return screen.comparisonWindow();
+}
+
+// Types the school's amounts, by code, in the table.
+void typeAmounts(QTableWidget &table, const std::map<QString, QString> &amounts)
+{
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const auto typed = amounts.find(table.item(row, 0)->text());
+        table.item(row, 2)->setText(typed == amounts.end() ? QString() : typed->second);
+    }
+}
+
+QString statusOf(const QTableWidget &table, const QString &code)
+{
+    for (int row = 0; row < table.rowCount(); ++row)
+        if (table.item(row, 0)->text() == code)
+            return table.item(row, 5)->text();
+    return QStringLiteral("(no row)");
+}
+
+// The worked example's payslip as the paper shows it, typed with the decimal comma.
+const std::map<QString, QString> kWorkedExampleInCents{
+    {"001", "979,50"},
+    {"002", "65,95"},
+    {"016", "97,95"},
+    {"010", "343,02"},
+    {"078", "457,36"},
+    {"006", "193,00"},
+    {"014", "13,51"},
+    {"084", "110,00"},
+    {"113", "100,00"},
+    {"188", "136,07"},
+    {"502", "365,82"},
+    {"Total Haberes", "2496,36"},
+    {"Total descuentos", "365,82"},
+    {"Liquido a pagar", "2130,54"},
+};
+
+// Typed in pesos and cents, the worked example's own payslip is equal; the rows equal only to
+// the cent say so, with ours rounded.
+void HaberesScreenTest::comparingAPayslipPrintedInCents()
+{
+    ComparisonWindow *window = openComparison(*m_screen, workedExample());
+    auto *table = window->findChild<QTableWidget *>(QStringLiteral("lineas"));
+    typeAmounts(*table, kWorkedExampleInCents);
+    window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("resumen"))->text(),
+             QStringLiteral("Los dos recibos son iguales."));
+    QVERIFY(!window->searching());
+    QCOMPARE(statusOf(*table, "001"), QStringLiteral("igual"));
+    QCOMPARE(statusOf(*table, "002"), QStringLiteral("igual al centavo (65,95)"));
+    QCOMPARE(statusOf(*table, "Liquido a pagar"), QStringLiteral("igual al centavo (2130,54)"));
+}
+
+void HaberesScreenTest::comparingRefusesARowAndClearsTheResults_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("point under a decimal comma")
+        << "001"
+        << "979.50"
+        << "Fila 1 (código 001): «979.50» no es un importe.";
+    QTest::newRow("letters") << "002"
+                             << "sesenta"
+                             << "Fila 2 (código 002): «sesenta» no es un importe.";
+    QTest::newRow("five decimals")
+        << "001"
+        << "979,12345"
+        << "Fila 1 (código 001): «979,12345» tiene más de cuatro decimales.";
+    QTest::newRow("a blank before")
+        << "001"
+        << " 979,50"
+        << "Fila 1 (código 001): « 979,50» tiene blancos antes o después del importe.";
+    QTest::newRow("overflow")
+        << "001"
+        << "-922337203685000"
+        << "Fila 1 (código 001): «-922337203685000» está fuera de ±100000000.";
+    QTest::newRow("a total") << "Total Haberes"
+                             << "1e9"
+                             << "Fila 12 (código Total Haberes): «1e9» no es un importe.";
+}
+
+// A row whose text is no amount is named, and the colours and findings of the comparison before
+// are cleared.
+void HaberesScreenTest::comparingRefusesARowAndClearsTheResults()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    ComparisonWindow *window = openComparison(*m_screen, workedExample());
+    auto *table = window->findChild<QTableWidget *>(QStringLiteral("lineas"));
+    typeAmounts(*table, kWorkedExampleInCents);
+    window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
+    QCOMPARE(statusOf(*table, "001"), QStringLiteral("igual"));
+
+    std::map<QString, QString> amounts = kWorkedExampleInCents;
+    amounts[code] = typed;
+    typeAmounts(*table, amounts);
+    window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("resumen"))->text(), message);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QCOMPARE(table->item(row, 5)->text(), QString());
+        QCOMPARE(table->item(row, 0)->background(), QBrush());
+    }
+    QCOMPARE(table->item(table->currentRow(), 0)->text(), code);
+}
+
+// The search runs on another thread with its progress and "Cancelar", which stops it; the
+// school's payslip here has many lines Pagaluz does not calculate, so each calculation's
+// comparison takes long enough for the search still to be running.
+void HaberesScreenTest::comparingSearchesOffTheScreensThreadAndCancels()
+{
+    ComparisonWindow *window = openComparison(*m_screen, workedExample());
+    window->setSearchTime(60);
+    auto *table = window->findChild<QTableWidget *>(QStringLiteral("lineas"));
+    std::map<QString, QString> amounts = kWorkedExampleInCents;
+    amounts["001"] = "979,4";
+    for (int code = 600; code < 720; ++code) {
+        window->findChild<QPushButton *>(QStringLiteral("agregarCodigo"))->click();
+        const int row = table->rowCount() - 4;
+        table->item(row, 0)->setText(QString::number(code));
+        amounts[QString::number(code)] = QStringLiteral("1,00");
+    }
+    typeAmounts(*table, amounts);
+    QSignalSpy searched(window, &ComparisonWindow::searchEnded);
+    window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
+    auto *progress = window->findChild<QProgressBar *>(QStringLiteral("progreso"));
+    auto *cancel = window->findChild<QPushButton *>(QStringLiteral("cancelar"));
+    QVERIFY(window->searching());
+    QVERIFY(progress->isVisible() && cancel->isVisible());
+    QCOMPARE(cancel->text(), QStringLiteral("Cancelar"));
+    QTRY_VERIFY(progress->text().contains(QStringLiteral("cálculos")));
+    QVERIFY(window->searching());
+    QElapsedTimer clock;
+    clock.start();
+    cancel->click();
+    QVERIFY(searched.wait(5000));
+    QVERIFY(clock.elapsed() < 5000);
+    QVERIFY(!progress->isVisible() && !cancel->isVisible());
+    const QString summary = window->findChild<QLabel *>(QStringLiteral("resumen"))->text();
+    QVERIFY2(summary.startsWith(QStringLiteral("1 de 11 líneas difieren.")), qPrintable(summary));
+    QVERIFY2(summary.contains(QStringLiteral("Búsqueda cancelada.")), qPrintable(summary));
+    QVERIFY2(summary.contains(QStringLiteral("no los calcula Pagaluz")), qPrintable(summary));
+    QCOMPARE(statusOf(*table, "600"), QStringLiteral("no lo calcula Pagaluz"));
+}
+
+// The search tries the rows of the position table the inputs were read with, not the built-in
+// one.
+void HaberesScreenTest::comparingSearchesThePositionTableInUse()
+{
+    const auto table = std::make_shared<const PositionCatalogue>(PositionCatalogue::fromCsv(
+        "code,name,basicPoints,extendedDayPoints,fullDayPoints,differentiatedTaskPoints,"
+        "complementPoints\n"
+        "734,Asistente Social,1500,0,0,150,101\n"
+        "601,Asistente Social,1600,0,0,150,101\n"));
+    PayInputs entered = workedExample();
+    entered.position = selectPositionByCode(*table, "734");
+    PayInputs theirs = entered;
+    theirs.position = selectPositionByCode(*table, "601");
+    const Payslip school = calculate(theirs);
+
+    ComparisonWindow *window = openComparison(*m_screen, entered, table);
+    window->setSearchTime(5);
+    auto *lines = window->findChild<QTableWidget *>(QStringLiteral("lineas"));
+    std::map<QString, QString> amounts;
+    for (const PayslipLine &line : school.lines())
+        amounts[QString::fromStdString(line.code)] =
+            QString::fromStdString(formatAmount(line.amount, "", school.conventions()));
+    typeAmounts(*lines, amounts);
+    QSignalSpy searched(window, &ComparisonWindow::searchEnded);
+    window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
+    QVERIFY(searched.wait(10000));
+    auto *findings = window->findChild<QListWidget *>(QStringLiteral("hallazgos"));
+    QVERIFY(findings->count() > 0);
+    QCOMPARE(findings->item(0)->text(),
+             QStringLiteral("Con «Asistente Social» (cargo 601) en lugar de «Asistente Social» "
+                            "(cargo 734), todas las líneas coinciden."));
 }
 
 QTEST_MAIN(HaberesScreenTest)

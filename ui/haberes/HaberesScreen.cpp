@@ -265,7 +265,7 @@ void HaberesScreen::setPayslip(const Payslip &payslip, const QString &date,
     m_teacherName = QString::fromStdString(payslip.teacherName);
     m_payslip = payslip;
     if (m_comparison)
-        m_comparison->setSubject(m_enteredInputs, m_payslip);
+        m_comparison->setSubject(m_enteredInputs, m_payslip, m_positions);
     sheet.setTeacherName(m_teacherName);
     m_controls->date->setText(date);
 }
@@ -373,7 +373,7 @@ void HaberesScreen::Haberes_CompararRecibo_Click()
         connect(m_comparison, &ComparisonWindow::applyRequested, this,
                 &HaberesScreen::inputsToApply);
     }
-    m_comparison->setSubject(m_enteredInputs, m_payslip);
+    m_comparison->setSubject(m_enteredInputs, m_payslip, m_positions);
     m_comparison->show();
     m_comparison->raise();
     m_comparison->activateWindow();

@@ -12,8 +12,9 @@
 
 // The explanations' header is kept from moc, which cannot read all of C++20's headers.
 namespace pagaluz {
+class PositionCatalogue;
 struct PayslipExplanation;
-}
+} // namespace pagaluz
 
 namespace pagaluz::ui {
 
@@ -44,8 +45,13 @@ public:
                     std::shared_ptr<const PayslipExplanation> explanation = nullptr,
                     bool referencePoints = false);
     // The inputs the payslip shown was calculated from, which "Comparar con mi recibo" searches
-    // around.
-    void setEnteredInputs(const PayInputs &inputs) { m_enteredInputs = inputs; }
+    // around, and the position table they were read with (null: the built-in one).
+    void setEnteredInputs(const PayInputs &inputs,
+                          std::shared_ptr<const PositionCatalogue> positions)
+    {
+        m_enteredInputs = inputs;
+        m_positions = std::move(positions);
+    }
     // The window "Comparar con mi recibo", created when first opened (nullptr before).
     ComparisonWindow *comparisonWindow() const { return m_comparison; }
     // "Listo" on the selection screen: the header boxes take the position's
@@ -106,6 +112,7 @@ private:
     QString m_teacherName;
     Payslip m_payslip;
     PayInputs m_enteredInputs;
+    std::shared_ptr<const PositionCatalogue> m_positions;
     ComparisonWindow *m_comparison = nullptr; // a window of its own, owned by the screen
     int m_wheelAngle = 0; // the part of a notch a fine-grained wheel has turned so far
 };
