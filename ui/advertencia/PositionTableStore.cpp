@@ -1,10 +1,12 @@
 #include "PositionTableStore.h"
 
+#include "InputText.h"
 #include "PositionTableFile.h"
 #include "WholeFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStandardPaths>
@@ -44,7 +46,7 @@ QString PositionTableStore::save(const QByteArray &tableText, const QString &fil
         {kLoadedKey, loaded.toUTC().toString(Qt::ISODate)},
         {kTableKey, QString::fromUtf8(tableText)},
     };
-    const QString problem = writeWholeFile(path(), QJsonDocument(copy).toJson());
+    const QString problem = writeOwnFile(path(), QJsonDocument(copy).toJson());
     if (problem.isEmpty())
         return {};
     return QStringLiteral("no se pudo escribir %1 (%2)").arg(path(), problem);
@@ -63,15 +65,22 @@ std::optional<PositionTableStore::Copy> PositionTableStore::load(QString &proble
 
 std::optional<PositionTableStore::Copy> PositionTableStore::read(QString &problem) const
 {
-    QFile file(path());
-    if (!file.exists())
+    const QFileInfo file(path());
+    if (!file.exists() && !file.isSymLink())
         return std::nullopt;
-    if (!file.open(QIODevice::ReadOnly)) {
-        problem = QStringLiteral("no se puede abrir %1 (%2)").arg(path(), file.errorString());
+    // Only a plain file is read: a link may lead out of the folder, a device or a pipe may
+    // never end.
+    if (file.isSymLink() || !file.isFile()) {
+        problem = QStringLiteral("%1 no es un archivo común").arg(path());
+        return std::nullopt;
+    }
+    const QByteArray bytes = readWholeFile(path(), kLargestDocument, problem);
+    if (!problem.isEmpty()) {
+        problem = QStringLiteral("no se puede leer %1 (%2)").arg(path(), problem);
         return std::nullopt;
     }
     QJsonParseError error{};
-    const QJsonObject copy = QJsonDocument::fromJson(file.readAll(), &error).object();
+    const QJsonObject copy = QJsonDocument::fromJson(bytes, &error).object();
     const QDateTime loaded = QDateTime::fromString(copy[kLoadedKey].toString(), Qt::ISODate);
     if (error.error != QJsonParseError::NoError || !copy[kFileKey].isString() ||
         !loaded.isValid() || !copy[kTableKey].isString()) {

@@ -395,6 +395,11 @@ QString HaberesScreen::writePdf(const QString &path)
     return PdfFileTarget(path).print(*m_page);
 }
 
+QByteArray HaberesScreen::pdf() const
+{
+    return pdfDocument(*m_page);
+}
+
 void HaberesScreen::paintPage(QPainter &painter)
 {
     const ScreenBeforePrinting before = enterPrintLook();

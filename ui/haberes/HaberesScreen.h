@@ -63,6 +63,8 @@ public:
     // The printed page, written to a PDF file at `path`. Returns an empty text on success,
     // otherwise a message for the user.
     QString writePdf(const QString &path);
+    // The printed page as a PDF document, or nothing when it cannot be drawn.
+    QByteArray pdf() const;
 
 signals:
     void returnRequested(); // "Volver", after the screen hid itself
