@@ -34,7 +34,9 @@ struct ProgramOptions {
         QStringLiteral("Escribe en SALIDA.pdf el recibo de los datos del archivo JSON que sigue, "
                        "como se imprime, sin abrir ninguna ventana: pagaluz --pdf SALIDA.pdf "
                        "DATOS.json. Los datos son los que lee pagaluz-calc (- es la entrada "
-                       "estándar), y se rechazan igual y con los mismos estados de salida."),
+                       "estándar), y se rechazan igual y con los mismos estados de salida. "
+                       "SALIDA.pdf - escribe el PDF en la salida estándar; solo se reemplaza "
+                       "un archivo común."),
         QStringLiteral("SALIDA.pdf")};
     QCommandLineOption positionsFile{
         QStringLiteral("positions-file"),

@@ -9,6 +9,7 @@
 #include "PayCalculator.h"
 #include "PositionTableFile.h"
 #include "PrinterTarget.h"
+#include "ShownText.h"
 
 #include <QApplication>
 #include <QDate>
@@ -152,7 +153,8 @@ void PagaluzApp::showConversionError(InputField field, const QString &message)
     focusInputBox(field);
     m_conversionMessage =
         std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Dato incorrecto"),
-                                      message, QMessageBox::Ok, m_ingreso.get());
+                                      shownText(message), QMessageBox::Ok, m_ingreso.get());
+    m_conversionMessage->setTextFormat(Qt::PlainText);
     m_conversionMessage->setObjectName(QStringLiteral("conversionError"));
     m_conversionMessage->setInformativeText(
         QStringLiteral("Corrija el dato y presione \"Calcular\" otra vez."));
@@ -340,10 +342,12 @@ void PagaluzApp::showTableMessage(const QString &text, const QString &details)
     QWidget *parent = m_advertencia && m_advertencia->isVisible()
                           ? static_cast<QWidget *>(m_advertencia.get())
                           : m_ingreso.get();
-    m_tableMessage = std::make_unique<QMessageBox>(
-        QMessageBox::Warning, QStringLiteral("Tabla de cargos"), text, QMessageBox::Ok, parent);
+    m_tableMessage =
+        std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Tabla de cargos"),
+                                      shownText(text), QMessageBox::Ok, parent);
+    m_tableMessage->setTextFormat(Qt::PlainText);
     m_tableMessage->setObjectName(QStringLiteral("tableMessage"));
-    m_tableMessage->setInformativeText(details);
+    m_tableMessage->setInformativeText(shownText(details));
     m_tableMessage->open();
 }
 

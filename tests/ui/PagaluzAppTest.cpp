@@ -36,6 +36,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace pagaluz::ui;
 
@@ -79,6 +80,13 @@ const QByteArray kTableHeader = "code,name,basicPoints,extendedDayPoints,fullDay
                                 "differentiatedTaskPoints,complementPoints\n";
 const QByteArray kOwnTable =
     kTableHeader + "600,Cargo propio,1000,0,0,0,0\n" + "734,Asistente Social,2000,0,0,150,101\n";
+
+// A kept copy of kOwnTable as the program writes it.
+QByteArray goodCopy()
+{
+    return R"({"file": "propia.csv", "loaded": "2026-01-01T00:00:00Z", "table": ")" +
+           QByteArray(kOwnTable).replace("\n", "\\n") + "\"}";
+}
 
 QByteArray contentsOf(const QString &path)
 {
@@ -350,6 +358,18 @@ private slots:
         QCOMPARE(contentsOf(storedCopy()), stored);
     }
 
+    // A file's control characters quoted in a message are shown escaped.
+    void aMessageShowsControlCharactersEscaped()
+    {
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.start();
+        loadTable(app, tableFile("mala.csv", "code,na\x1B[2J\rme\n"));
+        QVERIFY(app.tableMessage());
+        const QString told = app.tableMessage()->informativeText();
+        QVERIFY2(told.contains(QStringLiteral("na\\u001B[2J\\u000Dme")), qPrintable(told));
+        QCOMPARE(app.tableMessage()->textFormat(), Qt::PlainText);
+    }
+
     // A copy that cannot be written whole leaves the earlier one as it was; the table
     // loaded is used until the program ends.
     void aFailedSaveLeavesTheEarlierCopy()
@@ -394,6 +414,52 @@ private slots:
         app.chooseStartingTable(std::nullopt);
         QVERIFY(!app.tableMessage());
         QCOMPARE(rowsOffered(app), 311);
+    }
+
+    // A kept copy that is no plain file is set aside unread, at once: a device never ends, a
+    // FIFO never answers, a link leads out of the data folder.
+    void aKeptCopyThatIsNoPlainFileIsSetAsideUnread_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("link to a device") << QStringLiteral("device");
+        QTest::newRow("FIFO") << QStringLiteral("fifo");
+        QTest::newRow("link to a good copy") << QStringLiteral("link");
+    }
+    void aKeptCopyThatIsNoPlainFileIsSetAsideUnread()
+    {
+        QFETCH(QString, kind);
+        QVERIFY(QDir().mkpath(QFileInfo(storedCopy()).path()));
+        const QString elsewhere = tableFile("elsewhere.json", goodCopy());
+        const QByteArray path = QFile::encodeName(storedCopy());
+        if (kind == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+        else
+            QVERIFY(QFile::link(kind == QLatin1String("device") ? QStringLiteral("/dev/zero")
+                                                                : elsewhere,
+                                storedCopy()));
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.chooseStartingTable(std::nullopt);
+        QVERIFY(app.tableMessage());
+        QVERIFY2(app.tableMessage()->informativeText().contains(QStringLiteral("archivo común")),
+                 qPrintable(app.tableMessage()->informativeText()));
+        QCOMPARE(rowsOffered(app), 311);
+        QVERIFY(!QFileInfo(storedCopy()).exists() && !QFileInfo(storedCopy()).isSymLink());
+        QCOMPARE(contentsOf(elsewhere), goodCopy());
+    }
+
+    // "Cargar tabla…" replaces a link that stands as the kept copy, never the file it leads to.
+    void aLoadedTableReplacesALinkNotItsTarget()
+    {
+        QVERIFY(QDir().mkpath(QFileInfo(storedCopy()).path()));
+        const QString elsewhere = tableFile("elsewhere.json", "someone else's file");
+        QVERIFY(QFile::link(elsewhere, storedCopy()));
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.start();
+        loadTable(app, tableFile("propia.csv", kOwnTable));
+        QVERIFY(!app.tableMessage());
+        QCOMPARE(contentsOf(elsewhere), QByteArray("someone else's file"));
+        QVERIFY(!QFileInfo(storedCopy()).isSymLink());
+        QVERIFY(contentsOf(storedCopy()).contains("Cargo propio"));
     }
 
     // --positions-file: for this run, not kept; a table with a fault is told and not used.

@@ -8,6 +8,7 @@
 #include "LineExplanations.h"
 #include "PrinterTarget.h"
 #include "SheetPlacement.h"
+#include "ShownText.h"
 #include "Twips.h"
 
 #include <QLineEdit>
@@ -467,9 +468,10 @@ void HaberesScreen::showPrintMessage(const QString &title, const QString &messag
     if (!box) {
         box = new QMessageBox(QMessageBox::Warning, title, QString(), QMessageBox::Ok, this);
         box->setObjectName(QStringLiteral("printMessage"));
+        box->setTextFormat(Qt::PlainText);
     }
     box->setWindowTitle(title);
-    box->setText(message);
+    box->setText(shownText(message));
     box->open();
 }
 
