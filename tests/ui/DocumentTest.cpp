@@ -4,11 +4,13 @@
 
 #include "AdvertenciaScreen.h"
 #include "DocumentKeeper.h"
+#include "DocumentsFolder.h"
 #include "HaberesScreen.h"
 #include "IngresoScreen.h"
 #include "JsonOutput.h"
 #include "LocaleConventions.h"
 #include "PagaluzApp.h"
+#include "PdfFileQuestion.h"
 #include "PositionCatalogue.h"
 #include "ScriptedDialogs.h"
 
@@ -21,6 +23,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -312,6 +315,33 @@ private slots:
         QVERIFY(program.app.ingreso().isWindowModified());
     }
 
+    // A home folder without "Documents": the data and the PDF are proposed in the home folder,
+    // where the first save succeeds; with it, in "Documents".
+    void theFirstSaveProposesAFolderThatExists_data()
+    {
+        QTest::addColumn<bool>("withDocuments");
+        QTest::newRow("no Documents") << false;
+        QTest::newRow("Documents") << true;
+    }
+    void theFirstSaveProposesAFolderThatExists()
+    {
+        QFETCH(bool, withDocuments);
+        const QByteArray home = qgetenv("HOME");
+        const auto restore = qScopeGuard([&] { qputenv("HOME", home); });
+        qputenv("HOME", QFile::encodeName(m_dir->path()));
+        const QString documents = path("Documents");
+        if (withDocuments)
+            QVERIFY(QDir().mkpath(documents));
+        const QString folder = withDocuments ? documents : m_dir->path();
+        Program program(m_script);
+        enter(program.app, "t docente=Ana Paz");
+        m_script.saveName = QDir(folder).filePath("Ana Paz.pagaluz");
+        QVERIFY(program.app.documents().saveAs());
+        QCOMPARE(QFileInfo(m_script.proposed).absolutePath(), folder);
+        QVERIFY(QFile::exists(m_script.saveName));
+        QCOMPARE(QFileInfo(proposedPdfPath(QStringLiteral("Ana Paz"))).absolutePath(), folder);
+    }
+
     void theKeysSaveSaveAsAndOpen()
     {
         Program program(m_script);
@@ -321,9 +351,7 @@ private slots:
         QVERIFY(ingreso.isWindowModified());
         m_script.saveName = path("ana.pagaluz");
         QTest::keyClick(&ingreso, Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(m_script.proposed,
-                 QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                     .filePath("Ana-Paz.pagaluz"));
+        QCOMPARE(m_script.proposed, QDir(documentsFolder()).filePath("Ana-Paz.pagaluz"));
         QCOMPARE(ingreso.windowTitle(), QStringLiteral("ana.pagaluz[*] — Ingreso de datos"));
         QVERIFY(!ingreso.isWindowModified());
 
