@@ -126,6 +126,10 @@ ErrorScreen &PagaluzApp::errorScreen()
 // message naming the refused input.
 void PagaluzApp::ingreso_Command1_Click()
 {
+    if (const QString refusal = m_ingreso->zoneRefusal(); !refusal.isEmpty()) {
+        showInputMessage(refusal);
+        return;
+    }
     const SelectedPosition position =
         m_advertencia ? m_advertencia->selectedPosition() : SelectedPosition{};
     const PayInputs inputs = m_ingreso->gatherInputs(position);
@@ -151,6 +155,11 @@ void PagaluzApp::ingreso_Command1_Click()
 void PagaluzApp::showConversionError(InputField field, const QString &message)
 {
     focusInputBox(field);
+    showInputMessage(message);
+}
+
+void PagaluzApp::showInputMessage(const QString &message)
+{
     m_conversionMessage =
         std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Dato incorrecto"),
                                       shownText(message), QMessageBox::Ok, m_ingreso.get());

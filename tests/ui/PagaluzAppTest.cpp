@@ -476,6 +476,23 @@ private slots:
         QCOMPARE(rowsOffered(refused), 311);
     }
 
+    // "40%" typed into the zone box is refused at "Calcular", naming the zones; the text stays.
+    void aZoneTextThatNamesNoZoneIsRefusedAtCalcular()
+    {
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.start();
+        choosePosition(app, QStringLiteral("734"));
+        auto *zona = child<QComboBox>(app.ingreso(), "zona");
+        zona->lineEdit()->selectAll();
+        QTest::keyClicks(zona->lineEdit(), QStringLiteral("40%"));
+        click(app.ingreso(), "Command1");
+        QVERIFY(app.conversionMessage() && app.conversionMessage()->isVisible());
+        QVERIFY2(app.conversionMessage()->text().contains(QStringLiteral("Desfavorable (40 %)")),
+                 qPrintable(app.conversionMessage()->text()));
+        QVERIFY(!app.haberes().isVisible());
+        QCOMPARE(zona->currentText(), QStringLiteral("40%"));
+    }
+
     void typedPointTextsArePaid()
     {
         PagaluzApp app(QLocale(QStringLiteral("es_AR")));

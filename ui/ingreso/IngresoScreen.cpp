@@ -225,6 +225,14 @@ void IngresoScreen::connectEdits()
     connect(m_controls->zona, &QComboBox::activated, this, &IngresoScreen::inputsEdited);
 }
 
+QString IngresoScreen::zoneRefusal()
+{
+    QString refusal = m_controls->zona->refusal();
+    if (!refusal.isEmpty())
+        m_controls->zona->setFocus(Qt::OtherFocusReason);
+    return refusal;
+}
+
 PayInputs IngresoScreen::gatherInputs(const SelectedPosition &position) const
 {
     const Controls &c = *m_controls;

@@ -31,6 +31,9 @@ public:
     // The inputs as the screen holds them now, with the position the
     // selection screen holds.
     PayInputs gatherInputs(const SelectedPosition &position) const;
+    // Why the text of the zone box cannot be calculated with, the box then focused; empty
+    // when it can.
+    QString zoneRefusal();
 
     // "Listo" on the selection screen: show the position summary with these values.
     void showPositionSummary(const PositionSummary &summary);
