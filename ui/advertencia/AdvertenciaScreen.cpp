@@ -258,9 +258,14 @@ void AdvertenciaScreen::closeEvent(QCloseEvent *event)
 }
 
 // "Listo" is the default button: Enter anywhere on the screen presses it
-// while it is enabled (a focused button takes Enter itself).
+// while it is enabled (a focused button takes Enter itself). Escape is
+// "Salir sin datos".
 void AdvertenciaScreen::keyPressEvent(QKeyEvent *event)
 {
+    if (event->key() == Qt::Key_Escape) {
+        m_controls->Command2->click();
+        return;
+    }
     const bool isEnter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (!isEnter) {
         QWidget::keyPressEvent(event);

@@ -3,8 +3,11 @@
 #include "Explanation.h"
 
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -64,7 +67,23 @@ ExplanationWindow::ExplanationWindow(QWidget *parent) : QWidget(parent, Qt::Wind
     layout->addWidget(m_tree, 1);
     layout->addWidget(notesTitle);
     layout->addWidget(m_notes);
+    auto *close = new QPushButton(QStringLiteral("Cerrar"), this);
+    close->setObjectName(QStringLiteral("cerrar"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
     resize(kStartSize);
+}
+
+void ExplanationWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ExplanationWindow::showExplanation(const QString &heading, const ExplanationNode &root,

@@ -11,6 +11,7 @@
 #include "ShownText.h"
 #include "Twips.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
@@ -183,6 +184,9 @@ HaberesScreen::HaberesScreen(QWidget *parent)
     setFont(screenFont()); // before the children, which measure their texts with it
     setBackground(*this, kScreenColour);
     resize(twipsSize(kClientWidth, kClientHeight));
+    // The notes, the buttons and the boxes beside the sheet stand within the first size: no
+    // smaller, so that none of them is cut off; the sheet scrolls.
+    setMinimumSize(size());
     m_controls = std::make_unique<Controls>(*this);
     placeInTwips(*m_controls->sheet, QRect(kSheetLeft, 0, kSheetWidth, kSheetHeight));
     buildNotesAndButtons();
@@ -473,6 +477,15 @@ void HaberesScreen::showPrintMessage(const QString &title, const QString &messag
     box->setWindowTitle(title);
     box->setText(shownText(message));
     box->open();
+}
+
+void HaberesScreen::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        m_controls->buttons[0]->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HaberesScreen::Haberes_Volver_Click()

@@ -75,6 +75,8 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // Escape is "Volver".
+    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
