@@ -315,6 +315,39 @@ private slots:
         QVERIFY(program.app.ingreso().isWindowModified());
     }
 
+    // Steps that change nothing leave saved data unmarked: "Cargo" again, with the data just
+    // saved or just opened.
+    void cargoAgainMarksNothing_data()
+    {
+        QTest::addColumn<bool>("reopened");
+        QTest::newRow("saved") << false;
+        QTest::newRow("opened") << true;
+    }
+    void cargoAgainMarksNothing()
+    {
+        QFETCH(bool, reopened);
+        m_script.saveName = path("datos.pagaluz");
+        {
+            Program program(m_script);
+            enter(program.app, kWorkedExample);
+            QVERIFY(program.app.documents().save());
+            if (!reopened) {
+                enter(program.app, "c cargo|c cargo");
+                QVERIFY(!program.app.ingreso().isWindowModified());
+                enter(program.app, "C Command1");
+                QVERIFY(!program.app.ingreso().isWindowModified());
+                return;
+            }
+        }
+        Program program(m_script);
+        program.app.documents().openFile(m_script.saveName);
+        QVERIFY(!program.app.ingreso().isWindowModified());
+        enter(program.app, "c cargo");
+        QVERIFY(!program.app.ingreso().isWindowModified());
+        enter(program.app, "C Command1");
+        QVERIFY(!program.app.ingreso().isWindowModified());
+    }
+
     // A home folder without "Documents": the data and the PDF are proposed in the home folder,
     // where the first save succeeds; with it, in "Documents".
     void theFirstSaveProposesAFolderThatExists_data()

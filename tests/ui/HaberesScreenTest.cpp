@@ -1410,10 +1410,10 @@ void HaberesScreenTest::hoveringAndClickingALineExplainsIt()
     QTest::mouseClick(control(QStringLiteral("Label15")), Qt::LeftButton);
     QCOMPARE(window->findChild<QLabel *>(QStringLiteral("linea"))->text(),
              QStringLiteral("Total Haberes   ") + control<QLabel>("thaberes")->text());
-    QCOMPARE(unwrapped(window->findChild<QTreeWidget *>(QStringLiteral("arbol"))
-                           ->topLevelItem(0)
-                           ->text(2)),
-             qs(explanation.totalEarnings->text));
+    QCOMPARE(
+        unwrapped(
+            window->findChild<QTreeWidget *>(QStringLiteral("arbol"))->topLevelItem(0)->text(2)),
+        qs(explanation.totalEarnings->text));
     QCOMPARE(sheetPlaces(*sheet), places);
 
     // Escape and "Cerrar" close it; "Volver" too.

@@ -493,6 +493,45 @@ private slots:
         QCOMPARE(zona->currentText(), QStringLiteral("40%"));
     }
 
+    // Leaving the selection screen without a position, by its button or by Escape, clears the
+    // option and the position summary.
+    void leavingWithoutAPositionClearsTheSummary_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Salir sin datos") << false;
+        QTest::newRow("Escape") << true;
+    }
+    void leavingWithoutAPositionClearsTheSummary()
+    {
+        QFETCH(bool, escape);
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.start();
+        choosePosition(app, QStringLiteral("734"));
+        QVERIFY(child<QLabel>(app.ingreso(), "codcarval")->isVisible());
+        click(app.ingreso(), "cargo");
+        if (escape)
+            QTest::keyClick(&app.advertencia(), Qt::Key_Escape);
+        else
+            click(app.advertencia(), "Command2");
+        QVERIFY(!app.advertencia().isVisible());
+        QVERIFY(!child<QLabel>(app.ingreso(), "codcarval")->isVisible());
+        QVERIFY(!child<QAbstractButton>(app.ingreso(), "cargo")->isChecked());
+    }
+
+    // A typed code that no row has is told where the notice stands.
+    void anUnknownCodeIsTold()
+    {
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.start();
+        click(app.ingreso(), "cargo");
+        typeInto(app.advertencia(), "codcargo", QStringLiteral("12345"));
+        QCOMPARE(labelText(app.advertencia(), "aviso"),
+                 QStringLiteral("Ningún cargo de la tabla tiene el código 12345."));
+        QVERIFY(child<QLabel>(app.advertencia(), "aviso")->isVisible());
+        typeInto(app.advertencia(), "codcargo", QStringLiteral("734"));
+        QVERIFY(!labelText(app.advertencia(), "aviso").startsWith(QStringLiteral("Ningún")));
+    }
+
     void typedPointTextsArePaid()
     {
         PagaluzApp app(QLocale(QStringLiteral("es_AR")));

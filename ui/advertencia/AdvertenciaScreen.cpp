@@ -5,6 +5,7 @@
 #include "PositionTableFile.h"
 #include "ProgramFont.h"
 #include "ReferencePointsNotice.h"
+#include "ShownText.h"
 #include "Twips.h"
 
 #include <QCloseEvent>
@@ -155,14 +156,18 @@ void AdvertenciaScreen::setTableFileChooser(std::function<QString(QWidget *)> ch
     m_chooseTableFile = std::move(chooser);
 }
 
-// A loaded table is described; otherwise a row with reference points is told.
+// A typed code that no row has is told; otherwise a loaded table is described, or a row with
+// reference points is told.
 void AdvertenciaScreen::showNotice()
 {
     QLabel &aviso = *m_controls->aviso;
-    const bool described = !m_tableDescription.isEmpty();
-    const QString text = described                 ? m_tableDescription
+    const QString unknown = unknownCodeNotice();
+    const bool described = unknown.isEmpty() && !m_tableDescription.isEmpty();
+    const QString text = !unknown.isEmpty()        ? unknown
+                         : described               ? m_tableDescription
                          : referencePointsChosen() ? kReferencePointsNotice
                                                    : QString();
+    aviso.setTextFormat(Qt::PlainText);
     aviso.setVisible(!text.isEmpty());
     if (aviso.text() == text)
         return;
@@ -172,6 +177,14 @@ void AdvertenciaScreen::showNotice()
     QPalette palette = aviso.palette();
     palette.setColor(QPalette::WindowText, described ? kTableColour : kNoticeColour);
     aviso.setPalette(palette);
+}
+
+QString AdvertenciaScreen::unknownCodeNotice() const
+{
+    const QString code = m_controls->codcargo->text().trimmed();
+    if (code.isEmpty() || isCodeZero(code) || m_controls->currentRow() != PositionCatalogue::kNoRow)
+        return {};
+    return QStringLiteral("Ningún cargo de la tabla tiene el código %1.").arg(shownText(code));
 }
 
 PositionSummary AdvertenciaScreen::confirmedSummary() const

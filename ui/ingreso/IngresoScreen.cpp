@@ -270,6 +270,7 @@ void IngresoScreen::clearPositionOption()
     for (QRadioButton *option : {c.cargo, c.horasmedio, c.horassup})
         option->setChecked(false);
     c.categoria->setExclusive(true);
+    hidePositionSummary();
 }
 
 void IngresoScreen::returnFromPayslip()

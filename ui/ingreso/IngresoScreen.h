@@ -37,7 +37,8 @@ public:
 
     // "Listo" on the selection screen: show the position summary with these values.
     void showPositionSummary(const PositionSummary &summary);
-    // Leaves the option "Cargo" unselected (no other option is selected either).
+    // Leaves the option "Cargo" unselected (no other option is selected either) and hides the
+    // position summary.
     void clearPositionOption();
     // "Volver" on the payslip: no pay basis selected, the position summary and
     // the two level-hour boxes with their labels hidden; every text kept.
