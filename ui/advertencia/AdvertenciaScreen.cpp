@@ -182,7 +182,8 @@ void AdvertenciaScreen::showNotice()
 QString AdvertenciaScreen::unknownCodeNotice() const
 {
     const QString code = m_controls->codcargo->text().trimmed();
-    if (code.isEmpty() || isCodeZero(code) || m_controls->currentRow() != PositionCatalogue::kNoRow)
+    if (code.isEmpty() || isCodeZero(code) ||
+        m_table->findCode(toText(code)) != PositionCatalogue::kNoRow)
         return {};
     return QStringLiteral("Ningún cargo de la tabla tiene el código %1.").arg(shownText(code));
 }
