@@ -308,6 +308,7 @@ private slots:
     void failedPrintingRestoresTheScreenThenTellsWhy();
     void printerTargetWithoutPrinterOffersAPdf();
     void printerTargetWithoutPrinterCancelled();
+    void aCancelledPrintLeavesTheScreenAsItWas();
     void printerTargetReportsAnUnwritablePdf();
     void guardarPdfWritesThePrintedPage();
     void proposedPdfPathNamesTheTeacher_data();
@@ -1196,21 +1197,23 @@ void HaberesScreenTest::failedPrintingRestoresTheScreenThenTellsWhy()
 
 void HaberesScreenTest::printerTargetWithoutPrinterOffersAPdf()
 {
-    QStringList titles;
+    QStringList asked; // what was told, then the titles of the questions, in their order
     QStringList proposed;
     const QString path = m_dir->filePath(QStringLiteral("guardado.pdf"));
     PrinterTarget target(
         nullptr,
         [&](const QString &title, const QString &proposedPath) {
-            titles << title;
+            asked << title;
             proposed << proposedPath;
             return path;
         },
-        [] { return QPrinterInfo(); });
+        [] { return QPrinterInfo(); }, [&](const QString &text) { asked << text; });
     const QString message = target.print(PlainPage(QStringLiteral("Ana Gómez")));
 
-    QCOMPARE(titles, QStringList{QStringLiteral(
-                         "No hay una impresora predeterminada: guardar el recibo como PDF")});
+    QCOMPARE(asked, (QStringList{QStringLiteral("No hay una impresora predeterminada. El recibo "
+                                                "se puede guardar como PDF."),
+                                 QStringLiteral("Guardar el recibo como PDF")}));
+    QVERIFY(!target.cancelled());
     QCOMPARE(proposed, QStringList{proposedPdfPath(QStringLiteral("Ana Gómez"))});
     QCOMPARE(message, QStringLiteral("No hay una impresora predeterminada; el recibo se guardó en "
                                      "%1.")
@@ -1231,11 +1234,33 @@ void HaberesScreenTest::printerTargetWithoutPrinterCancelled()
             ++questions;
             return QString();
         },
-        [] { return QPrinterInfo(); });
-    QCOMPARE(target.print(PlainPage()),
-             QStringLiteral("No hay una impresora predeterminada; el recibo no se imprimió."));
+        [] { return QPrinterInfo(); }, [](const QString &) {});
+    QCOMPARE(target.print(PlainPage()), QString());
+    QVERIFY(target.cancelled());
     QCOMPARE(questions, 1);
     QVERIFY(QDir(m_dir->path()).entryList(QDir::Files).isEmpty());
+}
+
+// With no printer, "Imprimir" tells so first; given up at the PDF question, the screen keeps
+// its colour and tells nothing more.
+void HaberesScreenTest::aCancelledPrintLeavesTheScreenAsItWas()
+{
+    show(workedExample());
+    QStringList asked;
+    m_screen->setPrintTarget(std::make_unique<PrinterTarget>(
+        nullptr,
+        [&](const QString &title, const QString &) {
+            asked << title;
+            return QString();
+        },
+        [] { return QPrinterInfo(); }, [&](const QString &text) { asked << text; }));
+    QTest::mouseClick(control(QStringLiteral("Imprimir")), Qt::LeftButton);
+    QCOMPARE(asked.size(), 2);
+    QVERIFY(asked.front().startsWith(QStringLiteral("No hay una impresora predeterminada.")));
+    QCOMPARE(m_screen->palette().color(QPalette::Window), QColor(0, 128, 128));
+    QVERIFY(control(QStringLiteral("Imprimir"))->isVisible());
+    const auto *box = m_screen->findChild<QMessageBox *>(QStringLiteral("printMessage"));
+    QVERIFY(!box || !box->isVisible());
 }
 
 void HaberesScreenTest::printerTargetReportsAnUnwritablePdf()
@@ -1243,7 +1268,7 @@ void HaberesScreenTest::printerTargetReportsAnUnwritablePdf()
     const QString path = m_dir->filePath(QStringLiteral("no-existe/recibo.pdf"));
     PrinterTarget target(
         nullptr, [&](const QString &, const QString &) { return path; },
-        [] { return QPrinterInfo(); });
+        [] { return QPrinterInfo(); }, [](const QString &) {});
     const QString message = target.print(PlainPage());
     QVERIFY2(message.startsWith(QStringLiteral("No hay una impresora predeterminada. No se pudo "
                                                "guardar el recibo en")),

@@ -360,10 +360,13 @@ void HaberesScreen::Haberes_movedor_Change(int value)
 // Prints the page: the whole sheet as first shown, on white, without buttons or hints, with
 // the "UTREL" marks. The print look lasts while the page is drawn, so that a question about
 // where the page goes is asked over the screen as the user knows it. Afterwards the screen is
-// lighter than before its first printout; a failure is told last.
+// lighter than before its first printout, unless the user gave the printout up; a failure is
+// told last.
 void HaberesScreen::Haberes_Imprimir_Click()
 {
     const QString message = m_printTarget ? m_printTarget->print(*m_page) : QString();
+    if (m_printTarget && m_printTarget->cancelled())
+        return;
     setBackground(*this, kScreenColourAfterPrinting);
     if (!message.isEmpty())
         showPrintMessage(QStringLiteral("Imprimir"), message);
