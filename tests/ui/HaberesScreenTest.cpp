@@ -309,6 +309,7 @@ private slots:
     void printerTargetWithoutPrinterOffersAPdf();
     void printerTargetWithoutPrinterCancelled();
     void aCancelledPrintLeavesTheScreenAsItWas();
+    void aLongNameFitsItsBox();
     void printerTargetReportsAnUnwritablePdf();
     void guardarPdfWritesThePrintedPage();
     void proposedPdfPathNamesTheTeacher_data();
@@ -1243,6 +1244,23 @@ void HaberesScreenTest::printerTargetWithoutPrinterCancelled()
 
 // With no printer, "Imprimir" tells so first; given up at the PDF question, the screen keeps
 // its colour and tells nothing more.
+// A teacher's name too long for its box is written smaller, as the amounts are, its start in
+// view, on the screen and so on the printed page, which draws the same box; a short name keeps
+// the sheet's size.
+void HaberesScreenTest::aLongNameFitsItsBox()
+{
+    for (const char *name : {"Ana Paz", "María José Fernández de la Torre y Quintana Echeverría"}) {
+        PayInputs in = workedExample();
+        in.teacherName = name;
+        show(in);
+        const auto *box = control<QLabel>(QStringLiteral("docente"));
+        QCOMPARE(box->text(), QString::fromUtf8(name));
+        QVERIFY(box->sizeHint().width() <= box->width());
+        const bool shrunk = box->font().pointSizeF() < m_screen->font().pointSizeF();
+        QCOMPARE(shrunk, std::string_view(name).size() > 20);
+    }
+}
+
 void HaberesScreenTest::aCancelledPrintLeavesTheScreenAsItWas()
 {
     show(workedExample());
