@@ -17,6 +17,8 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -346,6 +348,46 @@ private slots:
         QVERIFY(!program.app.ingreso().isWindowModified());
         enter(program.app, "C Command1");
         QVERIFY(!program.app.ingreso().isWindowModified());
+    }
+
+    // The comment is kept as the teacher wrote it, typed or opened: its non-breaking spaces,
+    // line separators and CR LF line ends survive saving again.
+    void aCommentIsKeptAsWritten_data()
+    {
+        QTest::addColumn<QString>("comment");
+        QTest::addColumn<bool>("typed");
+        const QString kinds = QStringLiteral("a\u00A0b\u2028c\nd");
+        QTest::newRow("typed") << kinds << true;
+        QTest::newRow("opened") << kinds << false;
+        QTest::newRow("opened, CR LF") << QStringLiteral("uno\r\ndos\r\n") << false;
+    }
+    void aCommentIsKeptAsWritten()
+    {
+        QFETCH(QString, comment);
+        QFETCH(bool, typed);
+        const auto savedComment = [](const QString &file) {
+            return QJsonDocument::fromJson(contentOf(file)).object()[QStringLiteral("comment")];
+        };
+        m_script.saveName = path("datos.pagaluz");
+        {
+            Program program(m_script);
+            enter(program.app, kWorkedExample + QStringLiteral("|n x"));
+            QVERIFY(program.app.documents().save());
+        }
+        if (!typed) {
+            QJsonObject saved = QJsonDocument::fromJson(contentOf(m_script.saveName)).object();
+            saved[QStringLiteral("comment")] = comment;
+            QFile file(m_script.saveName);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QJsonDocument(saved).toJson());
+        }
+        Program program(m_script);
+        program.app.documents().openFile(m_script.saveName);
+        if (typed)
+            enter(program.app, QStringLiteral("n ") + comment);
+        m_script.saveName = path("otra vez.pagaluz");
+        QVERIFY(program.app.documents().saveAs());
+        QCOMPARE(savedComment(m_script.saveName).toString(), comment);
     }
 
     // A home folder without "Documents": the data and the PDF are proposed in the home folder,

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollBar>
+#include <QTextDocument>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -285,15 +286,27 @@ void HaberesScreen::setPrintTarget(std::unique_ptr<PrintTarget> target)
     m_printTarget = std::move(target);
 }
 
+// The comment as the user wrote it: while the box shows the comment last set, the text set,
+// its line ends as they were (a box holds lines, not the characters that ended them);
+// otherwise the box's text with its non-breaking spaces and line separators, a line break
+// between its paragraphs.
 QString HaberesScreen::comment() const
 {
-    return m_controls->comment->toPlainText();
+    const QString shown = m_controls->comment->document()->toRawText();
+    if (shown == m_commentShownAsSet)
+        return m_commentAsSet;
+    QString text = shown;
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text;
 }
 
 void HaberesScreen::setComment(const QString &comment)
 {
-    if (comment != this->comment())
-        m_controls->comment->setPlainText(comment);
+    if (comment == this->comment())
+        return;
+    m_controls->comment->setPlainText(comment);
+    m_commentAsSet = comment;
+    m_commentShownAsSet = m_controls->comment->document()->toRawText();
 }
 
 void HaberesScreen::setPdfPathQuestion(PdfPathQuestion question)

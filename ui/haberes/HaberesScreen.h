@@ -106,6 +106,8 @@ private:
     std::unique_ptr<Controls> m_controls;
     std::unique_ptr<Page> m_page;
     std::unique_ptr<PrintTarget> m_printTarget;
+    QString m_commentAsSet;      // the comment last set, which stands until the box is edited
+    QString m_commentShownAsSet; // how the box showed it
     PdfPathQuestion m_askPdfPath;
     QString m_teacherName;
     Payslip m_payslip;
