@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -195,6 +196,7 @@ private slots:
         // The stored copy of a table goes to a folder of the test's own, never the user's.
         QVERIFY(m_folder.isValid());
         qputenv("XDG_DATA_HOME", QFile::encodeName(m_folder.filePath(QStringLiteral("data"))));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_folder.filePath(QStringLiteral("config"))));
         QVERIFY(storedCopy().startsWith(m_folder.path()));
     }
 
@@ -460,6 +462,26 @@ private slots:
         QCOMPARE(contentsOf(elsewhere), QByteArray("someone else's file"));
         QVERIFY(!QFileInfo(storedCopy()).isSymLink());
         QVERIFY(contentsOf(storedCopy()).contains("Cargo propio"));
+    }
+
+    // A bad copy that cannot be set aside (here a folder stands in the way) is told at the
+    // first start only; the built-in table is used at both.
+    void aCopyThatCannotBeSetAsideIsToldOnce()
+    {
+        QVERIFY(QDir().mkpath(storedCopy() + QStringLiteral(".ilegible/lleno")));
+        const auto removeFolder = qScopeGuard(
+            [] { QDir(storedCopy() + QStringLiteral(".ilegible")).removeRecursively(); });
+        QFile copy(storedCopy());
+        QVERIFY(copy.open(QIODevice::WriteOnly));
+        copy.write("no es una copia");
+        copy.close();
+        for (const bool told : {true, false}) {
+            PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+            app.chooseStartingTable(std::nullopt);
+            QCOMPARE(bool(app.tableMessage()), told);
+            QCOMPARE(rowsOffered(app), 311);
+            QVERIFY(QFile::exists(storedCopy()));
+        }
     }
 
     // --positions-file: for this run, not kept; a table with a fault is told and not used.

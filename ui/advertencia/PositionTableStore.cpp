@@ -9,7 +9,10 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSettings>
 #include <QStandardPaths>
+
+#include <cstdio>
 
 namespace pagaluz::ui {
 
@@ -22,6 +25,19 @@ const QString kSetAsideSuffix = QStringLiteral(".ilegible");
 const QString kFileKey = QStringLiteral("file");
 const QString kLoadedKey = QStringLiteral("loaded");
 const QString kTableKey = QStringLiteral("table");
+
+// The setting that remembers the kept copy told and left in place.
+const QString kToldKey = QStringLiteral("tablaIlegibleAvisada");
+
+// What tells one copy from another: where a link leads, its size and its time of change.
+QString markOf(const QString &path)
+{
+    const QFileInfo file(path);
+    return QStringLiteral("%1|%2|%3")
+        .arg(file.symLinkTarget())
+        .arg(file.size())
+        .arg(file.lastModified().toMSecsSinceEpoch());
+}
 
 } // namespace
 
@@ -56,10 +72,23 @@ std::optional<PositionTableStore::Copy> PositionTableStore::load(QString &proble
 {
     problem.clear();
     std::optional<Copy> copy = read(problem);
-    if (!problem.isEmpty()) {
-        QFile::remove(path() + kSetAsideSuffix);
-        QFile::rename(path(), path() + kSetAsideSuffix);
-    }
+    if (problem.isEmpty())
+        return copy;
+    const QString aside = path() + kSetAsideSuffix;
+    QFile::remove(aside);
+    // Renamed by the system, never copied: a FIFO or a link is moved as it is.
+    if (std::rename(QFile::encodeName(path()).constData(), QFile::encodeName(aside).constData()) ==
+        0)
+        return copy;
+    // A copy that cannot be set aside (a folder the user may not write in) is told once too:
+    // the copy told is remembered, and the same copy is not told again.
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Pagaluz"),
+                       QStringLiteral("Pagaluz"));
+    const QString mark = markOf(path());
+    if (settings.value(kToldKey).toString() == mark)
+        problem.clear();
+    else
+        settings.setValue(kToldKey, mark);
     return copy;
 }
 
