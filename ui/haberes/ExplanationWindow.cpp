@@ -21,7 +21,7 @@ namespace {
 enum Column { kName, kValue, kSentence };
 
 // The size it opens with, in pixels.
-constexpr QSize kStartSize(720, 380);
+constexpr QSize kStartSize(720, 440);
 constexpr int kNameWidth = 240;
 constexpr int kCellMargin = 12;
 const QString kWidestValue = QStringLiteral("000000,0000");
@@ -100,6 +100,8 @@ void ExplanationWindow::showExplanation(const QString &heading, const Explanatio
     for (const std::string &note : notes)
         noteLines << QStringLiteral("• ") + QString::fromStdString(note);
     m_notes->setText(noteLines.isEmpty() ? QStringLiteral("Ninguna.") : noteLines.join('\n'));
+    // Every line of the notes in view; the tree gives up the room.
+    m_notes->setMinimumHeight(m_notes->heightForWidth(m_notes->width()));
     raise();
 }
 
