@@ -10,6 +10,7 @@
 #include "LocaleConventions.h"
 #include "PayCalculator.h"
 #include "PositionCatalogue.h"
+#include "PrintableText.h"
 #include "TextOutput.h"
 
 #include <QCommandLineOption>
@@ -18,8 +19,10 @@
 #include <QLocale>
 
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <optional>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -219,7 +222,7 @@ std::istream &openInput(const QString &path, std::ifstream &file)
 InputText readInput(const CalcOptions &options, std::istream &in)
 {
     if (!options.file)
-        return readAll(in);
+        return readAll(in, {}, kLargestDocument);
     std::optional<InputText> text = readFileOrStream(options.file->toLocal8Bit().toStdString(), in);
     if (!text)
         refuseUsage("no se puede leer el archivo " + options.file->toStdString());
@@ -259,7 +262,8 @@ PayCalculator calculatorFor(const CalcOptions &options, const QLocale &locale)
 // The table of --positions-file, read whole and strictly.
 PositionCatalogue readPositionsFile(const QString &path)
 {
-    const std::optional<InputText> text = readFile(path.toLocal8Bit().toStdString());
+    const std::optional<InputText> text =
+        readFile(path.toLocal8Bit().toStdString(), kLargestPositionTable);
     if (!text)
         refuseUsage("no se puede leer la tabla de cargos " + path.toStdString());
     try {
@@ -323,6 +327,29 @@ int runCompare(std::string_view text, const CalcOptions &options, const QLocale 
                             out);
 }
 
+// The batch's file, or standard input for none and for "-".
+std::istream &batchSource(const CalcOptions &options, std::istream &in, std::ifstream &file)
+{
+    if (!options.file || *options.file == QLatin1String("-"))
+        return in;
+    refuseFolder(options.file->toLocal8Bit().toStdString());
+    return openInput(*options.file, file);
+}
+
+// An array read whole: a regular file from where it lies, anything else as it comes after
+// `start`.
+InputText arrayText(const CalcOptions &options, std::istream &source, std::string start)
+{
+    std::error_code error;
+    if (!options.file ||
+        !std::filesystem::is_regular_file(options.file->toLocal8Bit().toStdString(), error))
+        return readAll(source, std::move(start));
+    std::optional<InputText> text = readFile(options.file->toLocal8Bit().toStdString(), kNoCap);
+    if (!text)
+        refuseUsage("no se puede leer el archivo " + options.file->toStdString());
+    return std::move(*text);
+}
+
 // A JSON array is read whole, from the file where it lies; JSON Lines as they come.
 int runBatch(const CalcOptions &options, std::istream &in, const QLocale &locale,
              const PositionCatalogue &positions, std::ostream &out)
@@ -330,8 +357,7 @@ int runBatch(const CalcOptions &options, std::istream &in, const QLocale &locale
     const PayCalculator calculator = calculatorFor(options, locale);
     const BatchCalculation calculation{calculator, positions};
     std::ifstream file;
-    std::istream &source =
-        options.file && *options.file != QLatin1String("-") ? openInput(*options.file, file) : in;
+    std::istream &source = batchSource(options, in, file);
     // Enough of the start to see its first byte that is not blank.
     std::string start;
     while (start.find_first_not_of(" \t\r\n\xEF\xBB\xBF") == std::string::npos &&
@@ -341,11 +367,7 @@ int runBatch(const CalcOptions &options, std::istream &in, const QLocale &locale
         writeLineResults(std::move(start), source, calculation, out);
         return kExitSuccess;
     }
-    if (&source == &in) {
-        writeArrayResults(readAll(in, std::move(start)).text(), calculation, out);
-        return kExitSuccess;
-    }
-    writeArrayResults(readInput(options, in).text(), calculation, out);
+    writeArrayResults(arrayText(options, source, std::move(start)).text(), calculation, out);
     return kExitSuccess;
 }
 
@@ -387,29 +409,45 @@ int dispatch(const CalcCommandLine &commandLine, const CalcOptions &options, std
     return runSingle(input.text(), options, locale, positions, out, err);
 }
 
-} // namespace
-
-int runCalc(const QStringList &arguments, std::istream &in, std::ostream &out, std::ostream &err)
+// Runs the command, its messages gathered in `messages`.
+int runCalcTelling(const QStringList &arguments, std::istream &in, std::ostream &out,
+                   std::ostream &messages)
 {
     int status = kExitBadUsage;
     try {
         CalcCommandLine commandLine;
-        status = dispatch(commandLine, commandLine.parse(arguments), in, out, err);
+        status = dispatch(commandLine, commandLine.parse(arguments), in, out, messages);
     } catch (const UsageError &error) {
-        err << "pagaluz-calc: " << error.what() << '\n';
+        messages << "pagaluz-calc: " << error.what() << '\n';
+    } catch (const RefusedDocument &error) {
+        messages << "pagaluz-calc: " << error.what() << '\n';
     } catch (const JsonSyntaxError &error) {
-        err << "pagaluz-calc: " << error.what() << '\n';
+        messages << "pagaluz-calc: " << error.what() << '\n';
     } catch (const MalformedInput &error) {
-        err << "pagaluz-calc: datos mal formados: " << error.what() << '\n';
+        messages << "pagaluz-calc: datos mal formados: " << error.what() << '\n';
     } catch (const RefusedTable &error) {
-        err << "pagaluz-calc: " << error.what() << '\n';
+        messages << "pagaluz-calc: " << error.what() << '\n';
         status = kExitConversionFailed;
+    } catch (const BatchOutputFailed &) {
+        // Told below, as every write that fails.
     }
     // Results that did not reach their file are no success, whatever was calculated.
     if (!out.flush()) {
-        err << "pagaluz-calc: no se pudieron escribir los resultados (¿disco lleno?)\n";
+        messages << "pagaluz-calc: no se pudieron escribir los resultados (¿disco lleno?)\n";
         return kExitWriteFailed;
     }
+    return status;
+}
+
+} // namespace
+
+int runCalc(const QStringList &arguments, std::istream &in, std::ostream &out, std::ostream &err)
+{
+    // Messages quote the user's files: they reach the terminal with their control characters
+    // escaped.
+    std::ostringstream messages;
+    const int status = runCalcTelling(arguments, in, out, messages);
+    err << printableText(messages.str());
     return status;
 }
 

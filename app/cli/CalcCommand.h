@@ -14,6 +14,7 @@ inline constexpr int kExitConversionFailed = 2; // a text that is no number for 
                                                 // overflow, a position table with a fault
 inline constexpr int kExitPayslipsDiffer = 3;   // --compare: the school's payslip differs from ours
 inline constexpr int kExitBadUsage = 64;        // an unknown option, unreadable or malformed input
+inline constexpr int kExitCannotCreate = 73;    // --pdf: what stands at the output is no file
 inline constexpr int kExitWriteFailed = 74;     // the results could not be written (a full disk)
 
 // pagaluz-calc [--json] [--explain] [--locale NAME] [--batch] [--positions]

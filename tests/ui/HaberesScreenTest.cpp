@@ -297,7 +297,7 @@ private slots:
     void scrollBarClicksStepTheSheet();
     void draggingMovesTheSheetOnlyWhenReleased();
     void scrollBarFollowsTheWindowHeight();
-    void tinyWindowKeepsAPositiveScrollBar();
+    void aSmallWindowHidesNothing();
 
     void wheelOverTheSheetStepsTheScrollBar_data();
     void wheelOverTheSheetStepsTheScrollBar();
@@ -310,6 +310,8 @@ private slots:
     void failedPrintingRestoresTheScreenThenTellsWhy();
     void printerTargetWithoutPrinterOffersAPdf();
     void printerTargetWithoutPrinterCancelled();
+    void aCancelledPrintLeavesTheScreenAsItWas();
+    void aLongNameFitsItsBox();
     void printerTargetReportsAnUnwritablePdf();
     void guardarPdfWritesThePrintedPage();
     void proposedPdfPathNamesTheTeacher_data();
@@ -982,15 +984,20 @@ void HaberesScreenTest::scrollBarFollowsTheWindowHeight()
     QCOMPARE(twips(QStringLiteral("sosten")), QRect(840, 0, 6840, 12000));
 }
 
-void HaberesScreenTest::tinyWindowKeepsAPositiveScrollBar()
+// Made as small as the window system allows, the window keeps the size at which every note,
+// box and button beside the sheet is whole; the scroll bar spans it less 400 twips.
+void HaberesScreenTest::aSmallWindowHidesNothing()
 {
     show(workedExample());
     QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
-    m_screen->resize(m_screen->width(), 10);
-    QTRY_VERIFY(m_screen->height() <= 10);
-    QTRY_VERIFY(twips(QStringLiteral("movedor")).height() < 8000);
+    m_screen->resize(10, 10);
+    QTRY_COMPARE(m_screen->size(), twipsSize(11880, 8490));
+    const QList<QWidget *> parts = m_screen->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (const QWidget *part : parts) {
+        if (part->isVisible() && part->objectName() != QLatin1String("sosten"))
+            QVERIFY2(m_screen->rect().contains(part->geometry()), qPrintable(part->objectName()));
+    }
     QVERIFY(twips(QStringLiteral("movedor")).height() > 0);
-    QVERIFY(control(QStringLiteral("movedor"))->height() >= 1);
 }
 
 void HaberesScreenTest::wheelOverTheSheetStepsTheScrollBar_data()
@@ -1128,7 +1135,7 @@ void HaberesScreenTest::printingRestoresTheScreen()
     show(twentySixLines());
     QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
     scrollTo(3500);
-    m_screen->resize(twipsSize(9000, 6000));
+    m_screen->resize(twipsSize(12600, 9000));
     auto *comment = control<QPlainTextEdit>(QStringLiteral("Text11"));
     QTest::keyClicks(comment, QStringLiteral("Cobrar el lunes"));
     comment->selectAll();
@@ -1154,7 +1161,7 @@ void HaberesScreenTest::printingRestoresTheScreen()
     QCOMPARE(focusedDuringPrinting, (QStringList{QStringLiteral("Haberes"), focused}));
     QCOMPARE(control<QScrollBar>(QStringLiteral("movedor"))->value(), 3500);
     QCOMPARE(twips(QStringLiteral("sosten")), QRect(840, -3400, 6840, 15500));
-    QCOMPARE(m_screen->size(), twipsSize(9000, 6000));
+    QCOMPARE(m_screen->size(), twipsSize(12600, 9000));
     QTRY_VERIFY(control(focused)->hasFocus());
     QCOMPARE(comment->textCursor().selectedText(), QStringLiteral("Cobrar el lunes"));
     QVERIFY(!control<QLineEdit>(QStringLiteral("Text10"))->hasSelectedText());
@@ -1198,21 +1205,23 @@ void HaberesScreenTest::failedPrintingRestoresTheScreenThenTellsWhy()
 
 void HaberesScreenTest::printerTargetWithoutPrinterOffersAPdf()
 {
-    QStringList titles;
+    QStringList asked; // what was told, then the titles of the questions, in their order
     QStringList proposed;
     const QString path = m_dir->filePath(QStringLiteral("guardado.pdf"));
     PrinterTarget target(
         nullptr,
         [&](const QString &title, const QString &proposedPath) {
-            titles << title;
+            asked << title;
             proposed << proposedPath;
             return path;
         },
-        [] { return QPrinterInfo(); });
+        [] { return QPrinterInfo(); }, [&](const QString &text) { asked << text; });
     const QString message = target.print(PlainPage(QStringLiteral("Ana Gómez")));
 
-    QCOMPARE(titles, QStringList{QStringLiteral(
-                         "No hay una impresora predeterminada: guardar el recibo como PDF")});
+    QCOMPARE(asked, (QStringList{QStringLiteral("No hay una impresora predeterminada. El recibo "
+                                                "se puede guardar como PDF."),
+                                 QStringLiteral("Guardar el recibo como PDF")}));
+    QVERIFY(!target.cancelled());
     QCOMPARE(proposed, QStringList{proposedPdfPath(QStringLiteral("Ana Gómez"))});
     QCOMPARE(message, QStringLiteral("No hay una impresora predeterminada; el recibo se guardó en "
                                      "%1.")
@@ -1233,11 +1242,50 @@ void HaberesScreenTest::printerTargetWithoutPrinterCancelled()
             ++questions;
             return QString();
         },
-        [] { return QPrinterInfo(); });
-    QCOMPARE(target.print(PlainPage()),
-             QStringLiteral("No hay una impresora predeterminada; el recibo no se imprimió."));
+        [] { return QPrinterInfo(); }, [](const QString &) {});
+    QCOMPARE(target.print(PlainPage()), QString());
+    QVERIFY(target.cancelled());
     QCOMPARE(questions, 1);
     QVERIFY(QDir(m_dir->path()).entryList(QDir::Files).isEmpty());
+}
+
+// With no printer, "Imprimir" tells so first; given up at the PDF question, the screen keeps
+// its colour and tells nothing more.
+// A teacher's name too long for its box is written smaller, as the amounts are, its start in
+// view, on the screen and so on the printed page, which draws the same box; a short name keeps
+// the sheet's size.
+void HaberesScreenTest::aLongNameFitsItsBox()
+{
+    for (const char *name : {"Ana Paz", "María José Fernández de la Torre y Quintana Echeverría"}) {
+        PayInputs in = workedExample();
+        in.teacherName = name;
+        show(in);
+        const auto *box = control<QLabel>(QStringLiteral("docente"));
+        QCOMPARE(box->text(), QString::fromUtf8(name));
+        QVERIFY(box->sizeHint().width() <= box->width());
+        const bool shrunk = box->font().pointSizeF() < m_screen->font().pointSizeF();
+        QCOMPARE(shrunk, std::string_view(name).size() > 20);
+    }
+}
+
+void HaberesScreenTest::aCancelledPrintLeavesTheScreenAsItWas()
+{
+    show(workedExample());
+    QStringList asked;
+    m_screen->setPrintTarget(std::make_unique<PrinterTarget>(
+        nullptr,
+        [&](const QString &title, const QString &) {
+            asked << title;
+            return QString();
+        },
+        [] { return QPrinterInfo(); }, [&](const QString &text) { asked << text; }));
+    QTest::mouseClick(control(QStringLiteral("Imprimir")), Qt::LeftButton);
+    QCOMPARE(asked.size(), 2);
+    QVERIFY(asked.front().startsWith(QStringLiteral("No hay una impresora predeterminada.")));
+    QCOMPARE(m_screen->palette().color(QPalette::Window), QColor(0, 128, 128));
+    QVERIFY(control(QStringLiteral("Imprimir"))->isVisible());
+    const auto *box = m_screen->findChild<QMessageBox *>(QStringLiteral("printMessage"));
+    QVERIFY(!box || !box->isVisible());
 }
 
 void HaberesScreenTest::printerTargetReportsAnUnwritablePdf()
@@ -1245,7 +1293,7 @@ void HaberesScreenTest::printerTargetReportsAnUnwritablePdf()
     const QString path = m_dir->filePath(QStringLiteral("no-existe/recibo.pdf"));
     PrinterTarget target(
         nullptr, [&](const QString &, const QString &) { return path; },
-        [] { return QPrinterInfo(); });
+        [] { return QPrinterInfo(); }, [](const QString &) {});
     const QString message = target.print(PlainPage());
     QVERIFY2(message.startsWith(QStringLiteral("No hay una impresora predeterminada. No se pudo "
                                                "guardar el recibo en")),
@@ -1315,6 +1363,11 @@ void HaberesScreenTest::volverHidesDisablesAndAsksToReturn()
     show(twelveLines());
     QVERIFY(m_screen->isVisible());
     QVERIFY(m_screen->isEnabled());
+
+    // Escape is "Volver".
+    QTest::keyClick(m_screen.get(), Qt::Key_Escape);
+    QCOMPARE(returns.count(), 2);
+    QVERIFY(!m_screen->isVisible());
 }
 
 void HaberesScreenTest::salirAsksToQuit()
@@ -1349,7 +1402,8 @@ QString unwrapped(QString text)
 
 // Hovering a row, on a cell or between cells, shows its sentence; a click opens "Cómo se
 // calculó" with its tree and the notes, which follows the next line clicked and closes with
-// "Volver". Nothing on the sheet moves.
+// Escape, "Cerrar" and "Volver"; the three totals explain themselves as well. Nothing on the
+// sheet moves.
 void HaberesScreenTest::hoveringAndClickingALineExplainsIt()
 {
     const CalculationResult result =
@@ -1397,6 +1451,30 @@ void HaberesScreenTest::hoveringAndClickingALineExplainsIt()
              QStringLiteral("502 Aporte Jub.   $ 365,8176"));
     QCOMPARE(sheetPlaces(*sheet), places);
 
+    // The totals explain themselves as the lines do.
+    QLabel *netPay = control<QLabel>(QStringLiteral("liquido"));
+    hover(netPay, netPay->rect().center());
+    QTRY_COMPARE(unwrapped(QToolTip::text()),
+                 qs(explanation.netPay->text) +
+                     QStringLiteral(" (Un clic en el total: cómo se calculó.)"));
+    QTest::mouseClick(control(QStringLiteral("Label15")), Qt::LeftButton);
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("linea"))->text(),
+             QStringLiteral("Total Haberes   ") + control<QLabel>("thaberes")->text());
+    QCOMPARE(
+        unwrapped(
+            window->findChild<QTreeWidget *>(QStringLiteral("arbol"))->topLevelItem(0)->text(2)),
+        qs(explanation.totalEarnings->text));
+    QCOMPARE(sheetPlaces(*sheet), places);
+
+    // Escape and "Cerrar" close it; "Volver" too.
+    QTest::keyClick(window, Qt::Key_Escape);
+    QVERIFY(!window->isVisible());
+    QVERIFY(m_screen->isVisible());
+    QTest::mouseClick(control(cellName("Label1", 3)), Qt::LeftButton);
+    QVERIFY(window->isVisible());
+    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cerrar")), Qt::LeftButton);
+    QVERIFY(!window->isVisible());
+    QTest::mouseClick(control(cellName("Label1", 3)), Qt::LeftButton);
     QTest::mouseClick(control(QStringLiteral("Volver")), Qt::LeftButton);
     QVERIFY(!window->isVisible());
 }

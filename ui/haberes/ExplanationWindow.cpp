@@ -3,8 +3,11 @@
 #include "Explanation.h"
 
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -18,7 +21,7 @@ namespace {
 enum Column { kName, kValue, kSentence };
 
 // The size it opens with, in pixels.
-constexpr QSize kStartSize(720, 380);
+constexpr QSize kStartSize(720, 440);
 constexpr int kNameWidth = 240;
 constexpr int kCellMargin = 12;
 const QString kWidestValue = QStringLiteral("000000,0000");
@@ -64,7 +67,23 @@ ExplanationWindow::ExplanationWindow(QWidget *parent) : QWidget(parent, Qt::Wind
     layout->addWidget(m_tree, 1);
     layout->addWidget(notesTitle);
     layout->addWidget(m_notes);
+    auto *close = new QPushButton(QStringLiteral("Cerrar"), this);
+    close->setObjectName(QStringLiteral("cerrar"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
     resize(kStartSize);
+}
+
+void ExplanationWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ExplanationWindow::showExplanation(const QString &heading, const ExplanationNode &root,
@@ -81,6 +100,8 @@ void ExplanationWindow::showExplanation(const QString &heading, const Explanatio
     for (const std::string &note : notes)
         noteLines << QStringLiteral("• ") + QString::fromStdString(note);
     m_notes->setText(noteLines.isEmpty() ? QStringLiteral("Ninguna.") : noteLines.join('\n'));
+    // Every line of the notes in view; the tree gives up the room.
+    m_notes->setMinimumHeight(m_notes->heightForWidth(m_notes->width()));
     raise();
 }
 

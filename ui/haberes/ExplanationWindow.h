@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QKeyEvent;
+
 #include <string>
 #include <vector>
 
@@ -33,6 +35,10 @@ public:
 
     // `text` broken at blanks into lines at most `width` pixels wide where it can be.
     static QString wrapped(const QString &text, const QFontMetrics &metrics, int width);
+
+protected:
+    // Escape closes the window, as "Cerrar" does.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QTreeWidgetItem *addNode(const ExplanationNode &node, const std::string &decimalSeparator,

@@ -69,6 +69,8 @@ public:
     // The printed page, written to a PDF file at `path`. Returns an empty text on success,
     // otherwise a message for the user.
     QString writePdf(const QString &path);
+    // The printed page as a PDF document, or nothing when it cannot be drawn.
+    QByteArray pdf() const;
 
 signals:
     void returnRequested(); // "Volver", after the screen hid itself
@@ -79,6 +81,8 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // Escape is "Volver".
+    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
@@ -108,6 +112,8 @@ private:
     std::unique_ptr<Controls> m_controls;
     std::unique_ptr<Page> m_page;
     std::unique_ptr<PrintTarget> m_printTarget;
+    QString m_commentAsSet;      // the comment last set, which stands until the box is edited
+    QString m_commentShownAsSet; // how the box showed it
     PdfPathQuestion m_askPdfPath;
     QString m_teacherName;
     Payslip m_payslip;

@@ -186,7 +186,9 @@ void HaberesSheet::showTotals(const Payslip &payslip)
 
 void HaberesSheet::setTeacherName(const QString &name)
 {
+    // A long name is written smaller, as the amounts are, so that its start stays in its box.
     m_teacherName->setText(name);
+    fitFont(*m_teacherName, font(), twipsGeometry(*m_teacherName).width());
 }
 
 int HaberesSheet::lineAt(const QPoint &pixels) const
@@ -197,6 +199,24 @@ int HaberesSheet::lineAt(const QPoint &pixels) const
         return -1;
     const int row = (y - kGridTop) / kRowPitch;
     return row < kRows && !m_codeCells[row]->isHidden() ? row : -1;
+}
+
+int HaberesSheet::totalAt(const QPoint &pixels) const
+{
+    // Taller than their rows, a total's labels may reach into the next: the lower one counts.
+    int found = -1;
+    for (std::size_t i = 0; i < m_totalCaptions.size(); ++i) {
+        if (m_totalCaptions[i]->geometry().contains(pixels) ||
+            m_totalAmounts[i]->geometry().contains(pixels))
+            found = static_cast<int>(i);
+    }
+    return found;
+}
+
+QString HaberesSheet::totalHeading(int index) const
+{
+    const auto at = static_cast<std::size_t>(index);
+    return m_totalCaptions.at(at)->text() + QStringLiteral("   ") + m_totalAmounts.at(at)->text();
 }
 
 void HaberesSheet::paintEvent(QPaintEvent *)

@@ -35,6 +35,11 @@ public:
     // The row of the line shown at `pixels` (in the sheet's coordinates), from its top to its
     // rule and across the grid; -1 where no line is shown.
     int lineAt(const QPoint &pixels) const;
+    // The total whose caption or amount is at `pixels` (0 "Total Haberes", 1 "Total
+    // Descuentos", 2 "Neto a Cobrar"); -1 elsewhere.
+    int totalAt(const QPoint &pixels) const;
+    // The caption and amount of the total at `index`: "Total Haberes   $ 2635,5707".
+    QString totalHeading(int index) const;
     // The note under the totals block that the position's points are
     // reference values, shown or hidden.
     void showReferencePointsNote(bool shown);

@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QToolTip>
 
+#include <array>
+
 namespace pagaluz::ui {
 
 namespace {
@@ -48,20 +50,39 @@ void LineExplanations::closeWindow()
         m_window->hide();
 }
 
-bool LineExplanations::explains(int row) const
+int LineExplanations::partAt(const QPoint &pixels) const
 {
-    return m_explanation && row >= 0 && static_cast<std::size_t>(row) < m_headings.size() &&
-           static_cast<std::size_t>(row) < m_explanation->lines.size();
+    const int row = m_sheet.lineAt(pixels);
+    if (row >= 0)
+        return row;
+    const int total = m_sheet.totalAt(pixels);
+    return total >= 0 ? kFirstTotal + total : -1;
 }
 
-void LineExplanations::showLine(int row)
+const ExplanationNode *LineExplanations::nodeOf(int part) const
+{
+    if (!m_explanation || part < 0)
+        return nullptr;
+    if (part >= kFirstTotal) {
+        const std::array totals{m_explanation->totalEarnings.get(),
+                                m_explanation->totalDeductions.get(), m_explanation->netPay.get()};
+        const auto total = static_cast<std::size_t>(part - kFirstTotal);
+        return total < totals.size() ? totals[total] : nullptr;
+    }
+    const auto row = static_cast<std::size_t>(part);
+    return row < m_headings.size() && row < m_explanation->lines.size()
+               ? m_explanation->lines[row].get()
+               : nullptr;
+}
+
+void LineExplanations::showLine(int part)
 {
     if (!m_window)
         m_window = new ExplanationWindow(&m_windowParent);
-    m_shownRow = row;
-    m_window->showExplanation(m_headings[static_cast<std::size_t>(row)],
-                              *m_explanation->lines[static_cast<std::size_t>(row)],
-                              m_explanation->notes, m_decimalSeparator);
+    m_shownRow = part;
+    const QString heading = part >= kFirstTotal ? m_sheet.totalHeading(part - kFirstTotal)
+                                                : m_headings[static_cast<std::size_t>(part)];
+    m_window->showExplanation(heading, *nodeOf(part), m_explanation->notes, m_decimalSeparator);
 }
 
 bool LineExplanations::eventFilter(QObject *watched, QEvent *event)
@@ -70,24 +91,26 @@ bool LineExplanations::eventFilter(QObject *watched, QEvent *event)
         return false;
     if (event->type() == QEvent::ToolTip) {
         const auto *help = static_cast<QHelpEvent *>(event);
-        const int row = m_sheet.lineAt(help->pos());
-        if (!explains(row))
+        const int part = partAt(help->pos());
+        if (!explains(part))
             return false;
-        const std::string &sentence = m_explanation->lines[static_cast<std::size_t>(row)]->text;
+        const QString hint = part >= kFirstTotal
+                                 ? QStringLiteral("\n(Un clic en el total: cómo se calculó.)")
+                                 : QStringLiteral("\n(Un clic en la línea: cómo se calculó.)");
         QToolTip::showText(help->globalPos(),
-                           ExplanationWindow::wrapped(QString::fromStdString(sentence),
+                           ExplanationWindow::wrapped(QString::fromStdString(nodeOf(part)->text),
                                                       QFontMetrics(QToolTip::font()),
                                                       kToolTipWidth) +
-                               QStringLiteral("\n(Un clic en la línea: cómo se calculó.)"),
+                               hint,
                            &m_sheet);
         return true;
     }
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        const int row = m_sheet.lineAt(mouse->position().toPoint());
-        if (mouse->button() != Qt::LeftButton || !explains(row))
+        const int part = partAt(mouse->position().toPoint());
+        if (mouse->button() != Qt::LeftButton || !explains(part))
             return false;
-        showLine(row);
+        showLine(part);
         return true;
     }
     return false;

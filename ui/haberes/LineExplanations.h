@@ -9,17 +9,19 @@
 #include <vector>
 
 namespace pagaluz {
+struct ExplanationNode;
 struct PayslipExplanation;
-}
+} // namespace pagaluz
 
 namespace pagaluz::ui {
 
 class ExplanationWindow;
 class HaberesSheet;
 
-// Each line of the sheet explains its amount: hovering it shows its sentence as a tool-tip;
-// clicking it opens "Cómo se calculó" with its tree and the payslip's notes, and while that
-// window is open it follows the line clicked. Nothing on the sheet moves.
+// Each line of the sheet, and each of its three totals, explains its amount: hovering it shows
+// its sentence as a tool-tip; clicking it opens "Cómo se calculó" with its tree and the
+// payslip's notes, and while that window is open it follows the line or total clicked.
+// Nothing on the sheet moves.
 class LineExplanations : public QObject {
     Q_OBJECT
 
@@ -39,8 +41,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    bool explains(int row) const;
-    void showLine(int row);
+    // What is at `pixels`: a line's row, kFirstTotal plus a total's index, or -1.
+    int partAt(const QPoint &pixels) const;
+    // How the amount of `part` was reached, or null.
+    const ExplanationNode *nodeOf(int part) const;
+    bool explains(int part) const { return nodeOf(part) != nullptr; }
+    void showLine(int part);
+
+    static constexpr int kFirstTotal = 1000;
 
     HaberesSheet &m_sheet;
     QWidget &m_windowParent;
