@@ -5,6 +5,7 @@
 #include "NumberText.h"
 #include "SavedInputs.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string_view>
@@ -98,6 +99,16 @@ std::optional<AmountColumn> columnOf(simdjson::dom::object line, std::size_t ind
     refuse(linePath(index, "column"), "se esperaba \"earnings\" o \"deductions\"");
 }
 
+// A code or quantity is printed in the report's table as it was read: one that could move the
+// cursor or retitle the terminal is no code of a payslip.
+bool hasControlCharacter(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F;
+    });
+}
+
 SchoolPayslipLine lineOf(element value, std::size_t index)
 {
     const simdjson::dom::object line = strictObject(value, linePath(index));
@@ -106,6 +117,8 @@ SchoolPayslipLine lineOf(element value, std::size_t index)
         refuse(linePath(index, "code"), "falta el código (un texto)");
     if (code.empty() || code.find_first_of(" \t\r\n") != std::string_view::npos)
         refuse(linePath(index, "code"), "el código no puede estar vacío ni tener blancos");
+    if (hasControlCharacter(code))
+        refuse(linePath(index, "code"), "el código tiene caracteres de control");
     element amount;
     if (line["amount"].get(amount))
         refuse(linePath(index, "amount"), "falta el importe");
@@ -116,6 +129,8 @@ SchoolPayslipLine lineOf(element value, std::size_t index)
         std::string_view text;
         if (quantity.get(text))
             refuse(linePath(index, "quantity"), "se esperaba un texto");
+        if (hasControlCharacter(text))
+            refuse(linePath(index, "quantity"), "la cantidad tiene caracteres de control");
         read.quantity = std::string(text);
     }
     return read;
