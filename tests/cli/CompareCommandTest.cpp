@@ -1,4 +1,4 @@
-#include "CalcCommand.h"
+#include "CalcRun.h"
 
 #include <gtest/gtest.h>
 
@@ -11,24 +11,12 @@ namespace {
 
 using namespace pagaluz;
 
-struct CommandRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CommandRun;
+using test::contains;
 
 CommandRun run(const QStringList &arguments, const std::string &input)
 {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCalc(QStringList{"--locale", "es_AR"} + arguments, in, out, err);
-    return {status, out.str(), err.str()};
-}
-
-bool contains(const std::string &text, const std::string &part)
-{
-    return text.find(part) != std::string::npos;
+    return test::runCommand(QStringList{"--locale", "es_AR"} + arguments, input);
 }
 
 // A school's payslip in a file, for --compare.
