@@ -6,7 +6,6 @@ SelectedPosition selectPositionByRow(const PositionCatalogue &catalogue, int ind
 {
     const PositionRecord &r = catalogue.row(index);
     return {r.code,
-            r.basicPoints,
             r.name,
             r.basicPoints,
             r.complementPoints,

@@ -4,7 +4,12 @@
 #include "DecimalConventions.h"
 #include "ExplanationRecord.h"
 #include "PayInputs.h"
+#include "PayScale.h"
 #include "Payslip.h"
+#include "Traced.h"
+
+#include <string>
+#include <string_view>
 
 namespace pagaluz {
 
@@ -18,36 +23,49 @@ struct HourCounts {
     double code113 = 0.0;
 };
 
-// Everything one calculation works on: its inputs, the carry values the
-// sections pass on, the payslip under construction and, when they were asked
-// for, the explanations of its amounts.
+// Everything one calculation works on: its inputs, the pay scale, the carry values the
+// sections pass on, the payslip under construction and, when they were asked for, the
+// explanations of its amounts.
 struct CalculationState {
-    CalculationState(const PayInputs &payInputs, PayMode payMode, const DecimalConventions &conv)
-        : inputs(payInputs), mode(payMode), conventions(conv), payslip(conv)
+    CalculationState(const PayInputs &payInputs, PayMode payMode, const DecimalConventions &conv,
+                     const PayScale &payScale = PayScale::builtIn(),
+                     ExplanationRecord *record = nullptr)
+        : inputs(payInputs), mode(payMode), conventions(conv), scale(payScale), payslip(conv),
+          trace(record)
     {
     }
 
     bool positionMode() const { return mode == PayMode::Position; }
 
-    // When explaining: the line just appended is the amount that `explained` explains.
-    void explainLastLine(NodePtr CarryExplanations::*explained)
+    // Appends the line of `amount`, which its node then explains.
+    void appendEarnings(std::string_view code, std::string_view conceptText, std::string quantity,
+                        const Amount &amount, std::string_view prefix = Payslip::kPrefix)
     {
-        if (explanation)
-            explanation->explainLastLine(payslip, explanation->carry.*explained);
+        payslip.appendEarningsLine(code, conceptText, std::move(quantity), amount, prefix);
+        lineAdded(amount);
     }
-    void explainLastLine(const NodePtr &explained)
+    void appendDeduction(std::string_view code, std::string_view conceptText, std::string quantity,
+                         const Amount &amount)
     {
-        if (explanation)
-            explanation->explainLastLine(payslip, explained);
+        payslip.appendDeductionLine(code, conceptText, std::move(quantity), amount);
+        lineAdded(amount);
     }
 
     const PayInputs &inputs;
     const PayMode mode;
     const DecimalConventions &conventions;
+    const PayScale &scale;
     CarryValues carry;
     HourCounts hours;
     Payslip payslip;
-    ExplanationRecord *explanation = nullptr; // null unless explanations were asked for
+    Tracer trace;
+
+private:
+    void lineAdded(const Amount &amount)
+    {
+        if (ExplanationRecord *record = trace.record())
+            record->explainLine(payslip.lines().back(), amount.node());
+    }
 };
 
 } // namespace pagaluz

@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 
 namespace pagaluz {
@@ -31,6 +32,9 @@ Int128 powerOfTen(int exponent)
 
 Int128 times(Int128 a, Int128 b)
 {
+    constexpr Int128 kSmall = std::numeric_limits<std::int32_t>::max();
+    if (a >= -kSmall && a <= kSmall && b >= -kSmall && b <= kSmall) // the usual figures
+        return static_cast<Int128>(static_cast<std::int64_t>(a) * static_cast<std::int64_t>(b));
     Int128 product = 0;
     if (__builtin_mul_overflow(a, b, &product))
         throw MoneyOverflow();
@@ -52,14 +56,38 @@ int digitCount(UInt128 value)
     return digits;
 }
 
-std::string digitsOf(UInt128 value)
+// "00" to "99": two digits at a time.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t n = 0; n < 100; ++n) {
+        pairs[2 * n] = static_cast<char>('0' + n / 10);
+        pairs[2 * n + 1] = static_cast<char>('0' + n % 10);
+    }
+    return pairs;
+}();
+
+// The decimal digits of `value`, written backwards from `end`; returns where they start.
+char *digitsBefore(char *end, UInt128 value)
 {
-    std::string digits;
-    do {
-        digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(value % 10)));
+    while (value > std::numeric_limits<std::uint64_t>::max()) {
+        *--end = static_cast<char>('0' + static_cast<int>(value % 10));
         value /= 10;
-    } while (value != 0);
-    return digits;
+    }
+    // Most values fit 64 bits, where dividing is much cheaper.
+    auto small = static_cast<std::uint64_t>(value);
+    while (small >= 100) {
+        const std::size_t pair = 2 * (small % 100);
+        small /= 100;
+        *--end = kDigitPairs[pair + 1];
+        *--end = kDigitPairs[pair];
+    }
+    if (small >= 10) {
+        *--end = kDigitPairs[2 * small + 1];
+        *--end = kDigitPairs[2 * small];
+    } else {
+        *--end = static_cast<char>('0' + small);
+    }
+    return end;
 }
 
 } // namespace
@@ -68,6 +96,17 @@ Decimal::Decimal(Int128 units, int scale) : m_units(units), m_scale(scale)
 {
     if (m_units == 0) {
         m_scale = 0;
+        return;
+    }
+    // Most values fit 64 bits, where dividing is much cheaper.
+    if (m_units >= std::numeric_limits<std::int64_t>::min() &&
+        m_units <= std::numeric_limits<std::int64_t>::max()) {
+        auto small = static_cast<std::int64_t>(m_units);
+        while (small % 10 == 0) {
+            small /= 10;
+            --m_scale;
+        }
+        m_units = small;
         return;
     }
     while (m_units % 10 == 0) {
@@ -217,16 +256,35 @@ Decimal Decimal::roundedToTenThousandths() const
 
 std::string Decimal::text(std::string_view separator) const
 {
-    std::string digits = digitsOf(magnitude(m_units));
+    std::string text;
+    appendText(text, separator);
+    return text;
+}
+
+void Decimal::appendText(std::string &out, std::string_view separator) const
+{
+    std::array<char, 40> buffer; // the 39 digits of the largest magnitude
+    char *const end = buffer.data() + buffer.size();
+    const char *start = digitsBefore(end, magnitude(m_units));
+    const std::string_view digits(start, static_cast<std::size_t>(end - start));
+    if (m_units < 0)
+        out += '-';
     if (m_scale <= 0) {
-        digits.append(static_cast<std::size_t>(-m_scale), '0');
-    } else {
-        const auto fraction = static_cast<std::size_t>(m_scale);
-        if (digits.size() <= fraction)
-            digits.insert(0, fraction + 1 - digits.size(), '0');
-        digits.insert(digits.size() - fraction, separator);
+        out += digits;
+        out.append(static_cast<std::size_t>(-m_scale), '0');
+        return;
     }
-    return m_units < 0 ? "-" + digits : digits;
+    const auto fraction = static_cast<std::size_t>(m_scale);
+    if (digits.size() <= fraction) {
+        out += '0';
+        out += separator;
+        out.append(fraction - digits.size(), '0');
+        out += digits;
+        return;
+    }
+    out += digits.substr(0, digits.size() - fraction);
+    out += separator;
+    out += digits.substr(digits.size() - fraction);
 }
 
 } // namespace pagaluz

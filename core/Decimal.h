@@ -43,6 +43,8 @@ public:
     // Plain, as amounts are written: no grouping, `separator` before the fraction when there
     // is one, a leading "-" when negative. text(".") gives "343.0209".
     std::string text(std::string_view separator) const;
+    // The same text appended to `out`.
+    void appendText(std::string &out, std::string_view separator) const;
 
 private:
     __extension__ typedef __int128 Int128;

@@ -4,76 +4,54 @@
 #include "Explanation.h"
 #include "Money.h"
 
+#include <cstdint>
 #include <initializer_list>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pagaluz {
 
-class Payslip;
+struct PayslipLine;
 
 using NodePtr = std::shared_ptr<ExplanationNode>;
 
-// The explanations of the carry values that later lines and bases are made of; null while
-// the value is not on the payslip.
-struct CarryExplanations {
-    NodePtr categoryAssignment;
-    NodePtr basicComplement;
-    NodePtr fullDayAmount;
-    NodePtr extendedDayAmount;
-    NodePtr differentiatedTask;
-    NodePtr code06Supplement;
-    NodePtr nationalIncentive;
-    NodePtr code113Supplement;
-    NodePtr seniorityAmount;
-    NodePtr zoneAmount;
-    NodePtr decreeProductivity;
-    NodePtr productivityPlus;
-    NodePtr absenceDeduction;
-    NodePtr remunerativeTotal;
-    NodePtr minimumTopUp;
-};
+// A node of the record; kNoNode for a value that is not explained.
+using NodeId = std::uint32_t;
+inline constexpr NodeId kNoNode = 0;
 
-// What a calculation asked for its explanations keeps besides the carry values: each section
-// makes the explanations of its amounts here, from the figures it calculates with, as it
-// calculates them. The sentences are written in the calculation's decimal conventions.
+// What a calculation asked for its explanations keeps: the nodes its operations record as they
+// compute, the explanation of each line, the totals and the notes. The sentences are written
+// in the calculation's decimal conventions.
 class ExplanationRecord {
 public:
-    explicit ExplanationRecord(const DecimalConventions &conventions)
-        : m_separator(conventions.decimalSeparator)
-    {
-    }
+    explicit ExplanationRecord(const DecimalConventions &conventions);
 
     // A figure taken as it is; `source` says where it comes from ("del cargo 734").
-    NodePtr figure(std::string name, const Decimal &value, std::string_view source) const;
-    NodePtr figure(std::string name, Money value, std::string_view source) const
-    {
-        return figure(std::move(name), Decimal::fromMoney(value), source);
-    }
+    NodeId figure(std::string name, const Decimal &value, std::string_view source);
     // A rate of the pay scale or a chosen percentage, read as a percentage ("30 %").
-    NodePtr rate(std::string name, const Decimal &rate, std::string_view source) const;
+    NodeId rate(std::string name, const Decimal &rate, std::string_view source);
     // A leaf whose sentence is `text`, as a cell of a table, which names where it was read.
-    NodePtr leaf(std::string name, const Decimal &value, std::string text) const;
+    NodeId leaf(std::string name, const Decimal &value, std::string text);
 
-    // `value`, as the calculation made it, from `terms` by `operation`. Null terms, values
-    // whose lines are not on the payslip, are left out.
-    NodePtr operation(std::string name, const Decimal &value, Operation operation,
-                      std::initializer_list<NodePtr> terms) const;
-    NodePtr operation(std::string name, Money value, Operation operation,
-                      std::initializer_list<NodePtr> terms) const
-    {
-        return this->operation(std::move(name), Decimal::fromMoney(value), operation, terms);
-    }
-    NodePtr operation(std::string name, const Decimal &value, Operation operation,
-                      std::vector<ExplanationPtr> terms) const;
+    // `value`, as the calculation made it, from `terms` by `operation`. Terms without a node,
+    // values whose lines are not on the payslip, are left out.
+    NodeId operation(std::string name, const Decimal &value, Operation operation,
+                     std::initializer_list<NodeId> terms);
+    NodeId operation(std::string name, const Decimal &value, Operation operation,
+                     std::span<const NodeId> terms);
     // An operation whose value the calculation does not form, as a product beyond the cap
     // that replaces it: its exact result brought to four decimals.
-    NodePtr roundedResult(std::string name, Operation operation,
-                          std::initializer_list<NodePtr> terms) const;
+    NodeId roundedResult(std::string name, Operation operation, std::span<const NodeId> terms);
 
-    // `node` explains the amount of the line just appended to `payslip`.
-    void explainLastLine(const Payslip &payslip, const NodePtr &node);
+    const NodePtr &node(NodeId id) const { return m_nodes[id - 1]; }
+    // The node that explains the payslip's row `row`.
+    NodeId lineNode(int row) const { return m_lineNodes[static_cast<std::size_t>(row)]; }
+
+    // `node` explains the amount of `line`, the payslip's row `row`.
+    void explainLine(const PayslipLine &line, NodeId node);
     void note(std::string text) { explanation.notes.push_back(std::move(text)); }
 
     // A number or an amount as the sentences write it: plain, in the user's conventions.
@@ -81,20 +59,28 @@ public:
     std::string number(Money value) const { return number(Decimal::fromMoney(value)); }
     std::string number(double value) const { return number(Decimal::fromDouble(value)); }
 
-    CarryExplanations carry;
     PayslipExplanation explanation;
 
 private:
-    NodePtr taken(std::string name, const Decimal &value, bool percentage,
-                  std::string_view source) const;
+    NodeId added(NodePtr node);
+    // `value` null: the exact result brought to four decimals.
+    NodeId made(std::string name, const Decimal *value, Operation operation,
+                std::vector<ExplanationPtr> terms);
+    std::vector<ExplanationPtr> present(const NodeId *first, const NodeId *last) const;
+    NodeId taken(std::string name, const Decimal &value, bool percentage, std::string_view source);
     std::string valueText(const ExplanationNode &node) const;
-    std::string sentence(const ExplanationNode &node) const;
-    std::string expression(const ExplanationNode &node, bool compact) const;
-    std::string termInSum(const ExplanationNode &term) const;
-    std::string termInProduct(const ExplanationNode &term) const;
-    std::string termCompact(const ExplanationNode &term) const;
+    std::string sentence(const ExplanationNode &node);
+    void appendNumber(std::string &out, const Decimal &value) const;
+    void appendValue(std::string &out, const ExplanationNode &node) const;
+    void appendExpression(std::string &out, const ExplanationNode &node, bool compact) const;
+    void appendInSum(std::string &out, const ExplanationNode &term) const;
+    void appendInProduct(std::string &out, const ExplanationNode &term) const;
+    void appendCompact(std::string &out, const ExplanationNode &term) const;
 
     std::string m_separator;
+    std::string m_scratch; // where each sentence is written before it is kept
+    std::vector<NodePtr> m_nodes;
+    std::vector<NodeId> m_lineNodes;
 };
 
 } // namespace pagaluz

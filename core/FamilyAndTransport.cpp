@@ -2,121 +2,73 @@
 #include "InputReading.h"
 #include "Sections.h"
 
+#include <limits>
 #include <string>
 
 namespace pagaluz {
 
 namespace {
 
-constexpr double kTransportTestRate = 0.13472;
-constexpr double kTransportRate = 0.195344;
-constexpr double kWeeksPerMonth = 4.0;
-constexpr double kTransportTestLimit = 161.8;
-const Money kTransportCeiling = Money::fromTenThousandths(2346100);
-
-constexpr int kLowerIncomeLimit = 2300;  // belongs to the lower bracket
-constexpr int kMiddleIncomeLimit = 3300; // belongs to the middle bracket
-constexpr int kDisabledChildAmount = 400;
-constexpr int kMaxPaidDisabledChildren = 81; // 81 × 400 still fits 16 bits
-constexpr int kLargeFamilyChildren = 3;
-constexpr int kLargeFamilyAmount = 3;
-constexpr int kSpouseAmount = 15;
-
-// From about 300 km a week the transport is a fixed sum: the test uses a rate of its own.
-bool transportCapped(std::int16_t km)
+// The lesser of the kilometres' amount and the cap. From a distance on the amount is the cap:
+// the test uses a rate of its own.
+void payTransport(CalculationState &state)
 {
+    const std::int16_t km =
+        readWholeCount(state.inputs.transportKm, InputField::TransportKm, state.conventions);
+    const TransportScale &transport = state.scale.transport;
+    const Tracer &trace = state.trace;
     const double kilometres = km;
-    return kilometres * kTransportTestRate * kWeeksPerMonth >= kTransportTestLimit;
-}
-
-Money transportAmount(std::int16_t km)
-{
-    if (transportCapped(km))
-        return kTransportCeiling;
-    const double kilometres = km;
-    return Money::fromDouble(kilometres * kTransportRate * kWeeksPerMonth);
+    const bool capped =
+        kilometres * transport.testRate * transport.weeksPerMonth.value >= transport.testLimit;
+    state.carry.transportAmount = trace.cappedProduct(
+        "transporte", "importe de los kilómetros",
+        {trace.figure(
+             kilometres, [&] { return Decimal::fromInteger(km); }, "kilómetros por semana", ""),
+         trace.scaleNumber(transport.perKm), trace.scaleNumber(transport.weeksPerMonth)},
+        trace.scaleAmount(transport.cap), capped);
+    state.appendEarnings("029", "transporte por KM", "", state.carry.transportAmount);
 }
 
 // Every earnings amount computed so far, transport aside.
-Money familyIncomeBase(const CarryValues &c)
+Money familyIncome(const CarryValues &c)
 {
     return c.categoryAssignment + c.basicComplement + c.code06Supplement + c.decreeProductivity +
            c.workdaySupplements + c.differentiatedTask + c.seniorityAmount + c.productivityPlus +
            c.minimumTopUp + c.zoneAmount + c.nationalIncentive + c.code113Supplement;
 }
 
-// One row of the table of the amount per child, by the family's income.
-struct ChildBracket {
-    int amount;
-    const char *incomes;
-};
-constexpr ChildBracket kLowerIncomes{102, "ingresos hasta 2300"};
-constexpr ChildBracket kMiddleIncomes{81, "ingresos de más de 2300 hasta 3300"};
-constexpr ChildBracket kHigherIncomes{61, "ingresos de más de 3300"};
-
-const ChildBracket &childBracket(Money incomeBase)
+// The row of the table of the amount per child for the family's income.
+const ChildAmount &childAmount(const FamilyScale &family, Money income)
 {
-    if (incomeBase <= Money::fromUnits(kLowerIncomeLimit))
-        return kLowerIncomes;
-    if (incomeBase <= Money::fromUnits(kMiddleIncomeLimit))
-        return kMiddleIncomes;
-    return kHigherIncomes;
-}
-
-// The lesser of the kilometres' amount and the fixed sum.
-NodePtr explainTransport(std::int16_t km, Money amount, const ExplanationRecord &record)
-{
-    const std::initializer_list<NodePtr> terms{
-        record.figure("kilómetros por semana", Decimal::fromInteger(km), ""),
-        record.figure("importe por kilómetro", Decimal::fromDouble(kTransportRate), "de la escala"),
-        record.figure("semanas por mes", Decimal::fromDouble(kWeeksPerMonth), "")};
-    const NodePtr kilometres =
-        transportCapped(km)
-            ? record.roundedResult("importe de los kilómetros", Operation::Product, terms)
-            : record.operation("importe de los kilómetros", amount, Operation::Product, terms);
-    return record.operation(
-        "transporte", amount, Operation::Minimum,
-        {kilometres, record.figure("tope", kTransportCeiling, "de la escala, desde 301 km")});
+    for (const ChildAmount &row : family.perChild)
+        if (&row == &family.perChild.back() || income <= Money::fromUnits(row.upToIncome))
+            return row;
+    return family.perChild.back();
 }
 
 // The amount per child is a cell of a table by the family's income.
-NodePtr explainChildren(const CarryValues &carry, Money incomeBase, const ChildBracket &bracket,
-                        const ExplanationRecord &record)
-{
-    const std::string row = bracket.incomes;
-    const Decimal amount = Decimal::fromInteger(bracket.amount);
-    return record.operation(
-        "salario por hijo", carry.childAllowance, Operation::Product,
-        {record.figure("hijos", Decimal::fromInteger(carry.childCount), ""),
-         record.leaf("tabla del salario por hijo, fila " + row, amount,
-                     record.number(amount) + " por hijo, de la tabla del salario familiar: " + row +
-                         "; los ingresos son " + record.number(incomeBase) +
-                         ", todos los haberes salvo el transporte")});
-}
-
-void payTransport(CalculationState &state)
-{
-    const std::int16_t km =
-        readWholeCount(state.inputs.transportKm, InputField::TransportKm, state.conventions);
-    state.carry.transportAmount = transportAmount(km);
-    state.payslip.appendEarningsLine("029", "transporte por KM", "", state.carry.transportAmount);
-    if (state.explanation)
-        state.explainLastLine(
-            explainTransport(km, state.carry.transportAmount, *state.explanation));
-}
-
 void payChildren(CalculationState &state)
 {
     CarryValues &carry = state.carry;
     carry.childCount =
         readUInt8(state.inputs.childCount, InputField::ChildCount, state.conventions);
-    const Money incomeBase = familyIncomeBase(carry);
-    const ChildBracket &bracket = childBracket(incomeBase);
-    carry.childAllowance = Money::fromUnits(carry.childCount * bracket.amount);
-    state.payslip.appendEarningsLine("1001", "Sal fam hijo", std::to_string(carry.childCount),
-                                     carry.childAllowance);
-    if (state.explanation)
-        state.explainLastLine(explainChildren(carry, incomeBase, bracket, *state.explanation));
+    const Money income = familyIncome(carry);
+    const ChildAmount &row = childAmount(state.scale.family, income);
+    const Tracer &trace = state.trace;
+    const auto text = [&] {
+        const ExplanationRecord &record = *trace.record();
+        return record.number(Decimal::fromInteger(row.amount)) +
+               " por hijo, de la tabla del salario familiar: " + row.incomes +
+               "; los ingresos son " + record.number(income) +
+               ", todos los haberes salvo el transporte";
+    };
+    carry.childAllowance = trace.wholeProduct(
+        "salario por hijo", trace.whole(carry.childCount, "hijos", ""),
+        {row.amount,
+         trace.cell([&] { return Decimal::fromInteger(row.amount); },
+                    [&] { return "tabla del salario por hijo, fila " + row.incomes; }, text)});
+    state.appendEarnings("1001", "Sal fam hijo", std::to_string(carry.childCount),
+                         carry.childAllowance);
 }
 
 void payDisabledChildren(CalculationState &state)
@@ -124,44 +76,45 @@ void payDisabledChildren(CalculationState &state)
     CarryValues &carry = state.carry;
     carry.disabledChildCount = readUInt8(state.inputs.disabledChildCount,
                                          InputField::DisabledChildCount, state.conventions);
-    if (carry.disabledChildCount > kMaxPaidDisabledChildren)
-        refuseInput(InputField::DisabledChildCount,
-                    "se pueden liquidar como máximo 81 hijos con discapacidad.");
+    const ScaleNumber &perChild = state.scale.family.perDisabledChild;
+    const auto perChildUnits = static_cast<int>(perChild.value);
+    // The allowance is kept within a 16-bit number.
+    const int mostPaid = std::numeric_limits<std::int16_t>::max() / perChildUnits;
+    if (carry.disabledChildCount > mostPaid)
+        refuseInput(InputField::DisabledChildCount, "se pueden liquidar como máximo " +
+                                                        std::to_string(mostPaid) +
+                                                        " hijos con discapacidad.");
+    const Tracer &trace = state.trace;
     carry.disabledChildAllowance =
-        Money::fromUnits(carry.disabledChildCount * kDisabledChildAmount);
-    state.payslip.appendEarningsLine("1002", "Sal fam hijo diferenciado",
-                                     std::to_string(carry.disabledChildCount),
-                                     carry.disabledChildAllowance);
-    if (const ExplanationRecord *record = state.explanation)
-        state.explainLastLine(record->operation(
-            "salario por hijo con discapacidad", carry.disabledChildAllowance, Operation::Product,
-            {record->figure("hijos con discapacidad",
-                            Decimal::fromInteger(carry.disabledChildCount), ""),
-             record->figure("importe por hijo con discapacidad",
-                            Decimal::fromInteger(kDisabledChildAmount), "de la escala")}));
+        trace.wholeProduct("salario por hijo con discapacidad",
+                           trace.whole(carry.disabledChildCount, "hijos con discapacidad", ""),
+                           {perChildUnits, trace.scaleNumber(perChild).node});
+    state.appendEarnings("1002", "Sal fam hijo diferenciado",
+                         std::to_string(carry.disabledChildCount), carry.disabledChildAllowance);
 }
 
 void payLargeFamily(CalculationState &state)
 {
     CarryValues &carry = state.carry;
+    const FamilyScale &family = state.scale.family;
     const int familyChildren = carry.childCount + carry.disabledChildCount;
-    if (familyChildren > 255)
+    if (familyChildren > std::numeric_limits<std::uint8_t>::max())
         refuseInput(InputField::ChildCount,
                     "los hijos y los hijos diferenciados suman más de 255.");
-    if (familyChildren < kLargeFamilyChildren) {
-        if (state.explanation && familyChildren > 0)
-            state.explanation->note(
-                "Sin «Familia numerosa» (1003): " + std::to_string(familyChildren) +
-                (familyChildren == 1 ? " hijo" : " hijos") + " en total; corresponde desde 3.");
+    const auto from = [&] { return std::to_string(family.largeFamilyChildren); };
+    if (familyChildren < family.largeFamilyChildren) {
+        if (ExplanationRecord *record = state.trace.record(); record && familyChildren > 0)
+            record->note("Sin «Familia numerosa» (1003): " + std::to_string(familyChildren) +
+                         (familyChildren == 1 ? " hijo" : " hijos") +
+                         " en total; corresponde desde " + from() + ".");
         return;
     }
-    carry.largeFamilyAllowance = Money::fromUnits(kLargeFamilyAmount);
-    state.payslip.appendEarningsLine("1003", "Familia numerosa", std::to_string(familyChildren),
-                                     carry.largeFamilyAllowance);
-    if (state.explanation)
-        state.explainLastLine(state.explanation->figure(
-            "familia numerosa", carry.largeFamilyAllowance,
-            "importe fijo por 3 hijos o más (tiene " + std::to_string(familyChildren) + ")"));
+    carry.largeFamilyAllowance = state.trace.amount(family.largeFamily, "familia numerosa", [&] {
+        return "importe fijo por " + from() + " hijos o más (tiene " +
+               std::to_string(familyChildren) + ")";
+    });
+    state.appendEarnings("1003", "Familia numerosa", std::to_string(familyChildren),
+                         carry.largeFamilyAllowance);
 }
 
 } // namespace
@@ -177,11 +130,8 @@ void payFamilyAndTransport(CalculationState &state)
         payDisabledChildren(state);
     payLargeFamily(state);
     if (in.spouse) {
-        state.carry.spouseAllowance = Money::fromUnits(kSpouseAmount);
-        state.payslip.appendEarningsLine("1010", "Sal fam Cony", "", state.carry.spouseAllowance);
-        if (state.explanation)
-            state.explainLastLine(state.explanation->figure(
-                "salario por cónyuge", state.carry.spouseAllowance, "importe fijo de la escala"));
+        state.carry.spouseAllowance = state.trace.scaleAmount(state.scale.family.spouse);
+        state.appendEarnings("1010", "Sal fam Cony", "", state.carry.spouseAllowance);
     }
 }
 

@@ -2,24 +2,19 @@
 
 #include "CalculationState.h"
 #include "InputField.h"
-#include "Money.h"
+#include "PayScale.h"
 
 #include <string>
 
 namespace pagaluz {
 
-// The constants of one level of teaching hours.
+// One level of teaching hours: its figures in the pay scale and how the payslip and the
+// inputs name it.
 struct HourLevel {
-    double pointsPerHour;
-    double code06LimitHours; // from this count on the code-06 amount is fixed
-    Money code06FixedAmount;
-    double incentivePerHour;
-    double code113PerHour;
-    int code06QuantityCap; // largest count shown as the quantity of "006"
-    int incentiveQuantityCap;
-    int code113QuantityCap;
+    HourScale PayScale::*figures;
     const char *conceptText; // conceptText of the hours line
     const char *headerName;  // level shown in the sheet's header
+    const char *hoursName;   // the count as the explanations name it
     InputField countField;
     std::string PayInputs::*countText;
 };

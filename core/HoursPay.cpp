@@ -2,56 +2,31 @@
 #include "HourLevel.h"
 #include "InputReading.h"
 #include "NumberText.h"
-#include "PointValue.h"
 #include "Sections.h"
 
 namespace pagaluz {
 
 namespace {
 
-constexpr double kCode06PerHour = 9.4;
-const Money kIncentiveCeiling = Money::fromTenThousandths(220 * Money::kScale);
-const Money kCode113Ceiling = Money::fromTenThousandths(200 * Money::kScale);
+const HourLevel kSecondaryLevel{&PayScale::secondaryHours,  "Hs. N. Medio",
+                                "Horas de nivel medio",     "horas de nivel medio",
+                                InputField::SecondaryHours, &PayInputs::secondaryHoursText};
 
-const HourLevel kSecondaryLevel{64.7,
-                                30.0,
-                                Money::fromTenThousandths(282 * Money::kScale),
-                                7.33,
-                                6.66,
-                                30,
-                                30,
-                                30,
-                                "Hs. N. Medio",
-                                "Horas de nivel medio",
-                                InputField::SecondaryHours,
-                                &PayInputs::secondaryHoursText};
+const HourLevel kHigherLevel{&PayScale::higherHours,    "Hs. N. Superior",
+                             "Horas de nivel superior", "horas de nivel superior",
+                             InputField::HigherHours,   &PayInputs::higherHours};
 
-const HourLevel kHigherLevel{86.9,
-                             15.0,
-                             Money::fromTenThousandths(141 * Money::kScale),
-                             9.166,
-                             8.333,
-                             15,
-                             24,
-                             24,
-                             "Hs. N. Superior",
-                             "Horas de nivel superior",
-                             InputField::HigherHours,
-                             &PayInputs::higherHours};
-
-// The amount for `count` hours at `rate`, capped at `ceiling`.
-Money cappedAmount(double count, double rate, Money ceiling)
+// The hours line is hours times points per hour times the value of a point.
+Amount baseHoursPay(const CalculationState &state, double hours, const HourLevel &level)
 {
-    const double amount = count * rate;
-    if (amount >= ceiling.toDouble())
-        return ceiling;
-    return Money::fromDouble(amount);
-}
-
-Money baseHoursPay(double hours, const HourLevel &level)
-{
+    const Tracer &trace = state.trace;
     try {
-        return Money::fromDouble(hours * level.pointsPerHour * kPointValue);
+        return trace.product(
+            "asignación por horas",
+            trace.figure(
+                hours, [&] { return Decimal::fromDouble(hours); }, level.hoursName, ""),
+            trace.scaleNumber((state.scale.*level.figures).pointsPerHour),
+            trace.scaleNumber(state.scale.pointValue));
     } catch (const MoneyOverflow &) {
         refuseInput(level.countField,
                     "la cantidad de horas es tan grande que el importe excede el máximo posible.");
@@ -59,48 +34,22 @@ Money baseHoursPay(double hours, const HourLevel &level)
 }
 
 // A supplement of so much an hour up to its cap: the lesser of the hours' amount and the cap.
-NodePtr cappedByHours(const ExplanationRecord &record, const char *name, Money amount, double hours,
-                      const char *hoursName, double perHour, Money ceiling, bool capped)
+// `capped` says the cap is reached.
+Amount cappedByHours(const Tracer &trace, const char *name, double hours, const char *hoursName,
+                     const ScaleNumber &perHour, const ScaleAmount &cap, bool capped)
 {
-    const std::initializer_list<NodePtr> terms{
-        record.figure(hoursName, Decimal::fromDouble(hours), ""),
-        record.figure("importe por hora", Decimal::fromDouble(perHour), "de la escala")};
-    const NodePtr hoursAmount =
-        capped ? record.roundedResult("importe de las horas", Operation::Product, terms)
-               : record.operation("importe de las horas", amount, Operation::Product, terms);
-    return record.operation(name, amount, Operation::Minimum,
-                            {hoursAmount, record.figure("tope", ceiling, "de la escala")});
+    return trace.cappedProduct(
+        name, "importe de las horas",
+        {trace.figure(
+             hours, [&] { return Decimal::fromDouble(hours); }, hoursName, ""),
+         trace.scaleNumber(perHour)},
+        trace.scaleAmount(cap), capped);
 }
 
-// The hours line is hours times points per hour times the value of a point; each hour
-// supplement is the lesser of its hours' amount and its cap.
-void explainHoursPay(const CalculationState &state, double hours, const HourLevel &level,
-                     ExplanationRecord &record)
+// Capped when the hours' amount reaches the cap.
+bool reachesCap(double hours, const ScaleNumber &perHour, const ScaleAmount &cap)
 {
-    const CarryValues &carry = state.carry;
-    const HourCounts &counts = state.hours;
-    const bool secondary = state.mode == PayMode::SecondaryHours;
-    CarryExplanations &explained = record.carry;
-    explained.categoryAssignment = record.operation(
-        "asignación por horas", carry.categoryAssignment, Operation::Product,
-        {record.figure(secondary ? "horas de nivel medio" : "horas de nivel superior",
-                       Decimal::fromDouble(hours), ""),
-         record.figure("puntos por hora", Decimal::fromDouble(level.pointsPerHour),
-                       secondary ? "de la escala, nivel medio" : "de la escala, nivel superior"),
-         record.figure("valor del punto", Decimal::fromDouble(kPointValue), "de la escala")});
-    explained.code06Supplement =
-        cappedByHours(record, "adicional del código 06", carry.code06Supplement, counts.code06,
-                      "horas con código 06", kCode06PerHour, level.code06FixedAmount,
-                      counts.code06 >= level.code06LimitHours);
-    if (carry.nationalIncentive > Money())
-        explained.nationalIncentive = cappedByHours(
-            record, "incentivo de Nación", carry.nationalIncentive, counts.incentive,
-            "horas con incentivo", level.incentivePerHour, kIncentiveCeiling,
-            counts.incentive * level.incentivePerHour >= kIncentiveCeiling.toDouble());
-    explained.code113Supplement =
-        cappedByHours(record, "importe del código 113", carry.code113Supplement, counts.code113,
-                      "horas con código 113", level.code113PerHour, kCode113Ceiling,
-                      counts.code113 * level.code113PerHour >= kCode113Ceiling.toDouble());
+    return hours * perHour.value >= cap.value.toDouble();
 }
 
 void readHourCounts(CalculationState &state)
@@ -119,33 +68,42 @@ const HourLevel &hourLevel(PayMode mode)
     return mode == PayMode::HigherHours ? kHigherLevel : kSecondaryLevel;
 }
 
+// The code-06 amount is capped from a count of hours on; the incentive and the "113" amount
+// when their hours' amount reaches the cap.
 void payHours(CalculationState &state)
 {
     const HourLevel &level = hourLevel(state.mode);
+    const HourScale &figures = state.scale.*level.figures;
     const std::string &typed = state.inputs.*level.countText;
     const double hours = readCount(typed, level.countField, state.conventions);
-    state.payslip.header = {"Cantidad de horas", typed,
-                            formatPlainNumber(hours * level.pointsPerHour, state.conventions),
-                            level.headerName, false};
+    state.payslip.header = {
+        "Cantidad de horas", typed,
+        formatPlainNumber(hours * figures.pointsPerHour.value, state.conventions), level.headerName,
+        false};
 
     CarryValues &carry = state.carry;
-    carry.categoryAssignment = baseHoursPay(hours, level);
-    state.payslip.appendEarningsLine("001", level.conceptText, typed, carry.categoryAssignment,
-                                     Payslip::kFirstLinePrefix);
+    carry.categoryAssignment = baseHoursPay(state, hours, level);
+    state.appendEarnings("001", level.conceptText, typed, carry.categoryAssignment,
+                         Payslip::kFirstLinePrefix);
 
     readHourCounts(state);
     const HourCounts &counts = state.hours;
-    carry.code06Supplement = counts.code06 >= level.code06LimitHours
-                                 ? level.code06FixedAmount
-                                 : Money::fromDouble(counts.code06 * kCode06PerHour);
+    const Tracer &trace = state.trace;
+    const PayScale &scale = state.scale;
+    carry.code06Supplement = cappedByHours(
+        trace, "adicional del código 06", counts.code06, "horas con código 06", scale.code06PerHour,
+        figures.code06Cap, counts.code06 >= figures.code06LimitHours);
     if (counts.incentive > 0)
-        carry.nationalIncentive =
-            cappedAmount(counts.incentive, level.incentivePerHour, kIncentiveCeiling);
-    carry.code113Supplement = cappedAmount(counts.code113, level.code113PerHour, kCode113Ceiling);
-    if (state.explanation) {
-        explainHoursPay(state, hours, level, *state.explanation);
-        state.explainLastLine(&CarryExplanations::categoryAssignment);
-    }
+        carry.nationalIncentive = cappedByHours(
+            trace, "incentivo de Nación", counts.incentive, "horas con incentivo",
+            figures.incentivePerHour, scale.incentiveHoursCap,
+            reachesCap(counts.incentive, figures.incentivePerHour, scale.incentiveHoursCap));
+    if (!(carry.nationalIncentive > Money()))
+        carry.nationalIncentive = carry.nationalIncentive.unexplained(); // no line shows it
+    carry.code113Supplement =
+        cappedByHours(trace, "importe del código 113", counts.code113, "horas con código 113",
+                      figures.code113PerHour, scale.code113HoursCap,
+                      reachesCap(counts.code113, figures.code113PerHour, scale.code113HoursCap));
 }
 
 } // namespace pagaluz

@@ -128,22 +128,9 @@ Money Money::timesWhole(std::int64_t factor) const
     return Money(product);
 }
 
-Money &Money::operator+=(Money other)
+void Money::overflow()
 {
-    std::int64_t sum = 0;
-    if (__builtin_add_overflow(m_count, other.m_count, &sum))
-        throw MoneyOverflow();
-    m_count = sum;
-    return *this;
-}
-
-Money &Money::operator-=(Money other)
-{
-    std::int64_t difference = 0;
-    if (__builtin_sub_overflow(m_count, other.m_count, &difference))
-        throw MoneyOverflow();
-    m_count = difference;
-    return *this;
+    throw MoneyOverflow();
 }
 
 } // namespace pagaluz

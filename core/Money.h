@@ -41,8 +41,22 @@ public:
     // The amount as a double times `rate`, rounded back to Money.
     Money timesRate(double rate) const { return fromDouble(toDouble() * rate); }
 
-    Money &operator+=(Money other);
-    Money &operator-=(Money other);
+    Money &operator+=(Money other)
+    {
+        std::int64_t sum = 0;
+        if (__builtin_add_overflow(m_count, other.m_count, &sum))
+            overflow();
+        m_count = sum;
+        return *this;
+    }
+    Money &operator-=(Money other)
+    {
+        std::int64_t difference = 0;
+        if (__builtin_sub_overflow(m_count, other.m_count, &difference))
+            overflow();
+        m_count = difference;
+        return *this;
+    }
     friend Money operator+(Money a, Money b) { return a += b; }
     friend Money operator-(Money a, Money b) { return a -= b; }
 
@@ -50,6 +64,7 @@ public:
 
 private:
     constexpr explicit Money(std::int64_t count) : m_count(count) {}
+    [[noreturn]] static void overflow();
 
     std::int64_t m_count = 0;
 };

@@ -36,41 +36,21 @@ void runSections(CalculationState &state)
     applyDeductions(state);
 }
 
+// Each total adds the amounts of its column's lines; the net pay is their difference.
 void sumTotals(CalculationState &state)
 {
     CarryValues &c = state.carry;
-    c.totalEarnings = c.categoryAssignment + c.basicComplement + c.code06Supplement +
-                      c.decreeProductivity + c.workdaySupplements + c.differentiatedTask +
-                      c.seniorityAmount + c.productivityPlus + c.minimumTopUp + c.childAllowance +
-                      c.disabledChildAllowance + c.largeFamilyAllowance + c.spouseAllowance +
-                      c.zoneAmount + c.nationalIncentive + c.code113Supplement + c.transportAmount;
-    c.totalDeductions = c.iosperAmount + c.ospladAmount + c.pensionAmount + c.law4035Amount +
-                        c.unionDuesAmount + c.compensationFundAmount + c.insurance3011Amount +
-                        c.absenceDeduction;
-    c.netPay = c.totalEarnings - c.totalDeductions;
+    const Tracer &trace = state.trace;
+    c.totalEarnings = trace.sumOfLines("Total Haberes", state.payslip, AmountColumn::Earnings);
+    c.totalDeductions =
+        trace.sumOfLines("Total descuentos", state.payslip, AmountColumn::Deductions);
+    c.netPay = trace.difference("Liquido a pagar", c.totalEarnings, {c.totalDeductions});
     state.payslip.setTotals(c.totalEarnings, c.totalDeductions);
-}
-
-// Each total adds the amounts of its column's lines; the net pay is their difference.
-void explainTotals(const CalculationState &state, ExplanationRecord &record)
-{
-    std::vector<ExplanationPtr> earnings;
-    std::vector<ExplanationPtr> deductions;
-    const std::vector<PayslipLine> &lines = state.payslip.lines();
-    for (std::size_t row = 0; row < lines.size(); ++row)
-        (lines[row].column == AmountColumn::Earnings ? earnings : deductions)
-            .push_back(record.explanation.lines[row]);
-    const CarryValues &c = state.carry;
-    PayslipExplanation &explanation = record.explanation;
-    const NodePtr totalEarnings = record.operation(
-        "Total Haberes", Decimal::fromMoney(c.totalEarnings), Operation::Sum, std::move(earnings));
-    const NodePtr totalDeductions =
-        record.operation("Total descuentos", Decimal::fromMoney(c.totalDeductions), Operation::Sum,
-                         std::move(deductions));
-    explanation.netPay = record.operation("Liquido a pagar", c.netPay, Operation::Difference,
-                                          {totalEarnings, totalDeductions});
-    explanation.totalEarnings = totalEarnings;
-    explanation.totalDeductions = totalDeductions;
+    if (ExplanationRecord *record = trace.record()) {
+        record->explanation.totalEarnings = record->node(c.totalEarnings.node());
+        record->explanation.totalDeductions = record->node(c.totalDeductions.node());
+        record->explanation.netPay = record->node(c.netPay.node());
+    }
 }
 
 // The input that can drive an amount out of range on the path taken: the
@@ -98,17 +78,13 @@ CalculationResult PayCalculator::calculate(const PayInputs &inputs) const
     if (!mode)
         return CalculationError{CalculationError::Kind::Validation, std::nullopt,
                                 CalculationError::kNoPayBasisMessage};
-    CalculationState state(inputs, *mode, m_conventions);
     std::optional<ExplanationRecord> record;
-    if (explains()) {
+    if (explains())
         record.emplace(m_conventions);
-        state.explanation = &*record;
-    }
+    CalculationState state(inputs, *mode, m_conventions, *m_scale, record ? &*record : nullptr);
     try {
         runSections(state);
         sumTotals(state);
-        if (record)
-            explainTotals(state, *record);
     } catch (const InputError &error) {
         return conversionError(error.field(), error.message());
     } catch (const MoneyOverflow &) {

@@ -5,6 +5,7 @@
 #include "DecimalConventions.h"
 #include "Explanation.h"
 #include "PayInputs.h"
+#include "PayScale.h"
 #include "Payslip.h"
 
 #include <memory>
@@ -52,16 +53,18 @@ private:
 // Whether a calculation also explains how it reached each amount.
 enum class Explanations { Omitted, Built };
 
-// The calculation of one payslip: a pure function of the inputs and of the
-// decimal conventions in which the inputs were typed and the payslip is
-// written. It validates the choice of pay, runs the sections in their fixed
-// order and sums the three totals. With Explanations::Built every section also
-// records how it reached its amounts, which takes longer.
+// The calculation of one payslip: a pure function of the inputs, of the pay
+// scale and of the decimal conventions in which the inputs were typed and the
+// payslip is written. It validates the choice of pay, runs the sections in
+// their fixed order and sums the three totals. With Explanations::Built every
+// section also records how it reached its amounts, which takes longer. The
+// scale must outlive the calculator.
 class PayCalculator {
 public:
     explicit PayCalculator(DecimalConventions conventions = {},
-                           Explanations explanations = Explanations::Omitted)
-        : m_conventions(std::move(conventions)), m_explanations(explanations)
+                           Explanations explanations = Explanations::Omitted,
+                           const PayScale &scale = PayScale::builtIn())
+        : m_conventions(std::move(conventions)), m_explanations(explanations), m_scale(&scale)
     {
     }
 
@@ -69,10 +72,12 @@ public:
 
     const DecimalConventions &conventions() const { return m_conventions; }
     bool explains() const { return m_explanations == Explanations::Built; }
+    const PayScale &scale() const { return *m_scale; }
 
 private:
     DecimalConventions m_conventions;
     Explanations m_explanations;
+    const PayScale *m_scale;
 };
 
 } // namespace pagaluz

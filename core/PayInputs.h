@@ -5,14 +5,13 @@
 
 namespace pagaluz {
 
-// The position the selection screen holds when "Calcular" runs: the code and
-// basic points of its current catalogue row, the text of its name list, and
-// the texts of its five point boxes (which the user may have typed over).
+// The position the selection screen holds when "Calcular" runs: the code of its
+// current catalogue row, the text of its name list, and the texts of its five
+// point boxes (which the user may have typed over).
 struct SelectedPosition {
-    std::string code;            // current item of the code list
-    std::string basicPointsText; // current item of the basic-points list
-    std::string name;            // text of the name list
-    std::string basicPoints;     // box "Puntos básicos"
+    std::string code;        // current item of the code list
+    std::string name;        // text of the name list
+    std::string basicPoints; // box "Puntos básicos"
     std::string complementPoints;
     std::string fullDayPoints;
     std::string extendedDayPoints;
@@ -51,9 +50,8 @@ struct PayInputs {
     std::string code113Hours = "0";
 
     bool incentive = true;
-    int seniorityBracket = 0; // 0 while no bracket was chosen, else 1 to 12
-    std::uint8_t seniorityPercent = 0;
-    std::string seniorityText = "0 %";
+    // 0 while no bracket was chosen, else 1 to 12; its percentage and text are the scale's.
+    int seniorityBracket = 0;
     int zone = -1; // list index of the zone, -1 when none is chosen
 
     std::string absenceDays = "0";

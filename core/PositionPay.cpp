@@ -1,18 +1,18 @@
 #include "CalculationError.h"
 #include "InputReading.h"
 #include "NumberText.h"
-#include "PointValue.h"
 #include "Sections.h"
 
 namespace pagaluz {
 
 namespace {
 
-// points × rate as Money; an amount beyond the range is blamed on the box.
-Money pointsAmount(double points, double rate, InputField field)
+// points × the value of a point; an amount beyond the range is blamed on the box.
+Amount pointsAmount(const Tracer &trace, const char *name, Figure points, Figure pointValue,
+                    InputField field)
 {
     try {
-        return Money::fromDouble(points * rate);
+        return trace.product(name, points, pointValue);
     } catch (const MoneyOverflow &) {
         refuseInput(field, "el valor es tan grande que el importe excede el máximo posible.");
     }
@@ -49,8 +49,6 @@ void readPositionPoints(CalculationState &state, double &complementPoints)
     // deduction: no position has them, so they are refused.
     carry.basicPoints = readWholeCount(position.basicPoints, InputField::BasicPoints, conv);
     fillPositionHeader(state);
-    carry.categoryAssignment =
-        pointsAmount(carry.basicPoints, kPointValue, InputField::BasicPoints);
     carry.fullDayPoints = readInt16(position.fullDayPoints, InputField::FullDayPoints, conv);
     carry.extendedDayPoints =
         readInt16(position.extendedDayPoints, InputField::ExtendedDayPoints, conv);
@@ -59,88 +57,65 @@ void readPositionPoints(CalculationState &state, double &complementPoints)
     complementPoints = readDouble(position.complementPoints, InputField::ComplementPoints, conv);
 }
 
-// Each amount of the position is its points times the value of a point.
-void explainPositionPay(const CalculationState &state, double complementPoints,
-                        ExplanationRecord &record)
-{
-    const CarryValues &carry = state.carry;
-    const std::string &code = state.inputs.position.code;
-    const std::string source = code.empty() ? std::string() : "del cargo " + code;
-    const NodePtr pointValue =
-        record.figure("valor del punto", Decimal::fromDouble(kPointValue), "de la escala");
-    const NodePtr workdayPointValue = record.figure(
-        "valor del punto de jornada", Decimal::fromDouble(kWorkdayPointValue), "de la escala");
-    const auto pointsTimes = [&](const char *name, Money amount, const char *pointsName,
-                                 const Decimal &points, const NodePtr &value) {
-        return record.operation(name, amount, Operation::Product,
-                                {record.figure(pointsName, points, source), value});
-    };
-    CarryExplanations &explained = record.carry;
-    explained.categoryAssignment =
-        pointsTimes("asignación de la categoría", carry.categoryAssignment, "puntos básicos",
-                    Decimal::fromInteger(carry.basicPoints), pointValue);
-    if (complementPoints > 0)
-        explained.basicComplement =
-            pointsTimes("complemento básico", carry.basicComplement, "puntos de complemento básico",
-                        Decimal::fromDouble(complementPoints), pointValue);
-    if (carry.fullDayPoints >= 1)
-        explained.fullDayAmount =
-            pointsTimes("jornada completa", carry.fullDayAmount, "puntos de jornada completa",
-                        Decimal::fromInteger(carry.fullDayPoints), workdayPointValue);
-    if (carry.extendedDayPoints >= 1)
-        explained.extendedDayAmount = pointsTimes(
-            "prolongación de jornada", carry.extendedDayAmount, "puntos de prolongación de jornada",
-            Decimal::fromInteger(carry.extendedDayPoints), workdayPointValue);
-    if (carry.differentiatedTaskPoints > Money())
-        explained.differentiatedTask = pointsTimes(
-            "tarea diferenciada", carry.differentiatedTask, "puntos de tarea diferenciada",
-            Decimal::fromMoney(carry.differentiatedTaskPoints), pointValue);
-}
-
 } // namespace
 
+// Each amount of the position is its points times the value of a point.
 void payPosition(CalculationState &state)
 {
     double complementPoints = 0.0;
     readPositionPoints(state, complementPoints);
     CarryValues &carry = state.carry;
+    const Tracer &trace = state.trace;
+    const std::string &code = state.inputs.position.code;
+    const auto source = [&] { return code.empty() ? std::string() : "del cargo " + code; };
+    // A count of points of the position, shown as it was read.
+    const auto points = [&](const char *name, double value, const auto &shown) {
+        return trace.figure(value, shown, name, source);
+    };
+    const Figure pointValue = trace.scaleNumber(state.scale.pointValue);
+    const Figure workdayPointValue = trace.scaleNumber(state.scale.workdayPointValue);
+
+    carry.categoryAssignment =
+        pointsAmount(trace, "asignación de la categoría",
+                     points("puntos básicos", carry.basicPoints,
+                            [&] { return Decimal::fromInteger(carry.basicPoints); }),
+                     pointValue, InputField::BasicPoints);
     if (complementPoints > 0)
         carry.basicComplement =
-            pointsAmount(complementPoints, kPointValue, InputField::ComplementPoints);
+            pointsAmount(trace, "complemento básico",
+                         points("puntos de complemento básico", complementPoints,
+                                [&] { return Decimal::fromDouble(complementPoints); }),
+                         pointValue, InputField::ComplementPoints);
     if (carry.fullDayPoints >= 1)
         carry.fullDayAmount =
-            pointsAmount(carry.fullDayPoints, kWorkdayPointValue, InputField::FullDayPoints);
+            pointsAmount(trace, "jornada completa",
+                         points("puntos de jornada completa", carry.fullDayPoints,
+                                [&] { return Decimal::fromInteger(carry.fullDayPoints); }),
+                         workdayPointValue, InputField::FullDayPoints);
     if (carry.extendedDayPoints >= 1)
-        carry.extendedDayAmount = pointsAmount(carry.extendedDayPoints, kWorkdayPointValue,
-                                               InputField::ExtendedDayPoints);
+        carry.extendedDayAmount =
+            pointsAmount(trace, "prolongación de jornada",
+                         points("puntos de prolongación de jornada", carry.extendedDayPoints,
+                                [&] { return Decimal::fromInteger(carry.extendedDayPoints); }),
+                         workdayPointValue, InputField::ExtendedDayPoints);
     carry.workdaySupplements = carry.fullDayAmount + carry.extendedDayAmount;
     if (carry.differentiatedTaskPoints > Money())
-        carry.differentiatedTask = pointsAmount(carry.differentiatedTaskPoints.toDouble(),
-                                                kPointValue, InputField::DifferentiatedTaskPoints);
+        carry.differentiatedTask = pointsAmount(
+            trace, "tarea diferenciada",
+            points("puntos de tarea diferenciada", carry.differentiatedTaskPoints.toDouble(),
+                   [&] { return Decimal::fromMoney(carry.differentiatedTaskPoints); }),
+            pointValue, InputField::DifferentiatedTaskPoints);
 
-    if (state.explanation)
-        explainPositionPay(state, complementPoints, *state.explanation);
-
-    Payslip &payslip = state.payslip;
-    payslip.appendEarningsLine("001", "Asign. de la categoría", "1", carry.categoryAssignment,
-                               Payslip::kFirstLinePrefix);
-    state.explainLastLine(&CarryExplanations::categoryAssignment);
-    if (complementPoints > 0) {
-        payslip.appendEarningsLine("002", "Comp. de Básico", "", carry.basicComplement);
-        state.explainLastLine(&CarryExplanations::basicComplement);
-    }
-    if (carry.fullDayPoints >= 1) {
-        payslip.appendEarningsLine("052", "Jornada completa", "", carry.fullDayAmount);
-        state.explainLastLine(&CarryExplanations::fullDayAmount);
-    }
-    if (carry.extendedDayPoints >= 1) {
-        payslip.appendEarningsLine("052", "Prol. de Jornada", "", carry.extendedDayAmount);
-        state.explainLastLine(&CarryExplanations::extendedDayAmount);
-    }
-    if (carry.differentiatedTaskPoints > Money()) {
-        payslip.appendEarningsLine("016", "Tarea diferenciada", "", carry.differentiatedTask);
-        state.explainLastLine(&CarryExplanations::differentiatedTask);
-    }
+    state.appendEarnings("001", "Asign. de la categoría", "1", carry.categoryAssignment,
+                         Payslip::kFirstLinePrefix);
+    if (complementPoints > 0)
+        state.appendEarnings("002", "Comp. de Básico", "", carry.basicComplement);
+    if (carry.fullDayPoints >= 1)
+        state.appendEarnings("052", "Jornada completa", "", carry.fullDayAmount);
+    if (carry.extendedDayPoints >= 1)
+        state.appendEarnings("052", "Prol. de Jornada", "", carry.extendedDayAmount);
+    if (carry.differentiatedTaskPoints > Money())
+        state.appendEarnings("016", "Tarea diferenciada", "", carry.differentiatedTask);
 }
 
 } // namespace pagaluz

@@ -1,7 +1,6 @@
 #include "Sections.h"
 #include "SeniorityAndZone.h"
 
-#include <array>
 #include <cstddef>
 #include <string>
 
@@ -9,89 +8,88 @@ namespace pagaluz {
 
 namespace {
 
-// Code-06 amounts by bracket (row 0: no bracket chosen, then brackets 1 to
-// 12) for positions with fewer than 620 full-day points, by band of basic
-// points. The table is used as the pay scale lists it, including the cells
-// that are lower than their neighbours.
-constexpr std::array<std::array<int, 6>, 13> kCode06PartDay{{
-    {160, 80, 0, 0, 0, 0},
-    {160, 80, 0, 0, 0, 0},
-    {175, 90, 0, 0, 0, 0},
-    {270, 180, 240, 193, 180, 0},
-    {320, 195, 240, 193, 180, 0},
-    {350, 210, 250, 200, 180, 140},
-    {375, 230, 250, 200, 180, 140},
-    {430, 260, 260, 203, 190, 160},
-    {415, 285, 285, 230, 190, 160},
-    {500, 345, 395, 340, 280, 180},
-    {620, 435, 410, 330, 310, 180},
-    {695, 495, 430, 330, 320, 190},
-    {715, 510, 480, 335, 330, 190},
-}};
-
-// The same for positions with 620 full-day points or more: up to 971 basic
-// points, and 972 or more.
-constexpr std::array<std::array<int, 2>, 13> kCode06FullDay{{
-    {0, 0},
-    {0, 0},
-    {0, 0},
-    {220, 220},
-    {380, 350},
-    {440, 400},
-    {475, 435},
-    {510, 450},
-    {525, 465},
-    {555, 475},
-    {590, 490},
-    {615, 505},
-    {620, 510},
-}};
-
-constexpr std::array<int, 5> kBandUpperBounds{971, 1169, 1400, 1942, 2220};
-constexpr int kFullDayTableThreshold = 620;
-constexpr int kFullDayAmountsThreshold = 600;
-
-std::size_t basicPointsBand(int basicPoints)
+std::size_t basicPointsBand(const Code06Scale &table, int basicPoints)
 {
+    const std::vector<int> &bounds = table.partDayBandUpperBounds;
     std::size_t band = 0;
-    while (band < kBandUpperBounds.size() && basicPoints > kBandUpperBounds[band])
+    while (band < bounds.size() && basicPoints > bounds[band])
         ++band;
     return band;
 }
 
-std::size_t bracketRow(int bracket)
+// The row of the code-06 tables: 0 without a bracket, else the bracket.
+std::size_t bracketRow(const CalculationState &state)
 {
-    return bracket >= 1 && bracket <= 12 ? static_cast<std::size_t>(bracket) : 0;
-}
-
-int code06Amount(int bracket, int basicPoints, int fullDayPoints)
-{
-    const std::size_t row = bracketRow(bracket);
-    if (fullDayPoints >= kFullDayTableThreshold)
-        return kCode06FullDay[row][basicPoints <= 971 ? 0 : 1];
-    return kCode06PartDay[row][basicPointsBand(basicPoints)];
+    return chosenBracket(state.inputs, state.scale)
+               ? static_cast<std::size_t>(state.inputs.seniorityBracket)
+               : 0;
 }
 
 // The column of the code-06 tables for `basicPoints`: "de 1401 a 1942 puntos básicos".
-std::string code06Column(int basicPoints, bool fullDayTable)
+std::string code06Column(const Code06Scale &table, int basicPoints, bool fullDayTable)
 {
+    const auto upTo = [](int bound) {
+        return "hasta " + std::to_string(bound) + " puntos básicos";
+    };
+    const auto above = [](int bound) {
+        return std::to_string(bound + 1) + " puntos básicos o más";
+    };
     if (fullDayTable)
-        return basicPoints <= 971 ? "hasta 971 puntos básicos" : "972 puntos básicos o más";
-    const std::size_t band = basicPointsBand(basicPoints);
+        return basicPoints <= table.fullDayColumnUpperBound ? upTo(table.fullDayColumnUpperBound)
+                                                            : above(table.fullDayColumnUpperBound);
+    const std::vector<int> &bounds = table.partDayBandUpperBounds;
+    const std::size_t band = basicPointsBand(table, basicPoints);
     if (band == 0)
-        return "hasta 971 puntos básicos";
-    if (band == kBandUpperBounds.size())
-        return "2221 puntos básicos o más";
-    return "de " + std::to_string(kBandUpperBounds[band - 1] + 1) + " a " +
-           std::to_string(kBandUpperBounds[band]) + " puntos básicos";
+        return upTo(bounds.front());
+    if (band == bounds.size())
+        return above(bounds.back());
+    return "de " + std::to_string(bounds[band - 1] + 1) + " a " + std::to_string(bounds[band]) +
+           " puntos básicos";
 }
 
-std::string bracketRowName(int bracket)
+std::string bracketRowName(const CalculationState &state)
 {
-    const std::size_t row = bracketRow(bracket);
-    if (row == 0)
+    const SeniorityBracket *bracket = chosenBracket(state.inputs, state.scale);
+    if (!bracket)
         return "sin tramo de antigüedad";
-    return "del tramo «" + std::string(kSeniorityBrackets[row - 1].caption) + "»";
+    return "del tramo «" + bracket->caption + "»";
+}
+
+// "tabla del código 06 para menos de 620 puntos de jornada completa".
+std::string tableName(const CalculationState &state, bool fullDayTable)
+{
+    const std::string points = std::to_string(state.scale.code06.fullDayTablePoints);
+    return "tabla del código 06 para " + (fullDayTable ? points + " o más" : "menos de " + points) +
+           " puntos de jornada completa";
+}
+
+// The code-06 amount is a cell of one of two tables, by the full-day points, the seniority
+// bracket and the basic points.
+Amount code06Amount(const CalculationState &state)
+{
+    const Code06Scale &table = state.scale.code06;
+    const CarryValues &carry = state.carry;
+    const std::size_t row = bracketRow(state);
+    const bool fullDayTable = carry.fullDayPoints >= table.fullDayTablePoints;
+    const int cell =
+        fullDayTable
+            ? table.fullDay[row][carry.basicPoints <= table.fullDayColumnUpperBound ? 0 : 1]
+            : table.partDay[row][basicPointsBand(table, carry.basicPoints)];
+    const Money amount = Money::fromUnits(cell);
+    if (!state.trace.explains())
+        return amount;
+    const std::string tableText = tableName(state, fullDayTable);
+    const std::string rowText = bracketRowName(state);
+    const std::string columnText = code06Column(table, carry.basicPoints, fullDayTable);
+    const auto text = [&] {
+        return state.trace.record()->number(amount) + ", de la " + tableText + " (tiene " +
+               std::to_string(carry.fullDayPoints) + "): fila " + rowText + ", columna " +
+               columnText + " (tiene " + std::to_string(carry.basicPoints) + ")";
+    };
+    return {amount,
+            state.trace.cell(
+                [&] { return Decimal::fromMoney(amount); },
+                [&] { return tableText + ", fila " + rowText + ", columna " + columnText; }, text)};
 }
 
 // What the full-day points are measured against: "menos de 600 puntos de jornada completa
@@ -103,44 +101,24 @@ std::string fullDayShare(int fullDayPoints, int threshold)
            " puntos de jornada completa (tiene " + std::to_string(fullDayPoints) + ")";
 }
 
-// The code-06 amount is a cell of one of two tables; the incentive and the "113" amount are
-// fixed sums of the pay scale.
-void explainPositionSupplements(const CalculationState &state, ExplanationRecord &record)
-{
-    const CarryValues &carry = state.carry;
-    const bool fullDayTable = carry.fullDayPoints >= kFullDayTableThreshold;
-    const std::string table = std::string("tabla del código 06 para ") +
-                              (fullDayTable ? "620 o más" : "menos de 620") +
-                              " puntos de jornada completa";
-    const std::string row = bracketRowName(state.inputs.seniorityBracket);
-    const std::string column = code06Column(carry.basicPoints, fullDayTable);
-    const Decimal code06 = Decimal::fromMoney(carry.code06Supplement);
-    record.carry.code06Supplement =
-        record.leaf(table + ", fila " + row + ", columna " + column, code06,
-                    record.number(code06) + ", de la " + table + " (tiene " +
-                        std::to_string(carry.fullDayPoints) + "): fila " + row + ", columna " +
-                        column + " (tiene " + std::to_string(carry.basicPoints) + ")");
-    const std::string fullDay = fullDayShare(carry.fullDayPoints, kFullDayAmountsThreshold);
-    if (carry.nationalIncentive > Money())
-        record.carry.nationalIncentive =
-            record.figure("incentivo de Nación", carry.nationalIncentive,
-                          "importe fijo para un cargo con " + fullDay);
-    record.carry.code113Supplement = record.figure(
-        "importe del código 113", carry.code113Supplement, "fijo para un cargo con " + fullDay);
-}
-
 } // namespace
 
+// The incentive and the "113" amount are fixed sums of the pay scale, larger from a number of
+// full-day points on.
 void setPositionSupplements(CalculationState &state)
 {
     CarryValues &carry = state.carry;
-    const bool fullDay = carry.fullDayPoints >= kFullDayAmountsThreshold;
-    carry.code06Supplement = Money::fromUnits(
-        code06Amount(state.inputs.seniorityBracket, carry.basicPoints, carry.fullDayPoints));
-    carry.nationalIncentive = Money::fromUnits(state.inputs.incentive ? (fullDay ? 220 : 110) : 0);
-    carry.code113Supplement = Money::fromUnits(fullDay ? 200 : 100);
-    if (state.explanation)
-        explainPositionSupplements(state, *state.explanation);
+    const PositionSupplementScale &fixed = state.scale.positionSupplements;
+    const bool fullDay = carry.fullDayPoints >= fixed.fullDayPoints;
+    const auto fullDayText = [&] { return fullDayShare(carry.fullDayPoints, fixed.fullDayPoints); };
+    carry.code06Supplement = code06Amount(state);
+    if (state.inputs.incentive)
+        carry.nationalIncentive = state.trace.amount(
+            fullDay ? fixed.incentiveFullDay : fixed.incentivePartDay, "incentivo de Nación",
+            [&] { return "importe fijo para un cargo con " + fullDayText(); });
+    carry.code113Supplement = state.trace.amount(
+        fullDay ? fixed.code113FullDay : fixed.code113PartDay, "importe del código 113",
+        [&] { return "fijo para un cargo con " + fullDayText(); });
 }
 
 } // namespace pagaluz

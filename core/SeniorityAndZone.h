@@ -1,37 +1,38 @@
 #pragma once
 
 #include "PayInputs.h"
+#include "PayScale.h"
 
-#include <array>
 #include <cstdint>
-#include <string_view>
+#include <string>
+#include <vector>
 
 namespace pagaluz {
 
-// One seniority bracket as the data entry screen offers it.
-struct SeniorityBracket {
-    std::string_view caption;     // "Entre 5 y 7 años"
-    std::string_view percentText; // "30 %": tool-tip and quantity of "Antigüedad"
-    std::uint8_t percent;
-};
+// The built-in scale's twelve seniority brackets, the first at index 0 (bracket 1), and its
+// five zones in list order, as the data entry screen offers them.
+inline const std::vector<SeniorityBracket> &kSeniorityBrackets =
+    PayScale::builtIn().seniorityBrackets;
+inline const std::vector<Zone> &kZones = PayScale::builtIn().zones;
 
-// The twelve brackets, the first at index 0 (bracket 1).
-extern const std::array<SeniorityBracket, 12> kSeniorityBrackets;
+// Sets the bracket of `inputs` as clicking its option does: 1 to the number of brackets, or 0
+// for none chosen (any other number).
+void chooseSeniorityBracket(PayInputs &inputs, int bracket,
+                            const PayScale &scale = PayScale::builtIn());
 
-// Sets the bracket of `inputs` as clicking its option does: the bracket
-// (1 to 12, or 0 for none chosen), its percentage and its text.
-void chooseSeniorityBracket(PayInputs &inputs, int bracket);
+// The bracket chosen in `inputs`, or null when none is.
+const SeniorityBracket *chosenBracket(const PayInputs &inputs,
+                                      const PayScale &scale = PayScale::builtIn());
 
-// One school zone of the zone list.
-struct Zone {
-    std::string_view name;
-    std::uint8_t percent;
-};
+// The percentage of the chosen bracket, and its text ("30 %"), which the data entry screen
+// shows in "porcantig": 0 and "0 %" while none is chosen.
+std::uint8_t seniorityPercent(const PayInputs &inputs, const PayScale &scale = PayScale::builtIn());
+std::string seniorityText(const PayInputs &inputs, const PayScale &scale = PayScale::builtIn());
 
-// The five zones in list order.
-extern const std::array<Zone, 5> kZones;
+// The zone at `listIndex`, or null for -1 (none) or any other index.
+const Zone *zoneAt(int listIndex, const PayScale &scale = PayScale::builtIn());
 
 // The percentage of the zone at `listIndex`; 0 for -1 (none) or any other index.
-std::uint8_t zonePercent(int listIndex);
+std::uint8_t zonePercent(int listIndex, const PayScale &scale = PayScale::builtIn());
 
 } // namespace pagaluz

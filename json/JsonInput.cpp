@@ -5,10 +5,9 @@
 #include "SelectedPositionFromCatalogue.h"
 #include "SeniorityAndZone.h"
 
-#include <QVariant>
-
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -84,13 +83,37 @@ simdjson::dom::object objectOf(element value, const KeyPath &path)
 }
 
 // A number as messages write it: a whole number within the 64-bit range as that whole number,
-// any other as the shortest text of the double.
+// any other with the shortest digits that read back as it, in plain or scientific notation,
+// whichever is shorter ("2.5", "0.00012", "1e+19", "1e-04"), plain on a tie.
 std::string numberText(double number)
 {
     constexpr double kTwoToThe63 = 9223372036854775808.0;
     if (number >= -kTwoToThe63 && number < kTwoToThe63 && number == std::floor(number))
         return std::to_string(static_cast<long long>(number));
-    return QVariant(number).toString().toStdString();
+    std::array<char, 32> buffer{};
+    const char *end =
+        std::to_chars(buffer.begin(), buffer.end(), number, std::chars_format::scientific).ptr;
+    const std::string scientific(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    const std::size_t mark = scientific.find('e');
+    if (mark == std::string::npos)
+        return scientific; // inf, nan
+    int exponent = 0;
+    std::from_chars(scientific.data() + mark + 1 + (scientific[mark + 1] == '+' ? 1 : 0),
+                    scientific.data() + scientific.size(), exponent);
+    std::string digits;
+    for (const char c : scientific.substr(0, mark))
+        if (c >= '0' && c <= '9')
+            digits += c;
+    const auto count = static_cast<int>(digits.size());
+    std::string plain = number < 0 ? "-" : "";
+    if (exponent < 0)
+        plain += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    else if (exponent >= count - 1)
+        plain += digits + std::string(static_cast<std::size_t>(exponent - count + 1), '0');
+    else
+        plain += digits.substr(0, static_cast<std::size_t>(exponent + 1)) + "." +
+                 digits.substr(static_cast<std::size_t>(exponent + 1));
+    return plain.size() <= scientific.size() ? plain : scientific;
 }
 
 int wholeNumberOf(element value, const KeyPath &path, int lowest, int highest)

@@ -136,29 +136,10 @@ void writeInputErrorJson(std::string_view message, JsonWriter &json)
     json.endObject();
 }
 
-void appendPayslipJson(const Payslip &payslip, std::string &out,
-                       const PayslipExplanation *explanation)
-{
-    JsonWriter json(out);
-    writePayslip(payslip, explanation, json);
-}
-
-void appendCalculationErrorJson(const CalculationError &error, std::string &out)
-{
-    JsonWriter json(out);
-    writeCalculationError(error, json);
-}
-
 void appendResultJson(const CalculationResult &result, std::string &out)
 {
     JsonWriter json(out);
     writeResultJson(result, json);
-}
-
-void appendInputErrorJson(std::string_view message, std::string &out)
-{
-    JsonWriter json(out);
-    writeInputErrorJson(message, json);
 }
 
 void appendPositionsJson(const PositionCatalogue &catalogue, std::string &out)

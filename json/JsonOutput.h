@@ -28,23 +28,13 @@ void writeInputErrorJson(std::string_view message, JsonWriter &json);
 
 // Each appends one compact JSON value to `out`.
 
-// The payslip: its lines, the three totals (exact and as shown), the header and the name.
-// With an explanation, each line has its "explanation", each total its own
-// ("totalEarningsExplanation"...) and the payslip its "notes". A value of an explanation is
-// {"name", "value" (exact, with "."), "text", "operation" and "terms" unless it is a leaf,
-// "rounded"}.
-void appendPayslipJson(const Payslip &payslip, std::string &out,
-                       const PayslipExplanation *explanation = nullptr);
-
-// {"error": message, "kind": "validation"}, or for a conversion "kind": "conversion" and the
-// "field" to correct.
-void appendCalculationErrorJson(const CalculationError &error, std::string &out);
-
-// The payslip or the error of one calculation.
+// The payslip or the error of one calculation. The payslip: its lines, the three totals (exact
+// and as shown), the header and the name; with an explanation, each line has its
+// "explanation", each total its own ("totalEarningsExplanation"...) and the payslip its
+// "notes". A value of an explanation is {"name", "value" (exact, with "."), "text",
+// "operation" and "terms" unless it is a leaf, "rounded"}. The error: {"error": message,
+// "kind": "validation"}, or for a conversion "kind": "conversion" and the "field" to correct.
 void appendResultJson(const CalculationResult &result, std::string &out);
-
-// {"error": message, "kind": "input"}: an input that could not be read.
-void appendInputErrorJson(std::string_view message, std::string &out);
 
 // The catalogue as an array of its rows, each with its 0-based "row", its texts and whether its
 // points are "verified" (true or false).

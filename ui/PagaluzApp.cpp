@@ -31,7 +31,7 @@ void bringToFront(QWidget &screen)
 // The selection screen as it starts: "0" in the code box, nothing else.
 const SelectedPosition &untouchedSelection()
 {
-    static const SelectedPosition untouched{"0", {}, {}, {}, {}, {}, {}, {}};
+    static const SelectedPosition untouched{"0", {}, {}, {}, {}, {}, {}};
     return untouched;
 }
 

@@ -64,7 +64,8 @@ std::string resultOf(std::size_t index, const PayCalculator &calculator)
                                                                 PositionCatalogue::builtIn())),
                          result);
     } catch (const MalformedInput &error) {
-        appendInputErrorJson(error.what(), result);
+        JsonWriter json(result);
+        writeInputErrorJson(error.what(), json);
     }
     return result;
 }

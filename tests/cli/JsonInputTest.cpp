@@ -1,6 +1,7 @@
 #include "JsonInput.h"
 
 #include "JsonDocument.h"
+#include "SeniorityAndZone.h"
 
 #include <gtest/gtest.h>
 
@@ -39,13 +40,13 @@ std::string describe(const PayInputs &in)
     const auto &d = in.deductionsChosen;
     std::ostringstream text;
     text << "chosen " << in.positionChosen << in.secondaryHoursChosen << in.higherHoursChosen
-         << "\nposition [" << p.code << "][" << p.basicPointsText << "][" << p.name << "]["
-         << p.basicPoints << "][" << p.complementPoints << "][" << p.fullDayPoints << "]["
-         << p.extendedDayPoints << "][" << p.differentiatedTaskPoints << "]"
+         << "\nposition [" << p.code << "][" << p.name << "][" << p.basicPoints << "]["
+         << p.complementPoints << "][" << p.fullDayPoints << "][" << p.extendedDayPoints << "]["
+         << p.differentiatedTaskPoints << "]"
          << "\nhours [" << in.secondaryHoursText << "][" << in.higherHours << "][" << in.code06Hours
          << "][" << in.incentiveHours << "][" << in.code113Hours << "]"
          << "\nincentive " << in.incentive << "\nseniority " << in.seniorityBracket << " "
-         << int{in.seniorityPercent} << " [" << in.seniorityText << "]\nzone " << in.zone
+         << int{seniorityPercent(in)} << " [" << seniorityText(in) << "]\nzone " << in.zone
          << "\nabsenceDays [" << in.absenceDays << "]\ntransport " << in.transport << " ["
          << in.transportKm << "]\nchildren " << in.children << " [" << in.childCount
          << "]\ndisabledChildren " << in.disabledChildren << " [" << in.disabledChildCount
@@ -56,8 +57,7 @@ std::string describe(const PayInputs &in)
 }
 
 // The catalogue row of code 734 as the selection screen holds it.
-const SelectedPosition kSocialWorker{"734", "1500", "Asistente Social", "1500", "101", "0",
-                                     "0",   "150"};
+const SelectedPosition kSocialWorker{"734", "Asistente Social", "1500", "101", "0", "0", "150"};
 
 struct KeyCase {
     const char *json;
@@ -97,18 +97,8 @@ const KeyCase kKeyCases[] = {
     {R"({"incentive": true})", [](PayInputs &) {}},
     {R"({"seniorityBracket": 0})", [](PayInputs &) {}},
     {R"({"seniorityBracket": 1})", [](PayInputs &in) { in.seniorityBracket = 1; }},
-    {R"({"seniorityBracket": 4})",
-     [](PayInputs &in) {
-         in.seniorityBracket = 4;
-         in.seniorityPercent = 30;
-         in.seniorityText = "30 %";
-     }},
-    {R"({"seniorityBracket": 12})",
-     [](PayInputs &in) {
-         in.seniorityBracket = 12;
-         in.seniorityPercent = 120;
-         in.seniorityText = "120 %";
-     }},
+    {R"({"seniorityBracket": 4})", [](PayInputs &in) { in.seniorityBracket = 4; }},
+    {R"({"seniorityBracket": 12})", [](PayInputs &in) { in.seniorityBracket = 12; }},
     {R"({"zone": -1})", [](PayInputs &) {}},
     {R"({"zone": 0})", [](PayInputs &in) { in.zone = 0; }},
     {R"({"zone": 4})", [](PayInputs &in) { in.zone = 4; }},
@@ -323,8 +313,6 @@ TEST(JsonInput, TheOrderOfTheKeysDoesNotMatter)
     expected.position.name = "Otro";
     expected.zone = 2;
     expected.seniorityBracket = 4;
-    expected.seniorityPercent = 30;
-    expected.seniorityText = "30 %";
     expected.deductionsChosen.pension = true;
     for (const char *json : orders) {
         SCOPED_TRACE(json);

@@ -13,6 +13,17 @@
 
 namespace {
 
+// {"error": message, "kind": "input"}, as a run writes it for an input it cannot read.
+std::string inputErrorJson(std::string_view message)
+{
+    std::string out;
+    {
+        pagaluz::JsonWriter json(out);
+        pagaluz::writeInputErrorJson(message, json);
+    }
+    return out;
+}
+
 using namespace pagaluz;
 
 QJsonValue parsedJson(const std::string &json)
@@ -108,7 +119,7 @@ void expectLine(const QJsonValue &line, const LineFields &expected)
 TEST(JsonOutput, PayslipHasItsLinesTotalsHeaderAndName)
 {
     std::string json;
-    appendPayslipJson(twoLinePayslip(), json);
+    appendResultJson(CalculationResult(twoLinePayslip(), CarryValues()), json);
     const QJsonObject payslip = parsedJson(json).toObject();
 
     EXPECT_EQ(keysOf(payslip),
@@ -157,14 +168,14 @@ TEST(JsonOutput, ErrorsNameTheirKindAndForAConversionTheField)
         EXPECT_EQ(json, c.expected);
     }
     std::string json;
-    appendInputErrorJson("\"zone\": fuera de rango", json);
+    json = inputErrorJson("\"zone\": fuera de rango");
     EXPECT_EQ(json, R"({"error":"\"zone\": fuera de rango","kind":"input"})");
 }
 
 TEST(JsonOutput, TextsEscapeQuotesBackslashesAndControlCharacters)
 {
     std::string json;
-    appendInputErrorJson("a\"b\\c\nd\re\tf\x01\x1f/ñ\x7f", json);
+    json = inputErrorJson("a\"b\\c\nd\re\tf\x01\x1f/ñ\x7f");
     EXPECT_EQ(json, R"({"error":"a\"b\\c\nd\re\tf\u0001\u001f/ñ)"
                     "\x7f"
                     R"(","kind":"input"})");
@@ -177,7 +188,7 @@ TEST(JsonOutput, TextsMadeOfControlBytesOnlyAreWrittenWhole)
     for (char byte = 0; byte < 0x20; ++byte)
         message += byte;
     std::string json;
-    appendInputErrorJson(message, json);
+    json = inputErrorJson(message);
     // \n, \r and \t take two bytes, every other control byte six.
     const std::size_t frame = std::string_view(R"({"error":"","kind":"input"})").size();
     EXPECT_EQ(json.size(), frame + (message.size() - 3) * 6 + 3 * 2);

@@ -123,26 +123,23 @@ TEST(PositionPay, FillsThePositionHeader)
     EXPECT_TRUE(header.positionBoxes);
 }
 
-// "Puntaje" shows the basic points paid, whatever row the selection screen's
-// lists stand on.
+// "Puntaje" shows the basic points paid: those of the box "Puntos básicos".
 TEST(PositionPay, TheHeaderShowsTheBasicPointsPaid)
 {
     const struct {
         const char *label;
-        const char *rowPoints; // the basic points of the lists' current row
         const char *boxPoints; // the box "Puntos básicos", which is paid
         const char *header;
         const char *firstAmount;
     } cases[] = {
-        {"a catalogue row", "971", "971", "971", "$634,063"},
-        {"after Salir sin datos", "971", "0", "0", "$0"},
-        {"no row, points given", "", "1500", "1500", "$979,5"},
-        {"points with a fraction", "1500", "1500,5", "1500", "$979,5"},
+        {"a catalogue row", "971", "971", "$634,063"},
+        {"after Salir sin datos", "0", "0", "$0"},
+        {"no row, points given", "1500", "1500", "$979,5"},
+        {"points with a fraction", "1500,5", "1500", "$979,5"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.label);
         PayInputs in = test::typedPositionInputs(c.boxPoints, "0");
-        in.position.basicPointsText = c.rowPoints;
         const CalculationResult result = calculateOk(in);
         ASSERT_TRUE(result.succeeded());
         EXPECT_EQ(result.payslip().header.points, c.header);

@@ -137,8 +137,8 @@ TEST(SeniorityAndZone, ChoosingABracketSetsItsPercentageAndText)
         chooseSeniorityBracket(in, 12);
         chooseSeniorityBracket(in, c.bracket);
         EXPECT_EQ(in.seniorityBracket, c.expectedBracket);
-        EXPECT_EQ(in.seniorityPercent, c.percent);
-        EXPECT_EQ(in.seniorityText, c.text);
+        EXPECT_EQ(seniorityPercent(in), c.percent);
+        EXPECT_EQ(seniorityText(in), c.text);
     }
 }
 

@@ -76,7 +76,6 @@ SelectedPosition fuzzedPosition(const std::array<std::uint8_t, kSwitchBytes> &sw
     }
     SelectedPosition position;
     position.code = lines[0].value_or("");
-    position.basicPointsText = lines[1].value_or("");
     position.name = "Cargo tecleado";
     typePointBoxes(position, lines);
     return position;
@@ -85,12 +84,6 @@ SelectedPosition fuzzedPosition(const std::array<std::uint8_t, kSwitchBytes> &sw
 void chooseBracket(PayInputs &inputs, std::uint8_t byte)
 {
     inputs.seniorityBracket = byte % 13;
-    if (inputs.seniorityBracket == 0)
-        return;
-    const SeniorityBracket &bracket =
-        kSeniorityBrackets[static_cast<std::size_t>(inputs.seniorityBracket - 1)];
-    inputs.seniorityPercent = bracket.percent;
-    inputs.seniorityText = std::string(bracket.percentText);
 }
 
 void chooseDeductions(DeductionChoices &chosen, std::uint8_t byte)

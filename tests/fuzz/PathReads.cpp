@@ -111,7 +111,7 @@ PayInputs withUnreadBoxesScrambled(const PayInputs &inputs, PayBasis basis)
     }
     if (basis != PayBasis::Position)
         scrambled.position = {kNoNumber, kNoNumber, kNoNumber, kNoNumber,
-                              kNoNumber, kNoNumber, kNoNumber, kNoNumber};
+                              kNoNumber, kNoNumber, kNoNumber};
     return scrambled;
 }
 

@@ -42,14 +42,7 @@ public:
         in.incentiveHours = count(40);
         in.code113Hours = count(40);
         in.incentive = coin();
-        const int bracket = pick(13);
-        in.seniorityBracket = bracket;
-        if (bracket > 0) {
-            const SeniorityBracket &b =
-                kSeniorityBrackets.at(static_cast<std::size_t>(bracket - 1));
-            in.seniorityPercent = b.percent;
-            in.seniorityText = std::string(b.percentText);
-        }
+        in.seniorityBracket = pick(13);
         in.zone = pick(6) - 1;
         in.absenceDays = count(6);
         in.transport = coin();

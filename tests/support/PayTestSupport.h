@@ -45,7 +45,6 @@ inline PayInputs typedPositionInputs(std::string basic, std::string complement,
     PayInputs in;
     in.positionChosen = true;
     in.position = {"",
-                   basic,
                    "Cargo de prueba",
                    basic,
                    std::move(complement),

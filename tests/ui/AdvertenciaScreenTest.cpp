@@ -407,7 +407,6 @@ private slots:
             QVERIFY(!child<QLineEdit>(name)->isReadOnly());
         const SelectedPosition position = m_screen->selectedPosition();
         QCOMPARE(position.code, std::string());
-        QCOMPARE(position.basicPointsText, std::string());
         QCOMPARE(position.name, std::string());
         QCOMPARE(position.basicPoints, std::string());
     }
@@ -680,7 +679,6 @@ private slots:
         typeCode(QStringLiteral("734"));
         const SelectedPosition position = m_screen->selectedPosition();
         QCOMPARE(position.code, std::string("734"));
-        QCOMPARE(position.basicPointsText, std::string("1500"));
         QCOMPARE(position.name, std::string("Asistente Social"));
         QCOMPARE(position.basicPoints, std::string("1500"));
         QCOMPARE(position.complementPoints, std::string("101"));
@@ -749,7 +747,6 @@ private slots:
         QCOMPARE(rowsOfAllLists(), (QList<int>{-1, -1, row734, row734, row734, row734, row734}));
         const SelectedPosition position = m_screen->selectedPosition();
         QCOMPARE(position.code, std::string());
-        QCOMPARE(position.basicPointsText, std::string("1500"));
         QCOMPARE(position.name, std::string());
         for (const std::string &points :
              {position.basicPoints, position.complementPoints, position.extendedDayPoints,

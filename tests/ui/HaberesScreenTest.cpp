@@ -62,8 +62,6 @@ PayInputs workedExample()
     in.positionChosen = true;
     in.position = selectPositionByCode(PositionCatalogue::builtIn(), "734");
     in.seniorityBracket = 4;
-    in.seniorityPercent = 30;
-    in.seniorityText = "30 %";
     in.zone = 2;
     in.incentive = true;
     in.deductionsChosen.pension = true;
@@ -85,10 +83,8 @@ PayInputs twentySixLines()
 {
     PayInputs in;
     in.positionChosen = true;
-    in.position = {"", "901", "Cargo de prueba", "901", "1", "1", "1", "1"};
+    in.position = {"", "Cargo de prueba", "901", "1", "1", "1", "1"};
     in.seniorityBracket = 2;
-    in.seniorityPercent = 10;
-    in.seniorityText = "10 %";
     in.zone = 1;
     in.absenceDays = "4";
     in.transport = true;
@@ -1485,8 +1481,6 @@ void HaberesScreenTest::comparingWithTheSchoolsPayslipFindsWhatDiffers()
 {
     PayInputs theirs = workedExample();
     theirs.seniorityBracket = 5;
-    theirs.seniorityPercent = 40;
-    theirs.seniorityText = "40 %";
     const Payslip school = calculate(theirs);
     m_screen->setEnteredInputs(workedExample(), nullptr);
     show(workedExample());

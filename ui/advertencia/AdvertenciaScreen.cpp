@@ -95,7 +95,6 @@ SelectedPosition AdvertenciaScreen::selectedPosition() const
 {
     const Controls &c = *m_controls;
     return {toText(c.currentItem(c.codigocargo)),
-            toText(c.currentItem(c.puntosbasicos)),
             toText(c.cargox->currentText()),
             toText(c.punbas->text()),
             toText(c.compbas->text()),

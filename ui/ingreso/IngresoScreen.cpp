@@ -95,12 +95,10 @@ void gatherCountTexts(const FieldBoxes &boxes, PayInputs &in)
             in.*info.text = textOf(*box);
 }
 
-void gatherSupplements(const IngresoControls &c, std::uint8_t seniorityPercent, PayInputs &in)
+void gatherSupplements(const IngresoControls &c, PayInputs &in)
 {
     in.incentive = c.opincentivo->isChecked();
     in.seniorityBracket = std::max(c.antiguedad->checkedId(), 0);
-    in.seniorityPercent = seniorityPercent;
-    in.seniorityText = textOf(*c.porcantig);
     in.zone = c.zona->chosenZone();
 }
 
@@ -240,7 +238,7 @@ PayInputs IngresoScreen::gatherInputs(const SelectedPosition &position) const
     gatherPayBasis(c, in);
     gatherCountTexts(c.fieldBoxes, in);
     in.position = position;
-    gatherSupplements(c, m_seniorityPercent, in);
+    gatherSupplements(c, in);
     gatherFamilyAndTransport(c, in);
     in.deductionsChosen = chosenDeductions(c);
     in.teacherName = textOf(*c.docente);
@@ -315,8 +313,7 @@ void IngresoScreen::restoreInputs(const PayInputs &inputs, bool absencesTicked)
     c.opincentivo->setChecked(inputs.incentive);
     ingreso_opincentivo_Click();
     checkInGroup(*c.antiguedad, c.antiguedad->button(inputs.seniorityBracket));
-    c.porcantig->setText(fromText(inputs.seniorityText));
-    m_seniorityPercent = inputs.seniorityPercent;
+    c.porcantig->setText(fromText(seniorityText(inputs)));
     c.zona->chooseZone(inputs.zone);
 
     // A count keeps its text even under an unticked box, which does not read it.
@@ -413,7 +410,6 @@ void IngresoScreen::ingreso_Option_Click(int bracket)
     const SeniorityBracket &chosen = kSeniorityBrackets.at(static_cast<std::size_t>(bracket - 1));
     m_controls->porcantig->setText(QString::fromUtf8(
         chosen.percentText.data(), static_cast<qsizetype>(chosen.percentText.size())));
-    m_seniorityPercent = chosen.percent;
 }
 
 void IngresoScreen::ingreso_opincentivo_Click()

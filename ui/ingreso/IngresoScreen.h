@@ -99,7 +99,6 @@ private:
 
     struct Controls;
     std::unique_ptr<Controls> m_controls; // the child widgets, by their names
-    std::uint8_t m_seniorityPercent = 0;  // set with the text of porcantig
 };
 
 } // namespace pagaluz::ui
