@@ -8,11 +8,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace pagaluz::ui {
 
@@ -51,8 +48,11 @@ ExplanationWindow::ExplanationWindow(QWidget *parent) : QWidget(parent, Qt::Wind
     m_tree->setObjectName(QStringLiteral("arbol"));
     m_tree->setHeaderLabels(
         {QStringLiteral("Concepto"), QStringLiteral("Valor"), QStringLiteral("Cómo se llegó")});
-    // Long names and sentences are broken into lines, so that the three columns stay in view.
+    // Long names and sentences are broken into lines by the view, so that the three columns stay
+    // in view; the texts themselves stay whole for a screen reader.
     m_tree->setUniformRowHeights(false);
+    m_tree->setWordWrap(true);
+    m_tree->setTextElideMode(Qt::ElideNone);
     m_tree->header()->setStretchLastSection(true);
     m_tree->setColumnWidth(kName, kNameWidth);
     m_tree->setColumnWidth(kValue,
@@ -86,16 +86,18 @@ void ExplanationWindow::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
-void ExplanationWindow::showExplanation(const QString &heading, const ExplanationNode &root,
+void ExplanationWindow::showExplanation(const QString &name, const QString &heading,
+                                        const ExplanationNode &root,
                                         const std::vector<std::string> &notes,
                                         const std::string &decimalSeparator)
 {
     m_heading->setText(heading);
+    m_tree->setAccessibleName(QStringLiteral("Cómo se calculó: ") + name);
     m_tree->clear();
-    show(); // first, so that the texts are broken to the width the tree is shown at
-    m_tree->addTopLevelItem(addNode(root, decimalSeparator, 0));
-    // The line, what it is made of and what those are made of; further down one click away.
-    m_tree->expandToDepth(1);
+    QTreeWidgetItem *top = addNode(root, decimalSeparator);
+    m_tree->addTopLevelItem(top);
+    expandDownTo(*top, 1);
+    show();
     QStringList noteLines;
     for (const std::string &note : notes)
         noteLines << QStringLiteral("• ") + QString::fromStdString(note);
@@ -122,25 +124,30 @@ QString ExplanationWindow::wrapped(const QString &text, const QFontMetrics &metr
 }
 
 QTreeWidgetItem *ExplanationWindow::addNode(const ExplanationNode &node,
-                                            const std::string &decimalSeparator, int depth)
+                                            const std::string &decimalSeparator)
 {
-    const QFontMetrics metrics = m_tree->fontMetrics();
     auto *item = new QTreeWidgetItem;
-    item->setText(kName, wrapped(QString::fromStdString(node.name), metrics,
-                                 kNameWidth - kCellMargin - m_tree->indentation() * (depth + 1)));
+    item->setText(kName, QString::fromStdString(node.name));
     item->setText(kValue, valueText(node, decimalSeparator));
+    item->setText(kSentence, QString::fromStdString(node.text));
     item->setTextAlignment(kName, Qt::AlignLeft | Qt::AlignTop);
     item->setTextAlignment(kValue, Qt::AlignRight | Qt::AlignTop);
     item->setTextAlignment(kSentence, Qt::AlignLeft | Qt::AlignTop);
-    // The room left beside the other two columns and a vertical scroll bar.
-    const int sentenceWidth = m_tree->viewport()->width() - kNameWidth -
-                              m_tree->columnWidth(kValue) - kCellMargin -
-                              m_tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    item->setText(kSentence, wrapped(QString::fromStdString(node.text), metrics,
-                                     std::max(sentenceWidth, kNameWidth)));
+    item->setChildIndicatorPolicy(node.terms.empty()
+                                      ? QTreeWidgetItem::DontShowIndicatorWhenChildless
+                                      : QTreeWidgetItem::ShowIndicator);
     for (const ExplanationPtr &term : node.terms)
-        item->addChild(addNode(*term, decimalSeparator, depth + 1));
+        item->addChild(addNode(*term, decimalSeparator));
     return item;
+}
+
+void ExplanationWindow::expandDownTo(QTreeWidgetItem &item, int depth)
+{
+    if (item.childCount() == 0 || depth < 0)
+        return;
+    item.setExpanded(true);
+    for (int child = 0; child < item.childCount(); ++child)
+        expandDownTo(*item.child(child), depth - 1);
 }
 
 } // namespace pagaluz::ui

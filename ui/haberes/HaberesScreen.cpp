@@ -11,6 +11,7 @@
 #include "ShownText.h"
 #include "Twips.h"
 
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -328,6 +329,13 @@ void HaberesScreen::showEvent(QShowEvent *event)
     Haberes_Form_Resize();
 }
 
+void HaberesScreen::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (!event->spontaneous())
+        m_controls->explanations->closeWindow();
+}
+
 void HaberesScreen::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
@@ -508,7 +516,6 @@ void HaberesScreen::Haberes_Volver_Click()
 {
     setEnabled(false);
     hide();
-    m_controls->explanations->closeWindow();
     emit returnRequested();
 }
 

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace pagaluz::ui {
+
+// Makes assistive technology read a TypedTable as a table of cells, each cell editable or
+// read-only as its item is, with the column headers as its first row and the vertical header's
+// items as the row headers. Installing it more than once does nothing more.
+void installTypedTableAccessible();
+
+} // namespace pagaluz::ui
