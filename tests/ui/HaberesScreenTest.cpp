@@ -1419,10 +1419,10 @@ QStringList accessibleNames(QAccessibleInterface &object)
     return names;
 }
 
-// Tabs from the screen's first button until the sheet has the focus, at most a round.
+// Tabs from the comment box until the sheet has the focus, at most a round.
 bool tabToTheSheet(QWidget &screen, QWidget &sheet)
 {
-    screen.findChild<QWidget *>(QStringLiteral("Volver"))->setFocus();
+    screen.findChild<QWidget *>(QStringLiteral("Text11"))->setFocus();
     for (int press = 0; press < 20 && !sheet.hasFocus(); ++press)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     return sheet.hasFocus();
@@ -1524,9 +1524,9 @@ void HaberesScreenTest::theKeyboardOpensTheExplanationOfALine_data()
         << QList<int>{Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_Return} << 0;
 }
 
-// Tab reaches the sheet; Up and Down move between its lines and totals, marked on the screen
-// and told to a screen reader with the explanation as the description; Return or Space opens
-// "Cómo se calculó", its tree named after the line and no name broken into lines.
+// Tab reaches the sheet, through the comment box; Up and Down move between its lines and totals,
+// marked on the screen and told to a screen reader with the explanation as the description; Return
+// or Space opens "Cómo se calculó", its tree named after the line and no name broken into lines.
 void HaberesScreenTest::theKeyboardOpensTheExplanationOfALine()
 {
     QFETCH(QList<int>, keys);

@@ -14,7 +14,6 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -170,10 +169,6 @@ ComparisonWindow::ComparisonWindow(QWidget *parent)
     connect(m_search, &QFutureWatcher<Diagnosis>::finished, this,
             &ComparisonWindow::searchFinished);
     connect(m_progressTimer, &QTimer::timeout, this, &ComparisonWindow::showProgress);
-    connect(m_table, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) {
-        if (item->column() == CodeColumn)
-            nameRows();
-    });
     connect(m_findings, &QListWidget::currentRowChanged, this, [this](int row) {
         m_apply->setEnabled(m_diagnosis && row >= 0 &&
                             row < static_cast<int>(m_diagnosis->findings.size()));
@@ -256,7 +251,6 @@ void ComparisonWindow::fillTable()
         m_table->setItem(row, DifferenceColumn, fixedItem({}));
         m_table->setItem(row, StatusColumn, fixedItem({}));
     };
-    const QSignalBlocker quiet(m_table);
     m_table->setRowCount(0);
     for (std::size_t index = 0; index < m_payslip.lines().size(); ++index) {
         const QString code = QString::fromStdString(m_payslip.lines()[index].code);
@@ -274,18 +268,7 @@ void ComparisonWindow::fillTable()
         addRow(name, totalKind(total), totals[static_cast<std::size_t>(total)],
                takeTyped(name, true));
     }
-    nameRows();
     clearResults();
-}
-
-void ComparisonWindow::nameRows()
-{
-    const QSignalBlocker quiet(m_table);
-    for (int row = 0; row < m_table->rowCount(); ++row) {
-        const QString code = m_table->item(row, CodeColumn)->text().trimmed();
-        m_table->setVerticalHeaderItem(
-            row, new QTableWidgetItem(code.isEmpty() ? QStringLiteral("sin código") : code));
-    }
 }
 
 void ComparisonWindow::dropBlankAddedRows()
@@ -315,7 +298,6 @@ void ComparisonWindow::addCode()
     m_table->setItem(row, QuantityColumn, new QTableWidgetItem);
     m_table->setItem(row, DifferenceColumn, fixedItem({}));
     m_table->setItem(row, StatusColumn, fixedItem({}));
-    nameRows();
     m_table->setCurrentCell(row, CodeColumn);
     m_table->editItem(m_table->item(row, CodeColumn));
 }

@@ -77,8 +77,6 @@ private:
     bool isQuantity(int row, const QString &quantity) const;
     // Added rows with neither amount nor quantity are gone.
     void dropBlankAddedRows();
-    // Each row's header reads its code, for a screen reader; the header itself is not shown.
-    void nameRows();
     // The result line, which also names the findings list under it.
     void setSummary(const QString &text);
     void showComparison(const PayslipComparison &comparison, const std::vector<int> &rowOfLine);

@@ -8,8 +8,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace pagaluz::ui {
 
@@ -22,6 +27,29 @@ constexpr QSize kStartSize(720, 440);
 constexpr int kNameWidth = 240;
 constexpr int kCellMargin = 12;
 const QString kWidestValue = QStringLiteral("000000,0000");
+
+// Asks for the height a cell's text takes wrapped to its column's width, so that the tree gives
+// each row the lines its name and sentence are broken into.
+class WrappingDelegate : public QStyledItemDelegate {
+public:
+    explicit WrappingDelegate(QTreeView &tree) : QStyledItemDelegate(&tree), m_tree(tree) {}
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        cell.features |= QStyleOptionViewItem::WrapText;
+        int width = m_tree.columnWidth(index.column());
+        if (index.column() == 0)
+            for (QModelIndex above = index; above.isValid(); above = above.parent())
+                width -= m_tree.indentation();
+        cell.rect = QRect(0, 0, std::max(width, 1), 1); // a valid rectangle: its width counts
+        return m_tree.style()->sizeFromContents(QStyle::CT_ItemViewItem, &cell, QSize(), &m_tree);
+    }
+
+private:
+    QTreeView &m_tree;
+};
 
 QString valueText(const ExplanationNode &node, const std::string &decimalSeparator)
 {
@@ -53,6 +81,10 @@ ExplanationWindow::ExplanationWindow(QWidget *parent) : QWidget(parent, Qt::Wind
     m_tree->setUniformRowHeights(false);
     m_tree->setWordWrap(true);
     m_tree->setTextElideMode(Qt::ElideNone);
+    m_tree->setItemDelegate(new WrappingDelegate(*m_tree));
+    // Rows are measured again when a column's width changes, the last one with the window's.
+    connect(m_tree->header(), &QHeaderView::sectionResized, m_tree,
+            [tree = m_tree] { tree->doItemsLayout(); });
     m_tree->header()->setStretchLastSection(true);
     m_tree->setColumnWidth(kName, kNameWidth);
     m_tree->setColumnWidth(kValue,

@@ -209,6 +209,8 @@ void HaberesScreen::buildNotesAndButtons()
     c.comment->setObjectName(QStringLiteral("Text11"));
     // The hint above it is a text box, not a label: it names the comment box in so many words.
     c.comment->setAccessibleName(c.commentHint->text());
+    // Tab goes on to the buttons and round to the sheet, as everywhere else on the screen.
+    c.comment->setTabChangesFocus(true);
     placeInTwips(*c.comment, QRect(9720, 1920, 1695, 2895));
     connect(c.comment, &QPlainTextEdit::textChanged, this, &HaberesScreen::commentEdited);
     for (std::size_t i = 0; i < kButtons.size(); ++i)

@@ -5,7 +5,7 @@
 namespace pagaluz::ui {
 
 // A table where some cells are typed in: a screen reader is told which cells are editable and
-// which read-only, and each row's header reads the row's header item (the code), shown or not.
+// which read-only, and each row's header reads the row's first cell (its code).
 class TypedTable : public QTableWidget {
     Q_OBJECT
 

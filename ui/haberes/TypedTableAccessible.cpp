@@ -17,6 +17,13 @@ constexpr int kHeader = -1; // the row of the column headers, the column of the 
 
 class TableAccessible;
 
+// What names a row: the text of its first cell.
+QString rowName(const QTableWidget &table, int row)
+{
+    const QTableWidgetItem *first = table.item(row, 0);
+    return first ? first->text().trimmed() : QString();
+}
+
 // One cell of the table, a column header (row kHeader) or a row header (column kHeader). It has
 // no widget of its own and reads the table when asked.
 class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
@@ -143,7 +150,7 @@ QString CellAccessible::text(QAccessible::Text t) const
     if (m_row == kHeader)
         return m_table->model()->headerData(m_column, Qt::Horizontal).toString();
     if (m_column == kHeader)
-        return m_table->model()->headerData(m_row, Qt::Vertical).toString();
+        return rowName(*m_table, m_row);
     const QTableWidgetItem *cellItem = item();
     return cellItem ? cellItem->text() : QString();
 }
@@ -310,7 +317,7 @@ QString TableAccessible::columnDescription(int column) const
 
 QString TableAccessible::rowDescription(int row) const
 {
-    return view()->model()->headerData(row, Qt::Vertical).toString();
+    return rowName(*view(), row);
 }
 
 QList<QAccessibleInterface *> TableAccessible::selectedCells() const
