@@ -1,5 +1,7 @@
 #include "PayslipComparison.h"
 
+#include "PrintedQuantity.h"
+
 #include <algorithm>
 #include <array>
 
@@ -7,10 +9,16 @@ namespace pagaluz {
 
 namespace {
 
-bool lineEquals(const PayslipLine &ours, const SchoolPayslipLine &theirs)
+bool quantityEquals(const PayslipLine &ours, const SchoolPayslipLine &theirs,
+                    const DecimalConventions &conventions)
 {
-    return theirs.amount.matches(ours.amount) &&
-           (!theirs.quantity || *theirs.quantity == ours.quantity);
+    return !theirs.quantity || quantitiesEqual(ours.quantity, *theirs.quantity, conventions);
+}
+
+bool lineEquals(const PayslipLine &ours, const SchoolPayslipLine &theirs,
+                const DecimalConventions &conventions)
+{
+    return theirs.amount.matches(ours.amount) && quantityEquals(ours, theirs, conventions);
 }
 
 // For each of our lines, the index of the school's line of the same code (the first not yet
@@ -169,6 +177,9 @@ std::string_view payslipTotalName(PayslipTotal total)
 
 std::string statusWithNote(const ComparisonRow &row)
 {
+    if (row.quantityDiffers && row.ours && row.theirs &&
+        PrintedAmount(*row.theirs, row.theirDecimals).matches(*row.ours))
+        return "distinto en la cantidad";
     if (!row.roundedTo)
         return std::string(lineStatusText(row.status));
     switch (*row.roundedTo) {
@@ -227,7 +238,13 @@ PayslipComparison comparePayslips(const Payslip &ours, const SchoolPayslip &thei
             row.theirs = school.amount.value;
             row.theirLine = found;
             row.theirDecimals = school.amount.decimals;
-            row.status = lineEquals(line, school) ? LineStatus::Equal : LineStatus::Different;
+            row.status = lineEquals(line, school, ours.conventions()) ? LineStatus::Equal
+                                                                      : LineStatus::Different;
+            if (!quantityEquals(line, school, ours.conventions())) {
+                row.quantityDiffers = true;
+                row.ourQuantity = line.quantity;
+                row.theirQuantity = *school.quantity;
+            }
             noteRounding(row, school.amount, roundedHalfUp(line.amount, school.amount.decimals));
         }
         comparison.rows.push_back(std::move(row));
@@ -304,7 +321,8 @@ PayslipMatch matchPayslips(const Payslip &ours, const SchoolPayslip &theirs)
         if (found < 0)
             continue;
         ++paired;
-        if (lineEquals(ours.lines()[index], theirs.lines[static_cast<std::size_t>(found)]))
+        if (lineEquals(ours.lines()[index], theirs.lines[static_cast<std::size_t>(found)],
+                       ours.conventions()))
             ++match.matchingLines;
     }
     const auto notCalculated = static_cast<int>(
@@ -343,6 +361,15 @@ std::string printedAtSchoolPrecision(const Payslip &ours, const SchoolPayslip &t
             add(totalEquals(*pair) ? pair->theirs.value
                                    : roundedHalfUp(pair->ours, pair->theirs.decimals));
     return text;
+}
+
+std::string quantityDifferenceText(const ComparisonRow &row)
+{
+    if (!row.quantityDiffers)
+        return {};
+    const std::string ours = row.ourQuantity.empty() ? "ninguna" : row.ourQuantity;
+    return "la cantidad difiere (" + ours + " en el nuestro, " + row.theirQuantity +
+           " en el del establecimiento)";
 }
 
 } // namespace pagaluz

@@ -36,21 +36,27 @@ struct ComparisonRow {
     // For a row equal only at the decimals the school wrote: how many, and ours rounded to them.
     std::optional<int> roundedTo;
     std::optional<Money> oursRounded;
+    // For a line whose school's quantity was given and is not ours (see quantitiesEqual): both
+    // quantities, as written.
+    bool quantityDiffers = false;
+    std::string ourQuantity;
+    std::string theirQuantity;
 
     // Ours less theirs, an absent amount counting as zero: what the school paid short.
     Money difference() const { return ours.value_or(Money()) - theirs.value_or(Money()); }
 };
 
 // For a row equal only at the school's decimals: "igual al centavo" (at two decimals), "igual al
-// peso", "igual a la décima", "igual a la milésima"; otherwise the row's status.
+// peso", "igual a la décima", "igual a la milésima"; for a line whose amount is equal but not its
+// quantity, "distinto en la cantidad"; otherwise the row's status.
 std::string statusWithNote(const ComparisonRow &row);
 
 // Our payslip against the school's: our lines in their order, then the codes only the school's
 // has, in its order, then its lines no calculation of this pay scale writes, then the totals the
 // school's payslip gives. Amounts are equal at the decimals the school wrote (see
-// PrintedAmount); a total also when it is the sum of our lines each rounded to its decimals, half
-// up, as a payroll office adds the lines it printed. The school's totals are compared less the
-// lines Pagaluz does not calculate.
+// PrintedAmount), quantities by value (see quantitiesEqual); a total also when it is the sum of our
+// lines each rounded to its decimals, half up, as a payroll office adds the lines it printed. The
+// school's totals are compared less the lines Pagaluz does not calculate.
 struct PayslipComparison {
     std::vector<ComparisonRow> rows;
 
@@ -89,5 +95,9 @@ PayslipMatch matchPayslips(const Payslip &ours, const SchoolPayslip &theirs);
 // Our payslip as the school would print it, each amount rounded half up to the decimals the
 // school wrote for it: two payslips with the same text are the same at the school's precision.
 std::string printedAtSchoolPrecision(const Payslip &ours, const SchoolPayslip &theirs);
+
+// For a line whose quantity differs: "la cantidad difiere (30 % en el nuestro, 40 % en el del
+// establecimiento)"; otherwise empty.
+std::string quantityDifferenceText(const ComparisonRow &row);
 
 } // namespace pagaluz

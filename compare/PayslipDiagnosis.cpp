@@ -108,6 +108,8 @@ std::vector<UnexplainedLine> unexplainedLines(const PayInputs &entered, const Pa
             for (const ExplanationPtr &line : result.explanation()->lines)
                 if (line->lineCode == row.code)
                     explanation = line->text;
+        if (const std::string quantity = quantityDifferenceText(row); !quantity.empty())
+            explanation = quantity + "; " + explanation;
         lines.push_back({row.code, std::move(explanation)});
     }
     return lines;

@@ -14,6 +14,7 @@
 #include "SheetPlacement.h"
 #include "Twips.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
@@ -317,12 +318,21 @@ private slots:
     void salirAsksToQuit();
 
     void hoveringAndClickingALineExplainsIt();
+    void theKeyboardOpensTheExplanationOfALine_data();
+    void theKeyboardOpensTheExplanationOfALine();
+    void theExplanationClosesWithItsPayslip_data();
+    void theExplanationClosesWithItsPayslip();
     void comparingWithTheSchoolsPayslipFindsWhatDiffers();
     void comparingAPayslipPrintedInCents();
     void comparingRefusesARowAndClearsTheResults_data();
     void comparingRefusesARowAndClearsTheResults();
     void comparingSearchesOffTheScreensThreadAndCancels();
     void comparingSearchesThePositionTableInUse();
+    void comparingQuantitiesByValue_data();
+    void comparingQuantitiesByValue();
+    void theTypedTableStaysTidy_data();
+    void theTypedTableStaysTidy();
+    void theComparisonIsNamedForScreenReaders();
 
 private:
     template <typename T = QWidget> T *control(const QString &name) const
@@ -1121,6 +1131,7 @@ void HaberesScreenTest::printingRestoresTheScreen_data()
     QTest::addColumn<QString>("focused");
     QTest::newRow("a comment selected") << QStringLiteral("Text11");
     QTest::newRow("the button pressed") << QStringLiteral("Imprimir");
+    QTest::newRow("a line of the sheet") << QStringLiteral("sosten");
 }
 
 // Printing leaves the screen as it was (scroll value, sheet, size, focus and selections) and
@@ -1394,6 +1405,25 @@ QString unwrapped(QString text)
     return text.replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
+// The names of an accessible object and of everything under it.
+QStringList accessibleNames(QAccessibleInterface &object)
+{
+    QStringList names{object.text(QAccessible::Name)};
+    for (int index = 0; index < object.childCount(); ++index)
+        if (QAccessibleInterface *child = object.child(index))
+            names << accessibleNames(*child);
+    return names;
+}
+
+// Tabs from the comment box until the sheet has the focus, at most a round.
+bool tabToTheSheet(QWidget &screen, QWidget &sheet)
+{
+    screen.findChild<QWidget *>(QStringLiteral("Text11"))->setFocus();
+    for (int press = 0; press < 20 && !sheet.hasFocus(); ++press)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    return sheet.hasFocus();
+}
+
 } // namespace
 
 // Hovering a row, on a cell or between cells, shows its sentence; a click opens "Cómo se
@@ -1475,6 +1505,113 @@ void HaberesScreenTest::hoveringAndClickingALineExplainsIt()
     QVERIFY(!window->isVisible());
 }
 
+void HaberesScreenTest::theKeyboardOpensTheExplanationOfALine_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("part"); // a line's index, or 11 plus a total's
+    QTest::newRow("Return on the first line") << QList<int>{Qt::Key_Return} << 0;
+    QTest::newRow("Space two lines down")
+        << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Space} << 2;
+    QTest::newRow("past the last line, the first total")
+        << (QList<int>(11, Qt::Key_Down) << Qt::Key_Return) << 11;
+    QTest::newRow("Down stops at the net pay")
+        << (QList<int>(20, Qt::Key_Down) << Qt::Key_Enter) << 13;
+    QTest::newRow("Up stops at the first line")
+        << QList<int>{Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_Return} << 0;
+}
+
+// Tab reaches the sheet, through the comment box; Up and Down move between its lines and totals,
+// marked on the screen and told to a screen reader with the explanation as the description; Return
+// or Space opens "Cómo se calculó", its tree named after the line and no name broken into lines.
+void HaberesScreenTest::theKeyboardOpensTheExplanationOfALine()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(int, part);
+    const CalculationResult result =
+        PayCalculator(DecimalConventions::comma(), Explanations::Built).calculate(workedExample());
+    const PayslipExplanation &explanation = *result.explanation();
+    m_screen->showPayslip(result.payslip(), QStringLiteral("08/08/08"), result.explanation());
+    QVERIFY(QTest::qWaitForWindowActive(m_screen.get()));
+    QWidget *sheet = control(QStringLiteral("sosten"));
+    control(QStringLiteral("Volver"))->setFocus();
+    const QImage unfocused = sheet->grab().toImage();
+    QVERIFY(tabToTheSheet(*m_screen, *sheet));
+    QVERIFY(sheet->grab().toImage() != unfocused); // the first line marked
+
+    for (const int key : keys)
+        QTest::keyClick(sheet, Qt::Key(key));
+    const auto lines = static_cast<int>(result.payslip().lines().size());
+    const std::array<QString, 3> totals{"Total Haberes", "Total descuentos", "Liquido a pagar"};
+    const std::array<QString, 3> totalAmounts{"thaberes", "tdescuentos", "liquido"};
+    const ExplanationNode *node = nullptr;
+    QString name;
+    QString heading;
+    if (part < lines) {
+        const PayslipLine &line = result.payslip().lines()[static_cast<std::size_t>(part)];
+        node = explanation.lines[static_cast<std::size_t>(part)].get();
+        name = qs(line.code + " " + line.conceptText);
+        heading = name + qs("   " + line.amountText);
+    } else {
+        const auto total = static_cast<std::size_t>(part - lines);
+        node = std::array{explanation.totalEarnings.get(), explanation.totalDeductions.get(),
+                          explanation.netPay.get()}[total];
+        name = totals[total];
+        heading = name + QStringLiteral("   ") + labelText(totalAmounts[total]);
+    }
+    QAccessibleInterface *focused = QAccessible::queryAccessibleInterface(sheet)->focusChild();
+    QVERIFY(focused);
+    QVERIFY(focused->state().focused);
+    QCOMPARE(focused->text(QAccessible::Description), qs(node->text));
+    QVERIFY2(focused->text(QAccessible::Name).startsWith(name.section(' ', 0, 0)),
+             qPrintable(focused->text(QAccessible::Name)));
+
+    auto *window = m_screen->findChild<QWidget *>(QStringLiteral("comoSeCalculo"));
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("linea"))->text(), heading);
+    auto *tree = window->findChild<QTreeWidget *>(QStringLiteral("arbol"));
+    QCOMPARE(tree->accessibleName(), QStringLiteral("Cómo se calculó: ") + name);
+    const QStringList cellNames = accessibleNames(*QAccessible::queryAccessibleInterface(tree));
+    QVERIFY(cellNames.contains(qs(node->text)));
+    for (const QString &cellName : cellNames)
+        QVERIFY2(!cellName.contains(QLatin1Char('\n')), qPrintable(cellName));
+    for (QTreeWidgetItemIterator item(tree); *item; ++item)
+        QVERIFY((*item)->childCount() > 0 || !(*item)->isExpanded());
+}
+
+void HaberesScreenTest::theExplanationClosesWithItsPayslip_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::newRow("Volver") << "Volver";
+    QTest::newRow("hidden, as a finding applied hides it") << "hide";
+    QTest::newRow("the frame's close button") << "close";
+    QTest::newRow("a new payslip calculated") << "calculate";
+}
+
+// "Cómo se calculó" explains the payslip shown: it closes when that is hidden or replaced.
+void HaberesScreenTest::theExplanationClosesWithItsPayslip()
+{
+    QFETCH(QString, action);
+    const auto showExplained = [this](const PayInputs &inputs) {
+        const CalculationResult result =
+            PayCalculator(DecimalConventions::comma(), Explanations::Built).calculate(inputs);
+        m_screen->showPayslip(result.payslip(), QStringLiteral("08/08/08"), result.explanation());
+    };
+    showExplained(workedExample());
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+    QTest::mouseClick(control(cellName("Label1", 3)), Qt::LeftButton);
+    auto *window = m_screen->findChild<QWidget *>(QStringLiteral("comoSeCalculo"));
+    QVERIFY(window && window->isVisible());
+    if (action == QLatin1String("Volver"))
+        QTest::mouseClick(control(QStringLiteral("Volver")), Qt::LeftButton);
+    else if (action == QLatin1String("hide"))
+        m_screen->hide();
+    else if (action == QLatin1String("close"))
+        m_screen->close();
+    else
+        showExplained(twelveLines());
+    QVERIFY(!window->isVisible());
+}
+
 // The school paid the bracket above: the table, typed as the teacher would, marks the lines
 // that differ, the first finding names the bracket, and applying it hands on its inputs.
 void HaberesScreenTest::comparingWithTheSchoolsPayslipFindsWhatDiffers()
@@ -1546,7 +1683,7 @@ void HaberesScreenTest::comparingWithTheSchoolsPayslipFindsWhatDiffers()
     // A quantity typed is compared too: the school's "010" shows 40 %.
     table->item(3, 3)->setText(QStringLiteral("30 %"));
     window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
-    QCOMPARE(table->item(3, 5)->text(), QStringLiteral("distinto"));
+    QCOMPARE(table->item(3, 5)->text(), QStringLiteral("distinto en la cantidad"));
     table->item(3, 3)->setText(QStringLiteral("40 %"));
     window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
     QCOMPARE(table->item(3, 5)->text(), QStringLiteral("igual"));
@@ -1737,6 +1874,205 @@ void HaberesScreenTest::comparingSearchesThePositionTableInUse()
     QCOMPARE(findings->item(0)->text(),
              QStringLiteral("Con «Asistente Social» (cargo 601) en lugar de «Asistente Social» "
                             "(cargo 734), todas las líneas coinciden."));
+}
+
+void HaberesScreenTest::comparingQuantitiesByValue_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<QString>("status");  // the row's status, or empty when refused
+    QTest::addColumn<QString>("message"); // the result line, or its start
+    QTest::newRow("a whole number for 7.0") << "188"
+                                            << "7"
+                                            << "igual"
+                                            << "Los dos recibos son iguales.";
+    QTest::newRow("our own text") << "188"
+                                  << "7.0"
+                                  << "igual"
+                                  << "Los dos recibos son iguales.";
+    QTest::newRow("with the decimal comma") << "188"
+                                            << "7,00"
+                                            << "igual"
+                                            << "Los dos recibos son iguales.";
+    QTest::newRow("a percentage without its sign") << "010"
+                                                   << "30"
+                                                   << "igual"
+                                                   << "Los dos recibos son iguales.";
+    QTest::newRow("a percentage with it") << "010"
+                                          << "30%"
+                                          << "igual"
+                                          << "Los dos recibos son iguales.";
+    QTest::newRow("another percentage, the same amount") << "010"
+                                                         << "40 %"
+                                                         << "distinto en la cantidad"
+                                                         << "1 de 11 líneas difieren.";
+    QTest::newRow("another number") << "188"
+                                    << "7,5"
+                                    << "distinto en la cantidad"
+                                    << "1 de 11 líneas difieren.";
+    QTest::newRow("an exponent") << "010"
+                                 << "e3" << QString()
+                                 << "Fila 4 (código 010): «e3» no es una cantidad.";
+    QTest::newRow("two decimal commas")
+        << "188"
+        << "12,5,3" << QString() << "Fila 10 (código 188): «12,5,3» no es una cantidad.";
+    QTest::newRow("a point under a decimal comma")
+        << "010"
+        << "30.5" << QString() << "Fila 4 (código 010): «30.5» no es una cantidad.";
+}
+
+// A quantity typed is a number in the teacher's conventions, compared by value; a text that is
+// no quantity is refused naming its row; an equal amount with another quantity is marked so,
+// and the lines left unexplained say which quantity differs.
+void HaberesScreenTest::comparingQuantitiesByValue()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, quantity);
+    QFETCH(QString, status);
+    QFETCH(QString, message);
+    ComparisonWindow *window = openComparison(*m_screen, workedExample());
+    window->setSearchTime(0.3);
+    QSignalSpy searched(window, &ComparisonWindow::searchEnded);
+    auto *table = window->findChild<QTableWidget *>(QStringLiteral("lineas"));
+    typeAmounts(*table, kWorkedExampleInCents);
+    int row = 0;
+    while (table->item(row, 0)->text() != code)
+        ++row;
+    table->item(row, 3)->setText(quantity);
+    window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
+    auto *summary = window->findChild<QLabel *>(QStringLiteral("resumen"));
+    QVERIFY2(summary->text().startsWith(message), qPrintable(summary->text()));
+    // Typed in cents, the equal rows are equal to the cent.
+    QVERIFY2(status.isEmpty() ? table->item(row, 5)->text().isEmpty()
+                              : table->item(row, 5)->text().startsWith(status),
+             qPrintable(table->item(row, 5)->text()));
+    if (status != QLatin1String("distinto en la cantidad"))
+        return;
+    QVERIFY(searched.wait(10000));
+    const QString ours =
+        qs(calculate(workedExample()).lines()[static_cast<std::size_t>(row)].quantity);
+    const QString said = code + QStringLiteral(": la cantidad difiere (") + ours +
+                         QStringLiteral(" en el nuestro, ") + quantity +
+                         QStringLiteral(" en el del establecimiento); ");
+    auto *findings = window->findChild<QListWidget *>(QStringLiteral("hallazgos"));
+    QVERIFY(!findings->findItems(said, Qt::MatchStartsWith).isEmpty());
+}
+
+void HaberesScreenTest::theTypedTableStaysTidy_data()
+{
+    QTest::addColumn<PayInputs>("before");
+    QTest::addColumn<QString>("code"); // typed in a row added, or in our row of that code
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<bool>("recalculated"); // with the worked example, rather than compared
+    QTest::addColumn<bool>("kept");
+    const PayInputs worked = workedExample();
+    QTest::newRow("a blank row added, compared") << worked << ""
+                                                 << ""
+                                                 << "" << false << false;
+    QTest::newRow("a code alone, compared") << worked << "999"
+                                            << ""
+                                            << "" << false << false;
+    QTest::newRow("an amount added, compared") << worked << "999"
+                                               << "1,00"
+                                               << "" << false << true;
+    QTest::newRow("a blank row added, recalculated") << worked << ""
+                                                     << ""
+                                                     << "" << true << false;
+    QTest::newRow("an amount added, recalculated") << worked << "999"
+                                                   << "1,00"
+                                                   << "" << true << true;
+    QTest::newRow("a quantity added, recalculated") << worked << "999"
+                                                    << ""
+                                                    << "2" << true << true;
+    QTest::newRow("our code gone, its amount typed") << twelveLines() << "our code gone"
+                                                     << "12,00"
+                                                     << "" << true << true;
+    QTest::newRow("our code gone, nothing typed") << twelveLines() << "our code gone"
+                                                  << ""
+                                                  << "" << true << false;
+}
+
+// Rows added and left blank go at "Comparar"; after a recalculation what was typed for a code
+// the payslip no longer has stays as a line of the school's only, and blank rows go.
+void HaberesScreenTest::theTypedTableStaysTidy()
+{
+    QFETCH(PayInputs, before);
+    QFETCH(QString, code);
+    QFETCH(QString, amount);
+    QFETCH(QString, quantity);
+    QFETCH(bool, recalculated);
+    QFETCH(bool, kept);
+    ComparisonWindow *window = openComparison(*m_screen, before);
+    auto *table = window->findChild<QTableWidget *>(QStringLiteral("lineas"));
+    const int workedRows = static_cast<int>(calculate(workedExample()).lines().size()) + 3;
+    int row = -1;
+    if (code == QLatin1String("our code gone")) {
+        const Payslip worked = calculate(workedExample());
+        for (row = 0; row < table->rowCount(); ++row) {
+            const std::string ours = table->item(row, 0)->text().toStdString();
+            if (std::none_of(worked.lines().begin(), worked.lines().end(),
+                             [&](const PayslipLine &line) { return line.code == ours; }))
+                break;
+        }
+        code = table->item(row, 0)->text();
+    } else {
+        window->findChild<QPushButton *>(QStringLiteral("agregarCodigo"))->click();
+        row = table->rowCount() - 4;
+        table->item(row, 0)->setText(code);
+    }
+    table->item(row, 2)->setText(amount);
+    table->item(row, 3)->setText(quantity);
+    if (recalculated) {
+        m_screen->setEnteredInputs(workedExample(), nullptr);
+        show(workedExample());
+    } else {
+        window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
+    }
+    QCOMPARE(table->rowCount(), workedRows + (kept ? 1 : 0));
+    if (!kept)
+        return;
+    const QList<QTableWidgetItem *> found = table->findItems(code, Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    const int keptRow = found.front()->row();
+    QCOMPARE(keptRow, workedRows - 3);
+    QCOMPARE(table->item(keptRow, 1)->text(), QString()); // not ours
+    QCOMPARE(table->item(keptRow, 2)->text(), amount);
+    QCOMPARE(table->item(keptRow, 3)->text(), quantity);
+}
+
+// The table is named and its rows read their codes; the cells typed in are editable and the
+// others read-only; the findings list is named by the result line above it.
+void HaberesScreenTest::theComparisonIsNamedForScreenReaders()
+{
+    ComparisonWindow *window = openComparison(*m_screen, workedExample());
+    window->setSearchTime(0.3);
+    auto *table = window->findChild<QTableWidget *>(QStringLiteral("lineas"));
+    QAccessibleInterface *access = QAccessible::queryAccessibleInterface(table);
+    QCOMPARE(access->text(QAccessible::Name),
+             QStringLiteral("Comparación con el recibo del establecimiento"));
+    QAccessibleTableInterface *cells = access->tableInterface();
+    QVERIFY(cells);
+    QCOMPARE(cells->cellAt(0, 2)->tableCellInterface()->rowHeaderCells().front()->text(
+                 QAccessible::Name),
+             QStringLiteral("001"));
+    for (const auto &[column, editable] : std::vector<std::pair<int, bool>>{
+             {0, false}, {1, false}, {2, true}, {3, true}, {5, false}}) {
+        const QAccessible::State state = cells->cellAt(0, column)->state();
+        QVERIFY2(state.editable == editable && state.readOnly == !editable,
+                 qPrintable(QString::number(column)));
+    }
+
+    std::map<QString, QString> amounts = kWorkedExampleInCents;
+    amounts["010"] = "457,36";
+    typeAmounts(*table, amounts);
+    QSignalSpy searched(window, &ComparisonWindow::searchEnded);
+    window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
+    QVERIFY(searched.wait(10000));
+    auto *findings = window->findChild<QListWidget *>(QStringLiteral("hallazgos"));
+    const QString summary = window->findChild<QLabel *>(QStringLiteral("resumen"))->text();
+    QVERIFY(summary.startsWith(QStringLiteral("1 de 11 líneas difieren.")));
+    QCOMPARE(QAccessible::queryAccessibleInterface(findings)->text(QAccessible::Name), summary);
 }
 
 QTEST_MAIN(HaberesScreenTest)

@@ -4,6 +4,8 @@
 #include "PayslipComparison.h"
 #include "PayslipDiagnosis.h"
 #include "PositionCatalogue.h"
+#include "PrintedQuantity.h"
+#include "TypedTable.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -108,8 +110,9 @@ ComparisonWindow::ComparisonWindow(QWidget *parent)
                                                 "centavos); podés agregar códigos."),
                                  this));
 
-    m_table = new QTableWidget(0, ColumnCount, this);
+    m_table = new TypedTable(0, ColumnCount, this);
     m_table->setObjectName(QStringLiteral("lineas"));
+    m_table->setAccessibleName(QStringLiteral("Comparación con el recibo del establecimiento"));
     m_table->setHorizontalHeaderLabels(
         {QStringLiteral("Código"), QStringLiteral("Nuestro"), QStringLiteral("Del establecimiento"),
          QStringLiteral("Cantidad"), QStringLiteral("Diferencia"), QStringLiteral("Estado")});
@@ -195,6 +198,8 @@ void ComparisonWindow::setSubject(const PayInputs &inputs, const Payslip &paysli
                         std::shared_ptr<const PositionCatalogue>(), &PositionCatalogue::builtIn());
     if (another)
         fillTable();
+    else
+        dropBlankAddedRows();
 }
 
 // Our codes and totals, with the school's amounts left for the teacher to type. What was typed
@@ -207,6 +212,9 @@ void ComparisonWindow::fillTable()
         int kind = kAddedRow;
         QString amount;
         QString quantity;
+        bool taken = false;
+
+        bool blank() const { return amount.trimmed().isEmpty() && quantity.trimmed().isEmpty(); }
     };
     std::vector<Typed> typed;
     for (int row = 0; row < m_table->rowCount(); ++row)
@@ -216,14 +224,15 @@ void ComparisonWindow::fillTable()
                          m_table->item(row, QuantityColumn)->text()});
     const auto takeTyped = [&typed](const QString &code, bool total) {
         for (Typed &row : typed)
-            if (!row.code.isEmpty() && row.code == code &&
+            if (!row.taken && !row.code.isEmpty() && row.code == code &&
                 totalOfKind(row.kind).has_value() == total) {
-                row.code.clear();
+                row.taken = true;
                 return row;
             }
         return Typed{};
     };
-    const auto addRow = [&](const QString &code, int kind, std::optional<Money> ours) {
+    const auto addRow = [&](const QString &code, int kind, std::optional<Money> ours,
+                            const Typed &kept) {
         const int row = m_table->rowCount();
         const bool total = totalOfKind(kind).has_value();
         m_table->insertRow(row);
@@ -236,7 +245,6 @@ void ComparisonWindow::fillTable()
                          fixedItem(ours ? QString::fromStdString(
                                               formatAmount(*ours, "", m_payslip.conventions()))
                                         : QString()));
-        const Typed kept = takeTyped(code, total);
         m_table->setItem(row, TheirsColumn, new QTableWidgetItem(kept.amount));
         m_table->setItem(row, QuantityColumn,
                          total ? fixedItem({}) : new QTableWidgetItem(kept.quantity));
@@ -244,18 +252,38 @@ void ComparisonWindow::fillTable()
         m_table->setItem(row, StatusColumn, fixedItem({}));
     };
     m_table->setRowCount(0);
-    for (std::size_t index = 0; index < m_payslip.lines().size(); ++index)
-        addRow(QString::fromStdString(m_payslip.lines()[index].code), static_cast<int>(index),
-               m_payslip.lines()[index].amount);
-    for (const Typed &row : std::vector<Typed>(typed))
-        if (!row.code.isEmpty() && !totalOfKind(row.kind) && !row.amount.trimmed().isEmpty())
-            addRow(row.code, kAddedRow, std::nullopt);
+    for (std::size_t index = 0; index < m_payslip.lines().size(); ++index) {
+        const QString code = QString::fromStdString(m_payslip.lines()[index].code);
+        addRow(code, static_cast<int>(index), m_payslip.lines()[index].amount,
+               takeTyped(code, false));
+    }
+    // What was typed for a code the payslip no longer has stays, as a line of the school's only.
+    for (const Typed &row : typed)
+        if (!row.taken && !totalOfKind(row.kind) && !row.blank())
+            addRow(row.code, kAddedRow, std::nullopt, row);
     const std::array<Money, 3> totals{m_payslip.totalEarnings(), m_payslip.totalDeductions(),
                                       m_payslip.netPay()};
-    for (const PayslipTotal total : kTotals)
-        addRow(text(payslipTotalName(total)), totalKind(total),
-               totals[static_cast<std::size_t>(total)]);
+    for (const PayslipTotal total : kTotals) {
+        const QString name = text(payslipTotalName(total));
+        addRow(name, totalKind(total), totals[static_cast<std::size_t>(total)],
+               takeTyped(name, true));
+    }
     clearResults();
+}
+
+void ComparisonWindow::dropBlankAddedRows()
+{
+    for (int row = m_table->rowCount() - 1; row >= 0; --row)
+        if (m_table->item(row, CodeColumn)->data(kRowKindRole).toInt() == kAddedRow &&
+            m_table->item(row, TheirsColumn)->text().trimmed().isEmpty() &&
+            m_table->item(row, QuantityColumn)->text().trimmed().isEmpty())
+            m_table->removeRow(row);
+}
+
+void ComparisonWindow::setSummary(const QString &text)
+{
+    m_summary->setText(text);
+    m_findings->setAccessibleName(text.isEmpty() ? QStringLiteral("Hallazgos") : text);
 }
 
 void ComparisonWindow::addCode()
@@ -286,7 +314,7 @@ void ComparisonWindow::clearResults()
         }
     m_diagnosis.reset();
     m_comparisonText.clear();
-    m_summary->clear();
+    setSummary({});
     m_findings->clear();
     m_apply->setEnabled(false);
 }
@@ -294,13 +322,13 @@ void ComparisonWindow::clearResults()
 void ComparisonWindow::refuseRow(int row, int column, const QString &problem)
 {
     clearResults();
-    m_summary->setText(QStringLiteral("Fila %1 (%2): %3.")
-                           .arg(row + 1)
-                           .arg(m_table->item(row, CodeColumn)->text().trimmed().isEmpty()
-                                    ? QStringLiteral("sin código")
-                                    : QStringLiteral("código %1")
-                                          .arg(m_table->item(row, CodeColumn)->text().trimmed()),
-                                problem));
+    setSummary(QStringLiteral("Fila %1 (%2): %3.")
+                   .arg(row + 1)
+                   .arg(m_table->item(row, CodeColumn)->text().trimmed().isEmpty()
+                            ? QStringLiteral("sin código")
+                            : QStringLiteral("código %1")
+                                  .arg(m_table->item(row, CodeColumn)->text().trimmed()),
+                        problem));
     m_table->setCurrentCell(row, column);
 }
 
@@ -334,6 +362,11 @@ bool ComparisonWindow::readSchoolPayslip(SchoolPayslip &school, std::vector<int>
             continue;
         }
         const QString quantity = m_table->item(row, QuantityColumn)->text().trimmed();
+        if (!quantity.isEmpty() && !isQuantity(row, quantity)) {
+            refuseRow(row, QuantityColumn,
+                      QString::fromStdString(quantityFaultText(quantity.toStdString())));
+            return false;
+        }
         school.lines.push_back(
             {code.toStdString(),
              read,
@@ -355,8 +388,21 @@ bool ComparisonWindow::readSchoolPayslip(SchoolPayslip &school, std::vector<int>
     return true;
 }
 
+// A number in the teacher's conventions, with "%" or without, or the quantity our line shows,
+// as it shows it ("7.0" under a decimal comma).
+bool ComparisonWindow::isQuantity(int row, const QString &quantity) const
+{
+    const std::string typed = quantity.toStdString();
+    const int kind = m_table->item(row, CodeColumn)->data(kRowKindRole).toInt();
+    if (kind >= 0 && static_cast<std::size_t>(kind) < m_payslip.lines().size() &&
+        m_payslip.lines()[static_cast<std::size_t>(kind)].quantity == typed)
+        return true;
+    return readPrintedQuantity(typed, m_payslip.conventions()).has_value();
+}
+
 void ComparisonWindow::compare()
 {
+    dropBlankAddedRows();
     SchoolPayslip school;
     std::vector<int> rowOfLine;
     if (!readSchoolPayslip(school, rowOfLine))
@@ -369,7 +415,7 @@ void ComparisonWindow::compare()
         m_comparisonText += QLatin1Char(' ') + QString::fromStdString(sentence);
     m_diagnosis = std::make_unique<Diagnosis>();
     if (comparison.equal()) {
-        m_summary->setText(m_comparisonText);
+        setSummary(m_comparisonText);
         return;
     }
     startSearch(school);
@@ -428,7 +474,7 @@ void ComparisonWindow::startSearch(const SchoolPayslip &school)
     m_progress->show();
     m_cancelButton->show();
     m_progressTimer->start();
-    m_summary->setText(m_comparisonText);
+    setSummary(m_comparisonText);
 }
 
 void ComparisonWindow::showProgress()
@@ -473,7 +519,7 @@ void ComparisonWindow::searchFinished()
         summary += QStringLiteral(" Búsqueda cancelada.");
     if (!m_diagnosis->findings.empty())
         summary += QStringLiteral(" Datos que lo explicarían:");
-    m_summary->setText(summary);
+    setSummary(summary);
     showDiagnosis();
     emit searchEnded();
 }

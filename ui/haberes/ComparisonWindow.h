@@ -44,7 +44,7 @@ public:
 
     // The payslip compared, the inputs it was calculated from and the position table they were
     // read with (null: the built-in one); the table is filled anew with its codes when the
-    // payslip is another than before.
+    // payslip is another than before, and loses the rows added and left blank.
     void setSubject(const PayInputs &inputs, const Payslip &payslip,
                     std::shared_ptr<const PositionCatalogue> positions);
 
@@ -74,6 +74,11 @@ private:
     void clearResults();
     bool readSchoolPayslip(SchoolPayslip &school, std::vector<int> &rowOfLine);
     void refuseRow(int row, int column, const QString &problem);
+    bool isQuantity(int row, const QString &quantity) const;
+    // Added rows with neither amount nor quantity are gone.
+    void dropBlankAddedRows();
+    // The result line, which also names the findings list under it.
+    void setSummary(const QString &text);
     void showComparison(const PayslipComparison &comparison, const std::vector<int> &rowOfLine);
     int tableRowOf(int kind) const;
     void startSearch(const SchoolPayslip &school);

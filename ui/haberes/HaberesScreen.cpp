@@ -11,6 +11,7 @@
 #include "ShownText.h"
 #include "Twips.h"
 
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -208,6 +209,8 @@ void HaberesScreen::buildNotesAndButtons()
     c.comment->setObjectName(QStringLiteral("Text11"));
     // The hint above it is a text box, not a label: it names the comment box in so many words.
     c.comment->setAccessibleName(c.commentHint->text());
+    // Tab goes on to the buttons and round to the sheet, as everywhere else on the screen.
+    c.comment->setTabChangesFocus(true);
     placeInTwips(*c.comment, QRect(9720, 1920, 1695, 2895));
     connect(c.comment, &QPlainTextEdit::textChanged, this, &HaberesScreen::commentEdited);
     for (std::size_t i = 0; i < kButtons.size(); ++i)
@@ -326,6 +329,13 @@ void HaberesScreen::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     Haberes_Form_Resize();
+}
+
+void HaberesScreen::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (!event->spontaneous())
+        m_controls->explanations->closeWindow();
 }
 
 void HaberesScreen::moveEvent(QMoveEvent *event)
@@ -508,7 +518,6 @@ void HaberesScreen::Haberes_Volver_Click()
 {
     setEnabled(false);
     hide();
-    m_controls->explanations->closeWindow();
     emit returnRequested();
 }
 

@@ -84,6 +84,9 @@ protected:
     // Escape is "Volver".
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // Hidden ("Volver", a finding applied, the frame's ✕), the screen closes "Cómo se calculó":
+    // it explains a payslip no longer shown.
+    void hideEvent(QHideEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 

@@ -23,6 +23,10 @@ LineExplanations::LineExplanations(HaberesSheet &sheet, QWidget &windowParent)
 {
     // Tool-tip and mouse events the cells of a row leave alone reach the sheet.
     m_sheet.installEventFilter(this);
+    connect(&m_sheet, &HaberesSheet::partActivated, this, [this](int part) {
+        if (explains(part))
+            showLine(part);
+    });
 }
 
 LineExplanations::~LineExplanations() = default;
@@ -32,16 +36,18 @@ void LineExplanations::setPayslip(const Payslip &payslip,
 {
     m_explanation = std::move(explanation);
     m_decimalSeparator = payslip.conventions().decimalSeparator;
+    m_names.clear();
     m_headings.clear();
-    for (const PayslipLine &line : payslip.lines())
-        m_headings.push_back(
-            QString::fromStdString(line.code + " " + line.conceptText + "   " + line.amountText));
-    if (m_window && m_window->isVisible()) {
-        if (explains(m_shownRow))
-            showLine(m_shownRow);
-        else
-            closeWindow();
+    for (const PayslipLine &line : payslip.lines()) {
+        m_names.push_back(QString::fromStdString(line.code + " " + line.conceptText));
+        m_headings.push_back(m_names.back() + QString::fromStdString("   " + line.amountText));
     }
+    closeWindow();
+    std::array<QString, HaberesSheet::kParts> descriptions;
+    for (int part = 0; part < HaberesSheet::kParts; ++part)
+        if (const ExplanationNode *node = nodeOf(part))
+            descriptions[static_cast<std::size_t>(part)] = QString::fromStdString(node->text);
+    m_sheet.setPartDescriptions(std::move(descriptions));
 }
 
 void LineExplanations::closeWindow()
@@ -56,17 +62,17 @@ int LineExplanations::partAt(const QPoint &pixels) const
     if (row >= 0)
         return row;
     const int total = m_sheet.totalAt(pixels);
-    return total >= 0 ? kFirstTotal + total : -1;
+    return total >= 0 ? HaberesSheet::kFirstTotalPart + total : -1;
 }
 
 const ExplanationNode *LineExplanations::nodeOf(int part) const
 {
     if (!m_explanation || part < 0)
         return nullptr;
-    if (part >= kFirstTotal) {
+    if (part >= HaberesSheet::kFirstTotalPart) {
         const std::array totals{m_explanation->totalEarnings.get(),
                                 m_explanation->totalDeductions.get(), m_explanation->netPay.get()};
-        const auto total = static_cast<std::size_t>(part - kFirstTotal);
+        const auto total = static_cast<std::size_t>(part - HaberesSheet::kFirstTotalPart);
         return total < totals.size() ? totals[total] : nullptr;
     }
     const auto row = static_cast<std::size_t>(part);
@@ -79,10 +85,14 @@ void LineExplanations::showLine(int part)
 {
     if (!m_window)
         m_window = new ExplanationWindow(&m_windowParent);
-    m_shownRow = part;
-    const QString heading = part >= kFirstTotal ? m_sheet.totalHeading(part - kFirstTotal)
-                                                : m_headings[static_cast<std::size_t>(part)];
-    m_window->showExplanation(heading, *nodeOf(part), m_explanation->notes, m_decimalSeparator);
+    const bool total = part >= HaberesSheet::kFirstTotalPart;
+    const QString heading = total ? m_sheet.totalHeading(part - HaberesSheet::kFirstTotalPart)
+                                  : m_headings[static_cast<std::size_t>(part)];
+    // A total's heading is its caption, blanks and its amount.
+    const QString name = total ? heading.section(QStringLiteral("   "), 0, 0)
+                               : m_names[static_cast<std::size_t>(part)];
+    m_window->showExplanation(name, heading, *nodeOf(part), m_explanation->notes,
+                              m_decimalSeparator);
 }
 
 bool LineExplanations::eventFilter(QObject *watched, QEvent *event)
@@ -94,7 +104,7 @@ bool LineExplanations::eventFilter(QObject *watched, QEvent *event)
         const int part = partAt(help->pos());
         if (!explains(part))
             return false;
-        const QString hint = part >= kFirstTotal
+        const QString hint = part >= HaberesSheet::kFirstTotalPart
                                  ? QStringLiteral("\n(Un clic en el total: cómo se calculó.)")
                                  : QStringLiteral("\n(Un clic en la línea: cómo se calculó.)");
         QToolTip::showText(help->globalPos(),
@@ -110,6 +120,7 @@ bool LineExplanations::eventFilter(QObject *watched, QEvent *event)
         const int part = partAt(mouse->position().toPoint());
         if (mouse->button() != Qt::LeftButton || !explains(part))
             return false;
+        m_sheet.setFocusedPart(part);
         showLine(part);
         return true;
     }
