@@ -1,4 +1,4 @@
-#include "CalcCommand.h"
+#include "CalcRun.h"
 
 #include <QDate>
 #include <QFile>
@@ -17,24 +17,12 @@ namespace {
 
 using namespace pagaluz;
 
-struct CommandRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CommandRun;
+using test::contains;
 
 CommandRun run(const QStringList &arguments, const std::string &input)
 {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCalc(arguments, in, out, err);
-    return {status, out.str(), err.str()};
-}
-
-bool contains(const std::string &text, const std::string &part)
-{
-    return text.find(part) != std::string::npos;
+    return test::runCommand(arguments, input);
 }
 
 const char *const kNoBasis = "No seleccionaste cargo ni horas";
@@ -235,55 +223,6 @@ std::string schoolFile(const std::string &name, const std::string &json)
     return path;
 }
 
-TEST(CalcCommand, ComparesWithTheSchoolsPayslipAndNamesWhatExplainsIt)
-{
-    const std::string entered =
-        R"({"mode": "position", "position": {"code": "734"}, "seniorityBracket": 4})";
-    const std::string theirs =
-        R"({"mode": "position", "position": {"code": "734"}, "seniorityBracket": 5})";
-    const QStringList json{"--json", "--locale", "es_AR"};
-    const std::string same = schoolFile("same.json", run(json, entered).out);
-    const std::string other = schoolFile("other.json", run(json, theirs).out);
-    const std::string noAmount = schoolFile("bad.json", R"({"lines": [{"code": "001"}]})");
-    const struct {
-        QStringList arguments;
-        int status;
-        const char *inOut;
-        const char *inErr;
-    } cases[] = {
-        {{"--compare", QString::fromStdString(same)},
-         kExitSuccess,
-         "{\"scale\":\"Haberes Agosto 08\",\"equal\":true,",
-         ""},
-        {{"--compare", QString::fromStdString(other)},
-         kExitPayslipsDiffer,
-         "\"text\":\"Con «Entre 7 y 10 años» (40 %) en lugar de «Entre 5 y 7 años» (30 %), "
-         "todas las líneas coinciden.\",\"changes\":[{\"field\":\"Antigüedad\"",
-         ""},
-        {{"--compare", QString::fromStdString(other)},
-         kExitPayslipsDiffer,
-         "\"status\":\"distinto\"",
-         ""},
-        {{"--compare", QString::fromStdString(noAmount)}, kExitBadUsage, "", "lines[].amount"},
-        {{"--compare", QString::fromStdString(same), "--max-seconds", "no"},
-         kExitBadUsage,
-         "",
-         "--max-seconds"},
-        {{"--compare", QString::fromStdString(same), "--batch"}, kExitBadUsage, "", "--batch"},
-        {{"--compare"}, kExitBadUsage, "", "--compare"},
-        {{"--max-seconds", "1"}, kExitBadUsage, "", "--max-seconds"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        const CommandRun result = run(QStringList{"--locale", "es_AR"} + c.arguments, entered);
-        EXPECT_EQ(result.status, c.status);
-        EXPECT_TRUE(*c.inOut == '\0' ? result.out.empty() : contains(result.out, c.inOut))
-            << result.out;
-        EXPECT_TRUE(*c.inErr == '\0' ? result.err.empty() : contains(result.err, c.inErr))
-            << result.err;
-    }
-}
-
 // The built-in scale as --print-scale writes it, with `from` replaced by `to` in each pair.
 std::string scaleFile(const std::string &name,
                       const std::vector<std::pair<std::string, std::string>> &changes)
@@ -320,7 +259,7 @@ TEST(CalcCommand, CalculatesAndComparesWithTheScaleOfAFile)
          "valor del punto: 0,7, de la escala «Haberes Marzo 09»",
          ""},
         {{"--scale", march, "--print-scale"}, kExitSuccess, "valor_del_punto = 0.7\n", ""},
-        {{"--scale", march, "--compare", QString::fromStdString(same)},
+        {{"--json", "--scale", march, "--compare", QString::fromStdString(same)},
          kExitSuccess,
          "{\"scale\":\"Haberes Marzo 09\",\"equal\":true",
          ""},
