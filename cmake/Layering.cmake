@@ -115,13 +115,16 @@ function(pagaluz_check_layering)
       _pagaluz_find_qt(${tests} "are tested without anything of Qt" faults)
     endif()
   endforeach()
-  foreach(library IN ITEMS pagaluz_core pagaluz_catalogue pagaluz_compare)
+  foreach(library IN ITEMS pagaluz_core pagaluz_catalogue pagaluz_compare pagaluz_scale)
     _pagaluz_find_qt(${library} "use nothing of Qt" faults)
   endforeach()
 
   # Each layer below, with the targets above it that it must not link.
-  _pagaluz_find_above(pagaluz_core "pagaluz_catalogue;pagaluz_compare;pagaluz_json;pagaluz_locale"
-                      faults)
+  # The calculation reads no file: the scale files' parser (toml++) is the scale layer's.
+  _pagaluz_find_above(pagaluz_core
+                      "pagaluz_catalogue;pagaluz_compare;pagaluz_scale;tomlplusplus::tomlplusplus;\
+pagaluz_json;pagaluz_locale" faults)
+  _pagaluz_find_above(pagaluz_scale "pagaluz_json;pagaluz_locale;pagaluz_cli;pagaluz_ui" faults)
   _pagaluz_find_above(pagaluz_catalogue "pagaluz_compare;pagaluz_json;pagaluz_locale" faults)
   _pagaluz_find_above(pagaluz_compare "pagaluz_json;pagaluz_locale;pagaluz_cli;pagaluz_ui" faults)
 

@@ -172,6 +172,7 @@ struct PayScale {
     FamilyScale family;
     DeductionScale deductions;
     PayPeriod period;
+    std::string validFrom; // "2008-08-01", the day the scale applies from
 
     // "Haberes Agosto 08", the scale the programs calculate with.
     static const PayScale &builtIn();

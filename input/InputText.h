@@ -41,6 +41,8 @@ private:
 inline constexpr std::size_t kLargestDocument = std::size_t{16} << 20;
 // The most bytes read of a position table: far more than 2000 rows of the longest names.
 inline constexpr std::size_t kLargestPositionTable = std::size_t{4} << 20;
+// The most bytes read of a pay scale file: far more than every figure with its comments.
+inline constexpr std::size_t kLargestScaleFile = std::size_t{1} << 20;
 // No cap: a batch, as many documents as it brings.
 inline constexpr std::size_t kNoCap = std::numeric_limits<std::size_t>::max();
 

@@ -241,10 +241,11 @@ void writeFindings(const Diagnosis &diagnosis, JsonWriter &json)
 } // namespace
 
 void appendComparisonReportJson(const PayslipComparison &comparison, const Diagnosis &diagnosis,
-                                std::string &out)
+                                std::string_view scaleName, std::string &out)
 {
     JsonWriter json(out);
     json.beginObject();
+    json.key("scale").string(scaleName);
     json.key("equal").flag(comparison.equal());
     json.key("summary").string(comparisonSummary(comparison));
     const std::string notCalculated = notCalculatedSentence(comparison);

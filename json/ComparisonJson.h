@@ -19,13 +19,14 @@ namespace pagaluz {
 // MalformedInput naming the key and the line ("lines[3].amount").
 SchoolPayslip schoolPayslipFromJson(simdjson::dom::element payslip);
 
-// {"equal", "summary", "notCalculated", "comparison": [{"code", "ours", "theirs", "difference",
+// {"scale" (the name of the scale calculated with), "equal", "summary", "notCalculated",
+// "comparison": [{"code", "ours", "theirs", "difference",
 //  "status", and for a row equal only at the school's decimals "note" and "oursRounded"}...],
 //  "findings": [{"text", "changes": [{"field", "from", "to"}...], "inputs", "allLinesEqual",
 //  "matchingLines", "equivalents": [{"changes", "inputs"}...]}...], "unexplained": [{"code",
 //  "explanation"}...], "finished", "seconds"}: amounts exact with ".", an absent amount null;
 // each finding's "inputs" a whole input that pagaluz-calc reads.
 void appendComparisonReportJson(const PayslipComparison &comparison, const Diagnosis &diagnosis,
-                                std::string &out);
+                                std::string_view scaleName, std::string &out);
 
 } // namespace pagaluz

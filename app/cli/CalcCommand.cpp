@@ -11,6 +11,8 @@
 #include "PayCalculator.h"
 #include "PositionCatalogue.h"
 #include "PrintableText.h"
+#include "ScaleReader.h"
+#include "ScaleWriter.h"
 #include "TextOutput.h"
 
 #include <QCommandLineOption>
@@ -64,6 +66,8 @@ struct CalcOptions {
     std::optional<QString> localeName;
     std::optional<QString> file;
     std::optional<QString> positionsFile;
+    std::optional<QString> scaleFile;
+    bool printScale = false;
 };
 
 // The options and arguments the calculator takes, described for --help.
@@ -75,7 +79,7 @@ public:
             "Lee los datos de un recibo como objeto JSON de ARCHIVO (o de la entrada estándar)\n"
             "y escribe el recibo de sueldo."));
         m_parser.addOptions({m_json, m_explain, m_locale, m_batch, m_positions, m_positionsFile,
-                             m_compare, m_maxSeconds, m_help, m_version});
+                             m_scale, m_printScale, m_compare, m_maxSeconds, m_help, m_version});
         m_parser.addPositionalArgument(
             QStringLiteral("ARCHIVO"),
             QStringLiteral("los datos en JSON; sin ARCHIVO, o con -, la entrada estándar"),
@@ -97,6 +101,12 @@ public:
             options.localeName = m_parser.value(m_locale);
         if (m_parser.isSet(m_positionsFile))
             options.positionsFile = m_parser.value(m_positionsFile);
+        if (m_parser.isSet(m_scale))
+            options.scaleFile = m_parser.value(m_scale);
+        options.printScale = m_parser.isSet(m_printScale);
+        if (options.printScale && (options.batch || options.positions || options.compare ||
+                                   options.explain || !m_parser.positionalArguments().isEmpty()))
+            refuseUsage("--print-scale sólo escribe la escala: no admite datos ni otras tareas");
         if (m_parser.isSet(m_compare))
             options.compare = m_parser.value(m_compare);
         if (m_parser.isSet(m_maxSeconds)) {
@@ -151,6 +161,8 @@ private:
             return "falta el nombre de la configuración regional después de --locale";
         if (!arguments.isEmpty() && arguments.back() == QLatin1String("--positions-file"))
             return "falta el archivo de la tabla de cargos después de --positions-file";
+        if (!arguments.isEmpty() && arguments.back() == QLatin1String("--scale"))
+            return "falta el archivo de la escala después de --scale";
         return m_parser.errorText().toStdString();
     }
 
@@ -179,6 +191,15 @@ private:
         QStringLiteral("calcula con la tabla de cargos de TABLA (CSV en UTF-8, como "
                        "catalogue/positions.csv) en lugar de la incorporada"),
         QStringLiteral("TABLA")};
+    QCommandLineOption m_scale{
+        QStringLiteral("scale"),
+        QStringLiteral("calcula con la escala de haberes de ESCALA (TOML, como la que escribe "
+                       "--print-scale) en lugar de la incorporada"),
+        QStringLiteral("ESCALA")};
+    QCommandLineOption m_printScale{
+        QStringLiteral("print-scale"),
+        QStringLiteral("escribe la escala en uso (la incorporada, o la de --scale) como archivo "
+                       "de escala: el modelo de una nueva")};
     QCommandLineOption m_compare{
         QStringLiteral("compare"),
         QStringLiteral("compara el recibo con el del establecimiento (RECIBO, en JSON como el de "
@@ -253,10 +274,25 @@ void writeTextResult(const CalculationResult &result, const QLocale &locale, std
     writePayslipTable(result.payslip(), date.toStdString(), out, result.explanation().get());
 }
 
-PayCalculator calculatorFor(const CalcOptions &options, const QLocale &locale)
+PayCalculator calculatorFor(const CalcOptions &options, const QLocale &locale,
+                            const PayScale &scale)
 {
     return PayCalculator(decimalConventionsOf(locale),
-                         options.explain ? Explanations::Built : Explanations::Omitted);
+                         options.explain ? Explanations::Built : Explanations::Omitted, scale);
+}
+
+// The scale of --scale, read whole and strictly.
+PayScale readScaleFile(const QString &path)
+{
+    const std::optional<InputText> text =
+        readFile(path.toLocal8Bit().toStdString(), kLargestScaleFile);
+    if (!text)
+        refuseUsage("no se puede leer la escala " + path.toStdString());
+    try {
+        return readPayScale(text->text());
+    } catch (const ScaleRefused &error) {
+        throw RefusedTable("escala " + path.toStdString() + ": " + error.what());
+    }
 }
 
 // The table of --positions-file, read whole and strictly.
@@ -280,10 +316,10 @@ PayInputs singleInputs(std::string_view text, const PositionCatalogue &positions
 }
 
 int runSingle(std::string_view text, const CalcOptions &options, const QLocale &locale,
-              const PositionCatalogue &positions, std::ostream &out, std::ostream &err)
+              const Tables &tables, std::ostream &out, std::ostream &err)
 {
-    const PayInputs inputs = singleInputs(text, positions);
-    const CalculationResult result = calculatorFor(options, locale).calculate(inputs);
+    const PayInputs inputs = singleInputs(text, tables.positions);
+    const CalculationResult result = calculatorFor(options, locale, tables.scale).calculate(inputs);
     if (options.json)
         writeJsonResult(result, out);
     else
@@ -307,12 +343,14 @@ SchoolPayslip readSchoolPayslip(const QString &path)
 
 // Our payslip against the school's, and what explains the difference: a table, or a JSON report.
 int runCompare(std::string_view text, const CalcOptions &options, const QLocale &locale,
-               const PositionCatalogue &positions, std::ostream &out, std::ostream &err)
+               const Tables &tables, std::ostream &out, std::ostream &err)
 {
+    const PositionCatalogue &positions = tables.positions;
     const SchoolPayslip school = readSchoolPayslip(*options.compare);
     const PayInputs inputs = singleInputs(text, positions);
-    const PayCalculator calculator(decimalConventionsOf(locale));
-    const CalculationResult result = calculator.calculate(inputs);
+    const CalculationResult result =
+        PayCalculator(decimalConventionsOf(locale), Explanations::Omitted, tables.scale)
+            .calculate(inputs);
     if (!result.succeeded()) {
         if (options.json)
             writeJsonResult(result, out);
@@ -323,8 +361,8 @@ int runCompare(std::string_view text, const CalcOptions &options, const QLocale 
     const auto deadline =
         options.started + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
                               std::chrono::duration<double>(options.maxSeconds));
-    return reportComparison(inputs, result.payslip(), school, positions, {deadline, options.json},
-                            out);
+    return reportComparison(inputs, result.payslip(), school, {positions, tables.scale},
+                            {deadline, options.json}, out);
 }
 
 // The batch's file, or standard input for none and for "-".
@@ -352,10 +390,10 @@ InputText arrayText(const CalcOptions &options, std::istream &source, std::strin
 
 // A JSON array is read whole, from the file where it lies; JSON Lines as they come.
 int runBatch(const CalcOptions &options, std::istream &in, const QLocale &locale,
-             const PositionCatalogue &positions, std::ostream &out)
+             const Tables &tables, std::ostream &out)
 {
-    const PayCalculator calculator = calculatorFor(options, locale);
-    const BatchCalculation calculation{calculator, positions};
+    const PayCalculator calculator = calculatorFor(options, locale, tables.scale);
+    const BatchCalculation calculation{calculator, tables.positions};
     std::ifstream file;
     std::istream &source = batchSource(options, in, file);
     // Enough of the start to see its first byte that is not blank.
@@ -398,15 +436,23 @@ int dispatch(const CalcCommandLine &commandLine, const CalcOptions &options, std
     std::optional<PositionCatalogue> loaded;
     if (options.positionsFile)
         loaded = readPositionsFile(*options.positionsFile);
-    const PositionCatalogue &positions = loaded ? *loaded : PositionCatalogue::builtIn();
+    std::optional<PayScale> loadedScale;
+    if (options.scaleFile)
+        loadedScale = readScaleFile(*options.scaleFile);
+    const Tables tables{loaded ? *loaded : PositionCatalogue::builtIn(),
+                        loadedScale ? *loadedScale : PayScale::builtIn()};
+    if (options.printScale) {
+        out << scaleFileText(tables.scale);
+        return kExitSuccess;
+    }
     if (options.positions)
-        return listPositions(options, positions, out);
+        return listPositions(options, tables.positions, out);
     if (options.batch)
-        return runBatch(options, in, locale, positions, out);
+        return runBatch(options, in, locale, tables, out);
     const InputText input = readInput(options, in);
     if (options.compare)
-        return runCompare(input.text(), options, locale, positions, out, err);
-    return runSingle(input.text(), options, locale, positions, out, err);
+        return runCompare(input.text(), options, locale, tables, out, err);
+    return runSingle(input.text(), options, locale, tables, out, err);
 }
 
 // Runs the command, its messages gathered in `messages`.

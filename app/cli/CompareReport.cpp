@@ -87,24 +87,24 @@ void writeComparisonTable(const PayslipComparison &comparison, const Diagnosis &
 }
 
 int reportComparison(const PayInputs &inputs, const Payslip &ours, const SchoolPayslip &school,
-                     const PositionCatalogue &positions, const CompareSettings &settings,
-                     std::ostream &out)
+                     const Tables &tables, const CompareSettings &settings, std::ostream &out)
 {
     const PayslipComparison comparison = comparePayslips(ours, school);
-    const PayCalculator calculator(ours.conventions());
+    const PayCalculator calculator(ours.conventions(), Explanations::Omitted, tables.scale);
     Diagnosis diagnosis;
     if (!comparison.equal()) {
         DiagnosisLimits limits;
         limits.maxTime = std::max(
             std::chrono::duration<double>(0),
             std::chrono::duration<double>(settings.deadline - std::chrono::steady_clock::now()));
-        diagnosis = diagnose(inputs, school, calculator, limits, positions);
+        diagnosis = diagnose(inputs, school, calculator, limits, tables.positions);
     }
     if (settings.json) {
         std::string json;
-        appendComparisonReportJson(comparison, diagnosis, json);
+        appendComparisonReportJson(comparison, diagnosis, tables.scale.period.title, json);
         out << json << '\n';
     } else {
+        out << "Calculado con la escala «" << tables.scale.period.title << "».\n\n";
         writeComparisonTable(comparison, diagnosis, ours.conventions(), out);
     }
     return comparison.equal() ? kExitSuccess : kExitPayslipsDiffer;

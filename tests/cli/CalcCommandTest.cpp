@@ -212,3 +212,72 @@ TEST(CalcCommand, APositionsFileWithAFaultIsRefusedWhole)
 }
 
 } // namespace
+
+namespace {
+
+// A school's payslip in a file, for --compare.
+std::string schoolFile(const std::string &name, const std::string &json)
+{
+    const std::string path = ::testing::TempDir() + name;
+    std::ofstream(path) << json;
+    return path;
+}
+
+// The built-in scale as --print-scale writes it, with `from` replaced by `to` in each pair.
+std::string scaleFile(const std::string &name,
+                      const std::vector<std::pair<std::string, std::string>> &changes)
+{
+    std::string text = run({"--print-scale"}, "").out;
+    for (const auto &[from, to] : changes)
+        text.replace(text.find(from), from.size(), to);
+    return schoolFile(name, text);
+}
+
+TEST(CalcCommand, CalculatesAndComparesWithTheScaleOfAFile)
+{
+    const std::string entered = R"({"mode": "position", "position": {"code": "734"}})";
+    const QString march = QString::fromStdString(
+        scaleFile("march.toml", {{"valor_del_punto = 0.653", "valor_del_punto = 0.7"},
+                                 {"Agosto 08", "Marzo 09"}}));
+    const QString unknownKey =
+        QString::fromStdString(scaleFile("unknown.toml", {{"[cargos]", "[cargos]\nvalor = 1"}}));
+    const std::string same = schoolFile(
+        "same-march.json", run({"--json", "--locale", "es_AR", "--scale", march}, entered).out);
+    const struct {
+        QStringList arguments;
+        int status;
+        const char *inOut;
+        const char *inErr;
+    } cases[] = {
+        {{"--json", "--scale", march},
+         kExitSuccess,
+         "\"concept\":\"Asign. de la categoría\",\"quantity\":\"1\",\"column\":\"earnings\","
+         "\"amount\":\"1050\"",
+         ""},
+        {{"--json", "--explain", "--scale", march},
+         kExitSuccess,
+         "valor del punto: 0,7, de la escala «Haberes Marzo 09»",
+         ""},
+        {{"--scale", march, "--print-scale"}, kExitSuccess, "valor_del_punto = 0.7\n", ""},
+        {{"--json", "--scale", march, "--compare", QString::fromStdString(same)},
+         kExitSuccess,
+         "{\"scale\":\"Haberes Marzo 09\",\"equal\":true",
+         ""},
+        {{"--scale", unknownKey},
+         kExitConversionFailed,
+         "",
+         "unknown.toml: línea 9, columna 1 (cargos.valor): clave desconocida"},
+        {{"--scale", "/nonexistent.toml"}, kExitBadUsage, "", "/nonexistent.toml"},
+        {{"--scale"}, kExitBadUsage, "", "falta el archivo de la escala"},
+        {{"--print-scale", "--batch"}, kExitBadUsage, "", "--print-scale"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const CommandRun result = run(QStringList{"--locale", "es_AR"} + c.arguments, entered);
+        EXPECT_EQ(result.status, c.status) << result.err;
+        EXPECT_NE(result.out.find(c.inOut), std::string::npos) << result.out.substr(0, 300);
+        EXPECT_NE(result.err.find(c.inErr), std::string::npos) << result.err;
+    }
+}
+
+} // namespace

@@ -59,7 +59,9 @@ TEST(CompareCommand, ComparesWithTheSchoolsPayslipAndNamesWhatExplainsIt)
         int status;
         std::vector<std::string> inOut;
     } cases[] = {
-        {{"--json", "--compare", same}, kExitSuccess, {"{\"equal\":true,"}},
+        {{"--json", "--compare", same},
+         kExitSuccess,
+         {"{\"scale\":\"Haberes Agosto 08\",\"equal\":true,"}},
         {{"--json", "--compare", other},
          kExitPayslipsDiffer,
          {"\"text\":\"Con «Entre 7 y 10 años» (40 %) en lugar de «Entre 5 y 7 años» (30 %), "
@@ -67,7 +69,8 @@ TEST(CompareCommand, ComparesWithTheSchoolsPayslipAndNamesWhatExplainsIt)
           "\"status\":\"distinto\"", "\"equivalents\":[]"}},
         {{"--compare", example("school-payslip-cents.json")},
          kExitSuccess,
-         {"Código            Nuestro              Del establecimiento  Diferencia  Estado\n"
+         {"Calculado con la escala «Haberes Agosto 08».\n\nCódigo            Nuestro              "
+          "Del establecimiento  Diferencia  Estado\n"
           "001               979,5                979,50               0           igual\n"
           "002               65,953 (65,95)       65,95                0,003       igual al "
           "centavo\n",
