@@ -16,20 +16,11 @@ struct Use {
 
 class UseCounter {
 public:
-    void walk(const ExplanationNode &node, int amount)
+    // The values under an amount's own value: the amount does not count as using itself.
+    void walkAmount(const ExplanationNode &root, int amount)
     {
-        if (!node.operation)
-            return;
-        Use &use = m_uses[&node];
-        // A value already in two amounts has all its terms in both: nothing more to count.
-        if (use.lastAmount == amount || use.amounts >= 2)
-            return;
-        use.lastAmount = amount;
-        const bool first = use.amounts++ == 0;
-        for (const ExplanationPtr &term : node.terms)
+        for (const ExplanationPtr &term : root.terms)
             walk(*term, amount);
-        if (first)
-            use.order = m_walked++; // the map's elements stay where they are as it grows
     }
 
     // The values in more than one amount, each after its terms.
@@ -48,6 +39,22 @@ public:
     }
 
 private:
+    void walk(const ExplanationNode &node, int amount)
+    {
+        if (!node.operation)
+            return;
+        Use &use = m_uses[&node];
+        // A value already in two amounts has all its terms in both: nothing more to count.
+        if (use.lastAmount == amount || use.amounts >= 2)
+            return;
+        use.lastAmount = amount;
+        const bool first = use.amounts++ == 0;
+        for (const ExplanationPtr &term : node.terms)
+            walk(*term, amount);
+        if (first)
+            use.order = m_walked++; // the map's elements stay where they are as it grows
+    }
+
     std::unordered_map<const ExplanationNode *, Use> m_uses;
     int m_walked = 0;
 };
@@ -72,10 +79,10 @@ SharedQuantities::SharedQuantities(const PayslipExplanation &explanation)
     UseCounter counter;
     int amount = 0;
     for (const ExplanationPtr &line : explanation.lines)
-        counter.walk(*line, amount++);
+        counter.walkAmount(*line, amount++);
     for (const ExplanationPtr &total :
          {explanation.totalEarnings, explanation.totalDeductions, explanation.netPay})
-        counter.walk(*total, amount++);
+        counter.walkAmount(*total, amount++);
     for (const ExplanationNode *node : counter.shared())
         m_quantities.push_back({keyFor(node->name, m_quantities), node});
 }
