@@ -9,10 +9,13 @@
 #include "JsonInput.h"
 #include "LocaleConventions.h"
 #include "PayCalculator.h"
+#include "PrintableText.h"
+#include "WholeFile.h"
 
 #include <QDate>
 
 #include <optional>
+#include <sstream>
 
 namespace pagaluz {
 
@@ -32,10 +35,19 @@ bool paidOnReferencePoints(const PayInputs &inputs)
     return inputs.positionChosen && row != PositionCatalogue::kNoRow && !table.row(row).verified;
 }
 
+// Writes `pdf` to standard output.
+QString writeOut(const QByteArray &pdf, std::ostream &out)
+{
+    out.write(pdf.constData(), pdf.size());
+    if (pdf.isEmpty() || !out.flush())
+        return QStringLiteral("no se pudo escribir el recibo en la salida estándar");
+    return {};
+}
+
 // The screens show a position's points in the header once it is confirmed, before "Calcular";
 // so does the page.
 int writePdf(const PayInputs &inputs, const Payslip &payslip, const QString &pdfPath,
-             const QLocale &locale, std::ostream &err)
+             const QLocale &locale, std::ostream &out, std::ostream &err)
 {
     ui::HaberesScreen screen;
     if (inputs.positionChosen) {
@@ -47,28 +59,36 @@ int writePdf(const PayInputs &inputs, const Payslip &payslip, const QString &pdf
     }
     screen.setPayslip(payslip, locale.toString(QDate::currentDate(), QLocale::ShortFormat), nullptr,
                       paidOnReferencePoints(inputs));
-    const QString failure = screen.writePdf(pdfPath);
+    const QString failure =
+        pdfPath == QLatin1String("-") ? writeOut(screen.pdf(), out) : screen.writePdf(pdfPath);
     if (failure.isEmpty())
         return kExitSuccess;
     err << "pagaluz: " << failure.toStdString() << '\n';
     return kExitWriteFailed;
 }
 
-} // namespace
-
-int writePayslipPdf(const QString &pdfPath, const QString &inputPath, const QLocale &locale,
-                    std::istream &in, std::ostream &err)
+// The payslip of the input at `inputPath` written as a PDF at `pdfPath`; messages to `err`.
+int writeInputsPdf(const QString &pdfPath, const QString &inputPath, const QLocale &locale,
+                   std::istream &in, std::ostream &out, std::ostream &err)
 {
-    const std::optional<InputText> text =
-        readFileOrStream(inputPath.toLocal8Bit().toStdString(), in);
-    if (!text) {
-        err << "pagaluz: no se puede leer el archivo " << inputPath.toStdString() << '\n';
-        return kExitBadUsage;
+    if (const QString refused = ui::notAFileToReplace(pdfPath);
+        pdfPath != QLatin1String("-") && !refused.isEmpty()) {
+        err << "pagaluz: " << refused.toStdString() << '\n';
+        return kExitCannotCreate;
     }
     PayInputs inputs;
     try {
+        const std::optional<InputText> text =
+            readFileOrStream(inputPath.toLocal8Bit().toStdString(), in);
+        if (!text) {
+            err << "pagaluz: no se puede leer el archivo " << inputPath.toStdString() << '\n';
+            return kExitBadUsage;
+        }
         JsonParser parser;
         inputs = payInputsFromJson(parser.parsePadded(text->text()));
+    } catch (const RefusedDocument &refused) {
+        err << "pagaluz: " << refused.what() << '\n';
+        return kExitBadUsage;
     } catch (const JsonSyntaxError &error) {
         err << "pagaluz: " << error.what() << '\n';
         return kExitBadUsage;
@@ -82,7 +102,20 @@ int writePayslipPdf(const QString &pdfPath, const QString &inputPath, const QLoc
         return result.error().kind == CalculationError::Kind::Validation ? kExitValidationFailed
                                                                          : kExitConversionFailed;
     }
-    return writePdf(inputs, result.payslip(), pdfPath, locale, err);
+    return writePdf(inputs, result.payslip(), pdfPath, locale, out, err);
+}
+
+} // namespace
+
+int writePayslipPdf(const QString &pdfPath, const QString &inputPath, const QLocale &locale,
+                    std::istream &in, std::ostream &out, std::ostream &err)
+{
+    // Messages quote the user's files: they reach the terminal with their control characters
+    // escaped.
+    std::ostringstream messages;
+    const int status = writeInputsPdf(pdfPath, inputPath, locale, in, out, messages);
+    err << printableText(messages.str());
+    return status;
 }
 
 } // namespace pagaluz

@@ -4,6 +4,7 @@
 #include "IngresoScreen.h"
 #include "PagaluzApp.h"
 #include "PdfCommand.h"
+#include "PrintableText.h"
 #include "ProgramFont.h"
 #include "ProgramSetup.h"
 #include "StartupProbe.h"
@@ -33,7 +34,9 @@ struct ProgramOptions {
         QStringLiteral("Escribe en SALIDA.pdf el recibo de los datos del archivo JSON que sigue, "
                        "como se imprime, sin abrir ninguna ventana: pagaluz --pdf SALIDA.pdf "
                        "DATOS.json. Los datos son los que lee pagaluz-calc (- es la entrada "
-                       "estándar), y se rechazan igual y con los mismos estados de salida."),
+                       "estándar), y se rechazan igual y con los mismos estados de salida. "
+                       "SALIDA.pdf - escribe el PDF en la salida estándar; solo se reemplaza "
+                       "un archivo común."),
         QStringLiteral("SALIDA.pdf")};
     QCommandLineOption positionsFile{
         QStringLiteral("positions-file"),
@@ -94,7 +97,7 @@ int writePdf(const ProgramOptions &options)
         return pagaluz::kExitBadUsage;
     }
     return pagaluz::writePayslipPdf(options.parser.value(options.pdf), inputs.front(), QLocale(),
-                                    std::cin, std::cerr);
+                                    std::cin, std::cout, std::cerr);
 }
 
 } // namespace
@@ -117,12 +120,14 @@ int main(int argc, char *argv[])
     // Read again without Qt's own options, which QApplication has taken: what is left must be
     // ours. An unknown option ends the program as it does pagaluz-calc (status 64).
     if (!options.parser.parse(QApplication::arguments())) {
-        std::fprintf(stderr, "pagaluz: %s\n", qPrintable(options.parser.errorText()));
+        std::fprintf(stderr, "pagaluz: %s\n",
+                     pagaluz::printableText(options.parser.errorText().toStdString()).c_str());
         return 64;
     }
     const QStringList files = options.parser.positionalArguments();
     if (files.size() > 1) {
-        std::fprintf(stderr, "pagaluz: se indicó más de un archivo: %s\n", qPrintable(files[1]));
+        std::fprintf(stderr, "pagaluz: se indicó más de un archivo: %s\n",
+                     pagaluz::printableText(files[1].toStdString()).c_str());
         return 64;
     }
     // Dialogs and message boxes in the screens' font. A text box lays its text out in the

@@ -301,10 +301,6 @@ std::vector<PositionRecord> readPositionTable(std::string_view text)
         refuse(1, 1,
                "el archivo está vacío; empieza con el encabezado «" +
                    std::string(kPositionTableHeader) + "»");
-    // More lines than a table can have are refused before any is read.
-    const auto lines = std::count(text.begin(), text.end(), '\n') + (text.back() != '\n');
-    if (lines > kMaxPositionTableRows + 1)
-        refuse(kMaxPositionTableRows + 2, 1, "la tabla tiene más de 2000 cargos");
     std::vector<PositionRecord> rows;
     CodeLines lineOfCode;
     int line = 0;
@@ -321,6 +317,10 @@ std::vector<PositionRecord> readPositionTable(std::string_view text)
             checkHeader(content);
             continue;
         }
+        // The first line past the most a table has is refused as it comes, after the faults of
+        // the lines before it.
+        if (line > kMaxPositionTableRows + 1)
+            refuse(line, 1, "la tabla tiene más de 2000 cargos");
         rows.push_back(readRecord(content, line, lineOfCode));
     }
     if (rows.empty())

@@ -1,6 +1,8 @@
-# The layers of the project, checked when it is configured: the screens (ui/) depend on the
-# calculation and the locale, never on the programs (app/); the tests of the calculation and
-# the catalogue link nothing of Qt, which proves that neither needs it.
+# The layers of the project, checked when it is configured: the calculation (core/) links
+# nothing of the catalogue or above; the catalogue nothing of the comparison (compare/) or
+# above; the comparison nothing of json/, locale/, the screens or the programs; the screens
+# (ui/) never the programs (app/); the calculation, the catalogue and the comparison, and
+# their tests, link nothing of Qt, which proves that none of them needs it.
 
 # The names a link item stands for: the item itself, nothing for the marker CMake puts around
 # links made from another folder ("::@(...)"), and for a generator expression such as
@@ -63,6 +65,33 @@ function(pagaluz_linked target out_items out_chains)
   set(${out_chains} "${chains}" PARENT_SCOPE)
 endfunction()
 
+# Appends to `faults` every chain by which `target` links anything of Qt.
+function(_pagaluz_find_qt target reason fault_list)
+  pagaluz_linked(${target} items chains)
+  set(found ${${fault_list}})
+  foreach(item chain IN ZIP_LISTS items chains)
+    if(item MATCHES "^Qt[0-9]*::" OR item MATCHES "(^|/|-l)(lib)?Qt[0-9]")
+      list(APPEND found
+           "${chain}: the calculation, the catalogue and the comparison ${reason}")
+    endif()
+  endforeach()
+  set(${fault_list} "${found}" PARENT_SCOPE)
+endfunction()
+
+# Appends to `faults` every chain by which the layer `target` links one of `above`.
+function(_pagaluz_find_above target above fault_list)
+  set(found ${${fault_list}})
+  if(TARGET ${target})
+    pagaluz_linked(${target} items chains)
+    foreach(item chain IN ZIP_LISTS items chains)
+      if(item IN_LIST above)
+        list(APPEND found "${chain}: ${target} must not depend on a layer above it")
+      endif()
+    endforeach()
+  endif()
+  set(${fault_list} "${found}" PARENT_SCOPE)
+endfunction()
+
 # Stops the configuration, naming every offending chain of links, when a layer links what
 # is above it. Called once every folder has been added.
 function(pagaluz_check_layering)
@@ -81,15 +110,20 @@ function(pagaluz_check_layering)
     endforeach()
   endif()
 
-  if(TARGET core_tests)
-    pagaluz_linked(core_tests items chains)
-    foreach(item chain IN ZIP_LISTS items chains)
-      if(item MATCHES "^Qt[0-9]*::" OR item MATCHES "(^|/|-l)(lib)?Qt[0-9]")
-        list(APPEND faults
-             "${chain}: the calculation and the catalogue are tested without anything of Qt")
-      endif()
-    endforeach()
-  endif()
+  foreach(tests IN ITEMS core_tests compare_tests)
+    if(TARGET ${tests})
+      _pagaluz_find_qt(${tests} "are tested without anything of Qt" faults)
+    endif()
+  endforeach()
+  foreach(library IN ITEMS pagaluz_core pagaluz_catalogue pagaluz_compare)
+    _pagaluz_find_qt(${library} "use nothing of Qt" faults)
+  endforeach()
+
+  # Each layer below, with the targets above it that it must not link.
+  _pagaluz_find_above(pagaluz_core "pagaluz_catalogue;pagaluz_compare;pagaluz_json;pagaluz_locale"
+                      faults)
+  _pagaluz_find_above(pagaluz_catalogue "pagaluz_compare;pagaluz_json;pagaluz_locale" faults)
+  _pagaluz_find_above(pagaluz_compare "pagaluz_json;pagaluz_locale;pagaluz_cli;pagaluz_ui" faults)
 
   if(faults)
     list(JOIN faults "\n  " listed)

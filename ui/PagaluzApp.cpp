@@ -9,6 +9,7 @@
 #include "PayCalculator.h"
 #include "PositionTableFile.h"
 #include "PrinterTarget.h"
+#include "ShownText.h"
 
 #include <QApplication>
 #include <QDate>
@@ -125,6 +126,10 @@ ErrorScreen &PagaluzApp::errorScreen()
 // message naming the refused input.
 void PagaluzApp::ingreso_Command1_Click()
 {
+    if (const QString refusal = m_ingreso->zoneRefusal(); !refusal.isEmpty()) {
+        showInputMessage(refusal);
+        return;
+    }
     const SelectedPosition position =
         m_advertencia ? m_advertencia->selectedPosition() : SelectedPosition{};
     const PayInputs inputs = m_ingreso->gatherInputs(position);
@@ -133,7 +138,7 @@ void PagaluzApp::ingreso_Command1_Click()
     if (result.succeeded()) {
         const bool referencePoints =
             inputs.positionChosen && m_advertencia && m_advertencia->referencePointsChosen();
-        haberes().setEnteredInputs(inputs);
+        haberes().setEnteredInputs(inputs, m_table);
         haberes().showPayslip(result.payslip(),
                               m_locale.toString(QDate::currentDate(), QLocale::ShortFormat),
                               result.explanation(), referencePoints);
@@ -150,9 +155,15 @@ void PagaluzApp::ingreso_Command1_Click()
 void PagaluzApp::showConversionError(InputField field, const QString &message)
 {
     focusInputBox(field);
+    showInputMessage(message);
+}
+
+void PagaluzApp::showInputMessage(const QString &message)
+{
     m_conversionMessage =
         std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Dato incorrecto"),
-                                      message, QMessageBox::Ok, m_ingreso.get());
+                                      shownText(message), QMessageBox::Ok, m_ingreso.get());
+    m_conversionMessage->setTextFormat(Qt::PlainText);
     m_conversionMessage->setObjectName(QStringLiteral("conversionError"));
     m_conversionMessage->setInformativeText(
         QStringLiteral("Corrija el dato y presione \"Calcular\" otra vez."));
@@ -340,10 +351,12 @@ void PagaluzApp::showTableMessage(const QString &text, const QString &details)
     QWidget *parent = m_advertencia && m_advertencia->isVisible()
                           ? static_cast<QWidget *>(m_advertencia.get())
                           : m_ingreso.get();
-    m_tableMessage = std::make_unique<QMessageBox>(
-        QMessageBox::Warning, QStringLiteral("Tabla de cargos"), text, QMessageBox::Ok, parent);
+    m_tableMessage =
+        std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Tabla de cargos"),
+                                      shownText(text), QMessageBox::Ok, parent);
+    m_tableMessage->setTextFormat(Qt::PlainText);
     m_tableMessage->setObjectName(QStringLiteral("tableMessage"));
-    m_tableMessage->setInformativeText(details);
+    m_tableMessage->setInformativeText(shownText(details));
     m_tableMessage->open();
 }
 

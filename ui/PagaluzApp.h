@@ -79,6 +79,8 @@ private slots:
 private:
     void showConversionError(InputField field, const QString &message);
     void focusInputBox(InputField field);
+    // "Dato incorrecto": an input the calculation cannot take, told; the input is kept.
+    void showInputMessage(const QString &message);
     void connectDocuments();
     // The data as the screens hold them, as a saved file keeps them.
     SavedInputs savedInputs() const;

@@ -37,9 +37,12 @@ void writeResult(element input, const BatchCalculation &calculation, JsonWriter 
     }
 }
 
+// Writes `text`; a batch whose results cannot be written stops there.
 void write(std::string_view text, std::ostream &out)
 {
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    if (!out)
+        throw BatchOutputFailed("no se pudieron escribir los resultados");
 }
 
 bool isBlank(char c)
@@ -141,11 +144,22 @@ void writeChunks(const ElementTexts &inputs, const BatchCalculation &calculation
     }
 }
 
+// The input error of a line longer than a document may be.
+void writeTooLongLine(JsonWriter &json)
+{
+    writeInputErrorJson(tooLargeMessage("la línea", kLargestDocument), json);
+    json.raw("\n");
+}
+
 // Writes the result of one line of JSON Lines, followed by a line break; nothing for a blank
 // line. The line is followed in memory by kJsonPadding readable bytes.
 void writeLineResult(std::string_view line, JsonParser &parser, const BatchCalculation &calculation,
                      JsonWriter &json)
 {
+    if (line.size() > kLargestDocument) {
+        writeTooLongLine(json);
+        return;
+    }
     if (isBlankLine(line))
         return;
     try {
@@ -175,6 +189,14 @@ void writeWholeLines(std::string &pending, JsonParser &parser, const BatchCalcul
     write(results, out);
 }
 
+// Drops the bytes of `pending` up to its first line break, included; whether there was one.
+bool dropThroughLineEnd(std::string &pending)
+{
+    const std::size_t end = pending.find('\n');
+    pending.erase(0, end == std::string::npos ? pending.size() : end + 1);
+    return end != std::string::npos;
+}
+
 } // namespace
 
 bool batchIsArray(std::string_view start)
@@ -201,9 +223,27 @@ void writeLineResults(std::string start, std::istream &in, const BatchCalculatio
 {
     JsonParser parser;
     std::string &pending = start;
+    // Whether the bytes read are the rest of a line too long to read, whose error is written.
+    bool skipping = false;
     do {
+        if (skipping)
+            skipping = !dropThroughLineEnd(pending);
+        if (skipping)
+            continue;
         writeWholeLines(pending, parser, calculation, out);
+        if (pending.size() > kLargestDocument) {
+            std::string results;
+            {
+                JsonWriter json(results);
+                writeTooLongLine(json);
+            }
+            write(results, out);
+            pending.clear();
+            skipping = true;
+        }
     } while (appendPiece(in, pending, kInputPiece));
+    if (skipping)
+        return;
     std::string results;
     {
         JsonWriter json(results);

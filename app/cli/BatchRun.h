@@ -5,6 +5,7 @@
 
 #include <istream>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,12 @@ struct BatchCalculation {
     const PositionCatalogue &positions;
 };
 
+// Results that could not be written: the batch stops at the first.
+class BatchOutputFailed : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 // Whether a batch that begins with `start` is a JSON array: its first byte other than blanks
 // and a byte order mark is "[". Anything else is read as JSON Lines.
 bool batchIsArray(std::string_view start);
@@ -26,13 +33,14 @@ bool batchIsArray(std::string_view start);
 // input error. One result per line, in the order of the elements. Every element is parsed
 // before a result is written, so a malformed batch writes nothing. `text` begins as an array
 // (batchIsArray) and is followed in memory by kJsonPadding readable bytes. Throws
-// JsonSyntaxError.
+// JsonSyntaxError, and BatchOutputFailed at the first write that fails.
 void writeArrayResults(std::string_view text, const BatchCalculation &calculation,
                        std::ostream &out);
 
 // Reads JSON Lines from `start`, then from the rest of `in`, one input object a line, and
 // writes the result of each on a line of its own as it goes, so that the memory used does not
-// grow with the batch. Blank lines are skipped; a line that is no JSON gets an input error.
+// grow with the batch. Blank lines are skipped; a line that is no JSON, or longer than
+// kLargestDocument, gets an input error.
 void writeLineResults(std::string start, std::istream &in, const BatchCalculation &calculation,
                       std::ostream &out);
 

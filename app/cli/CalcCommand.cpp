@@ -1,6 +1,7 @@
 #include "CalcCommand.h"
 
 #include "BatchRun.h"
+#include "CompareReport.h"
 #include "ComparisonJson.h"
 #include "InputText.h"
 #include "JsonDocument.h"
@@ -9,6 +10,7 @@
 #include "LocaleConventions.h"
 #include "PayCalculator.h"
 #include "PositionCatalogue.h"
+#include "PrintableText.h"
 #include "TextOutput.h"
 
 #include <QCommandLineOption>
@@ -16,8 +18,11 @@
 #include <QDate>
 #include <QLocale>
 
+#include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <optional>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -43,6 +48,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The longest --max-seconds: an hour.
+constexpr double kMostSeconds = 3600;
+
 struct CalcOptions {
     bool json = false;
     bool explain = false;
@@ -51,7 +59,8 @@ struct CalcOptions {
     bool help = false;
     bool version = false;
     std::optional<QString> compare; // the school's payslip
-    double maxSeconds = 2.0;
+    double maxSeconds = 2.0;        // from `started`, reading included
+    std::chrono::steady_clock::time_point started = std::chrono::steady_clock::now();
     std::optional<QString> localeName;
     std::optional<QString> file;
     std::optional<QString> positionsFile;
@@ -93,8 +102,10 @@ public:
         if (m_parser.isSet(m_maxSeconds)) {
             bool read = false;
             options.maxSeconds = m_parser.value(m_maxSeconds).toDouble(&read);
-            if (!read || options.maxSeconds <= 0 || options.maxSeconds > 3600)
-                refuseUsage("--max-seconds espera un número de segundos mayor que 0: " +
+            // Written so that NaN fails too.
+            if (!read || !(options.maxSeconds > 0 && options.maxSeconds <= kMostSeconds))
+                refuseUsage("--max-seconds espera un número de segundos mayor que 0 y no mayor "
+                            "que 3600: " +
                             m_parser.value(m_maxSeconds).toStdString());
         }
         if (m_parser.isSet(m_maxSeconds) && !options.compare)
@@ -172,13 +183,14 @@ private:
     QCommandLineOption m_compare{
         QStringLiteral("compare"),
         QStringLiteral("compara el recibo con el del establecimiento (RECIBO, en JSON como el de "
-                       "--json: lines[].code y lines[].amount) y busca qué datos explican las "
-                       "diferencias; escribe un informe JSON y sale con 3 si los recibos "
-                       "difieren"),
+                       "--json: lines[].code y lines[].amount, con los decimales impresos) y busca "
+                       "qué datos explican las diferencias; escribe una tabla, o con --json un "
+                       "informe JSON, y sale con 3 si los recibos difieren"),
         QStringLiteral("RECIBO")};
     QCommandLineOption m_maxSeconds{
         QStringLiteral("max-seconds"),
-        QStringLiteral("con --compare, segundos que puede durar la búsqueda (por omisión, 2)"),
+        QStringLiteral("con --compare, segundos que puede durar la orden entera, lectura incluida: "
+                       "más de 0 y hasta 3600 (por omisión, 2)"),
         QStringLiteral("SEGUNDOS")};
     QCommandLineOption m_help{{QStringLiteral("h"), QStringLiteral("help")},
                               QStringLiteral("muestra esta ayuda")};
@@ -211,7 +223,7 @@ std::istream &openInput(const QString &path, std::ifstream &file)
 InputText readInput(const CalcOptions &options, std::istream &in)
 {
     if (!options.file)
-        return readAll(in);
+        return readAll(in, {}, kLargestDocument);
     std::optional<InputText> text = readFileOrStream(options.file->toLocal8Bit().toStdString(), in);
     if (!text)
         refuseUsage("no se puede leer el archivo " + options.file->toStdString());
@@ -251,7 +263,8 @@ PayCalculator calculatorFor(const CalcOptions &options, const QLocale &locale)
 // The table of --positions-file, read whole and strictly.
 PositionCatalogue readPositionsFile(const QString &path)
 {
-    const std::optional<InputText> text = readFile(path.toLocal8Bit().toStdString());
+    const std::optional<InputText> text =
+        readFile(path.toLocal8Bit().toStdString(), kLargestPositionTable);
     if (!text)
         refuseUsage("no se puede leer la tabla de cargos " + path.toStdString());
     try {
@@ -279,6 +292,7 @@ int runSingle(std::string_view text, const CalcOptions &options, const QLocale &
     return result.succeeded() ? kExitSuccess : exitStatusOf(result.error());
 }
 
+// The school's payslip of --compare, read strictly.
 SchoolPayslip readSchoolPayslip(const QString &path)
 {
     std::optional<InputText> text = readFile(path.toLocal8Bit().toStdString());
@@ -292,7 +306,7 @@ SchoolPayslip readSchoolPayslip(const QString &path)
     }
 }
 
-// Our payslip against the school's, and what explains the difference: a JSON report.
+// Our payslip against the school's, and what explains the difference: a table, or a JSON report.
 int runCompare(std::string_view text, const CalcOptions &options, const QLocale &locale,
                const PositionCatalogue &positions, std::ostream &out, std::ostream &err)
 {
@@ -307,15 +321,34 @@ int runCompare(std::string_view text, const CalcOptions &options, const QLocale 
             err << result.error().message << '\n';
         return exitStatusOf(result.error());
     }
-    const PayslipComparison comparison = comparePayslips(result.payslip(), school);
-    DiagnosisLimits limits;
-    limits.maxTime = std::chrono::duration<double>(options.maxSeconds);
-    const Diagnosis diagnosis =
-        comparison.equal() ? Diagnosis{} : diagnose(inputs, school, calculator, limits, positions);
-    std::string json;
-    appendComparisonReportJson(comparison, diagnosis, json);
-    out << json << '\n';
-    return comparison.equal() ? kExitSuccess : kExitPayslipsDiffer;
+    const auto deadline =
+        options.started + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                              std::chrono::duration<double>(options.maxSeconds));
+    return reportComparison(inputs, result.payslip(), school, positions, {deadline, options.json},
+                            out);
+}
+
+// The batch's file, or standard input for none and for "-".
+std::istream &batchSource(const CalcOptions &options, std::istream &in, std::ifstream &file)
+{
+    if (!options.file || *options.file == QLatin1String("-"))
+        return in;
+    refuseFolder(options.file->toLocal8Bit().toStdString());
+    return openInput(*options.file, file);
+}
+
+// An array read whole: a regular file from where it lies, anything else as it comes after
+// `start`.
+InputText arrayText(const CalcOptions &options, std::istream &source, std::string start)
+{
+    std::error_code error;
+    if (!options.file ||
+        !std::filesystem::is_regular_file(options.file->toLocal8Bit().toStdString(), error))
+        return readAll(source, std::move(start));
+    std::optional<InputText> text = readFile(options.file->toLocal8Bit().toStdString(), kNoCap);
+    if (!text)
+        refuseUsage("no se puede leer el archivo " + options.file->toStdString());
+    return std::move(*text);
 }
 
 // A JSON array is read whole, from the file where it lies; JSON Lines as they come.
@@ -325,8 +358,7 @@ int runBatch(const CalcOptions &options, std::istream &in, const QLocale &locale
     const PayCalculator calculator = calculatorFor(options, locale);
     const BatchCalculation calculation{calculator, positions};
     std::ifstream file;
-    std::istream &source =
-        options.file && *options.file != QLatin1String("-") ? openInput(*options.file, file) : in;
+    std::istream &source = batchSource(options, in, file);
     // Enough of the start to see its first byte that is not blank.
     std::string start;
     while (start.find_first_not_of(" \t\r\n\xEF\xBB\xBF") == std::string::npos &&
@@ -336,11 +368,7 @@ int runBatch(const CalcOptions &options, std::istream &in, const QLocale &locale
         writeLineResults(std::move(start), source, calculation, out);
         return kExitSuccess;
     }
-    if (&source == &in) {
-        writeArrayResults(readAll(in, std::move(start)).text(), calculation, out);
-        return kExitSuccess;
-    }
-    writeArrayResults(readInput(options, in).text(), calculation, out);
+    writeArrayResults(arrayText(options, source, std::move(start)).text(), calculation, out);
     return kExitSuccess;
 }
 
@@ -382,29 +410,45 @@ int dispatch(const CalcCommandLine &commandLine, const CalcOptions &options, std
     return runSingle(input.text(), options, locale, positions, out, err);
 }
 
-} // namespace
-
-int runCalc(const QStringList &arguments, std::istream &in, std::ostream &out, std::ostream &err)
+// Runs the command, its messages gathered in `messages`.
+int runCalcTelling(const QStringList &arguments, std::istream &in, std::ostream &out,
+                   std::ostream &messages)
 {
     int status = kExitBadUsage;
     try {
         CalcCommandLine commandLine;
-        status = dispatch(commandLine, commandLine.parse(arguments), in, out, err);
+        status = dispatch(commandLine, commandLine.parse(arguments), in, out, messages);
     } catch (const UsageError &error) {
-        err << "pagaluz-calc: " << error.what() << '\n';
+        messages << "pagaluz-calc: " << error.what() << '\n';
+    } catch (const RefusedDocument &error) {
+        messages << "pagaluz-calc: " << error.what() << '\n';
     } catch (const JsonSyntaxError &error) {
-        err << "pagaluz-calc: " << error.what() << '\n';
+        messages << "pagaluz-calc: " << error.what() << '\n';
     } catch (const MalformedInput &error) {
-        err << "pagaluz-calc: datos mal formados: " << error.what() << '\n';
+        messages << "pagaluz-calc: datos mal formados: " << error.what() << '\n';
     } catch (const RefusedTable &error) {
-        err << "pagaluz-calc: " << error.what() << '\n';
+        messages << "pagaluz-calc: " << error.what() << '\n';
         status = kExitConversionFailed;
+    } catch (const BatchOutputFailed &) {
+        // Told below, as every write that fails.
     }
     // Results that did not reach their file are no success, whatever was calculated.
     if (!out.flush()) {
-        err << "pagaluz-calc: no se pudieron escribir los resultados (¿disco lleno?)\n";
+        messages << "pagaluz-calc: no se pudieron escribir los resultados (¿disco lleno?)\n";
         return kExitWriteFailed;
     }
+    return status;
+}
+
+} // namespace
+
+int runCalc(const QStringList &arguments, std::istream &in, std::ostream &out, std::ostream &err)
+{
+    // Messages quote the user's files: they reach the terminal with their control characters
+    // escaped.
+    std::ostringstream messages;
+    const int status = runCalcTelling(arguments, in, out, messages);
+    err << printableText(messages.str());
     return status;
 }
 

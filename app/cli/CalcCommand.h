@@ -14,6 +14,7 @@ inline constexpr int kExitConversionFailed = 2; // a text that is no number for 
                                                 // overflow, a position table with a fault
 inline constexpr int kExitPayslipsDiffer = 3;   // --compare: the school's payslip differs from ours
 inline constexpr int kExitBadUsage = 64;        // an unknown option, unreadable or malformed input
+inline constexpr int kExitCannotCreate = 73;    // --pdf: what stands at the output is no file
 inline constexpr int kExitWriteFailed = 74;     // the results could not be written (a full disk)
 
 // pagaluz-calc [--json] [--explain] [--locale NAME] [--batch] [--positions]
@@ -30,10 +31,11 @@ inline constexpr int kExitWriteFailed = 74;     // the results could not be writ
 // built-in one: codes choose its rows and --positions lists it; a table with a fault is refused
 // whole, with exit status 2 and a message naming its line and column. Numbers are read and written
 // in the conventions of the locale NAME ("es_AR", "en_US"), by default of the system's locale.
-// --compare compares the payslip with the school's (JSON as --json writes a payslip), searches
-// for inputs that explain the difference within --max-seconds and writes a JSON report; it
-// returns 3 when the payslips differ. Messages go to `err`. `arguments` does not include the
-// program's name. Returns the exit status.
+// --compare compares the payslip with the school's (JSON as --json writes a payslip, each amount
+// compared at the decimals it was written with), searches for inputs that explain the
+// difference, the whole command within --max-seconds (more than 0, at most 3600), and writes a
+// table, or with --json a JSON report; it returns 3 when the payslips differ. Messages go to `err`.
+// `arguments` does not include the program's name. Returns the exit status.
 int runCalc(const QStringList &arguments, std::istream &in, std::ostream &out, std::ostream &err);
 
 } // namespace pagaluz

@@ -14,14 +14,6 @@ using ColumnWidths = std::array<std::size_t, kColumnCount>;
 
 constexpr std::string_view kColumnGap = "  ";
 
-// The number of characters of a UTF-8 text: every byte but the continuation bytes.
-std::size_t displayWidth(std::string_view text)
-{
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
 TableRow tableRowOf(const PayslipLine &line)
 {
     const bool earnings = line.column == AmountColumn::Earnings;
@@ -116,6 +108,13 @@ void writeCsvLine(const std::array<std::string_view, 8> &fields, std::ostream &o
 }
 
 } // namespace
+
+std::size_t displayWidth(std::string_view text)
+{
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
 
 void writePayslipTable(const Payslip &payslip, std::string_view dateText, std::ostream &out,
                        const PayslipExplanation *explanation)

@@ -18,6 +18,9 @@ namespace pagaluz {
 void writePayslipTable(const Payslip &payslip, std::string_view dateText, std::ostream &out,
                        const PayslipExplanation *explanation = nullptr);
 
+// The number of characters of a UTF-8 text: every byte but the continuation bytes.
+std::size_t displayWidth(std::string_view text);
+
 // A field of a CSV line: quoted, with its quotes doubled, when it holds a comma, a quote or a
 // line break or begins or ends with a blank; otherwise as it is.
 std::string csvField(std::string_view text);

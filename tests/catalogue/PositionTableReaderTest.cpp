@@ -101,7 +101,9 @@ TEST(PositionTableFile, EachFaultRefusesTheFileNamingItsLineAndColumn)
         {"differentiated task of 18", kHeader + rowWith(6, "18"), 2, 6, "0, 17, 20 o 150"},
         {"empty line between rows", kHeader + kRow + "\n" + rowWith(1, "651"), 3, 1, "vacía"},
         {"401 rows", kHeader + rows(401), 402, 1, "línea 2"},
-        {"2001 rows", kHeader + rows(2001), 2002, 1, "2000"},
+        // The first fault in the order of the text, not the count of lines.
+        {"2001 rows", kHeader + rows(2001), 402, 1, "línea 2"},
+        {"2001 lines of x", kHeader + repeated("x\n", 2001), 2, 1, "«x»"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.label);

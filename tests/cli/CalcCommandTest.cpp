@@ -1,4 +1,4 @@
-#include "CalcCommand.h"
+#include "CalcRun.h"
 
 #include <QDate>
 #include <QFile>
@@ -17,24 +17,12 @@ namespace {
 
 using namespace pagaluz;
 
-struct CommandRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CommandRun;
+using test::contains;
 
 CommandRun run(const QStringList &arguments, const std::string &input)
 {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCalc(arguments, in, out, err);
-    return {status, out.str(), err.str()};
-}
-
-bool contains(const std::string &text, const std::string &part)
-{
-    return text.find(part) != std::string::npos;
+    return test::runCommand(arguments, input);
 }
 
 const char *const kNoBasis = "No seleccionaste cargo ni horas";
@@ -221,64 +209,6 @@ TEST(CalcCommand, APositionsFileWithAFaultIsRefusedWhole)
     const CommandRun missing = run({"--positions-file", folder.filePath("no-existe.csv")}, "{}");
     EXPECT_EQ(missing.status, kExitBadUsage);
     EXPECT_TRUE(contains(missing.err, "no se puede leer la tabla de cargos")) << missing.err;
-}
-
-} // namespace
-
-namespace {
-
-// A school's payslip in a file, for --compare.
-std::string schoolFile(const std::string &name, const std::string &json)
-{
-    const std::string path = ::testing::TempDir() + name;
-    std::ofstream(path) << json;
-    return path;
-}
-
-TEST(CalcCommand, ComparesWithTheSchoolsPayslipAndNamesWhatExplainsIt)
-{
-    const std::string entered =
-        R"({"mode": "position", "position": {"code": "734"}, "seniorityBracket": 4})";
-    const std::string theirs =
-        R"({"mode": "position", "position": {"code": "734"}, "seniorityBracket": 5})";
-    const QStringList json{"--json", "--locale", "es_AR"};
-    const std::string same = schoolFile("same.json", run(json, entered).out);
-    const std::string other = schoolFile("other.json", run(json, theirs).out);
-    const std::string noAmount = schoolFile("bad.json", R"({"lines": [{"code": "001"}]})");
-    const struct {
-        QStringList arguments;
-        int status;
-        const char *inOut;
-        const char *inErr;
-    } cases[] = {
-        {{"--compare", QString::fromStdString(same)}, kExitSuccess, "{\"equal\":true,", ""},
-        {{"--compare", QString::fromStdString(other)},
-         kExitPayslipsDiffer,
-         "\"text\":\"Con «Entre 7 y 10 años» (40 %) en lugar de «Entre 5 y 7 años» (30 %), "
-         "todas las líneas coinciden.\",\"changes\":[{\"field\":\"Antigüedad\"",
-         ""},
-        {{"--compare", QString::fromStdString(other)},
-         kExitPayslipsDiffer,
-         "\"status\":\"distinto\"",
-         ""},
-        {{"--compare", QString::fromStdString(noAmount)}, kExitBadUsage, "", "lines[].amount"},
-        {{"--compare", QString::fromStdString(same), "--max-seconds", "no"},
-         kExitBadUsage,
-         "",
-         "--max-seconds"},
-        {{"--compare", QString::fromStdString(same), "--batch"}, kExitBadUsage, "", "--batch"},
-        {{"--compare"}, kExitBadUsage, "", "--compare"},
-        {{"--max-seconds", "1"}, kExitBadUsage, "", "--max-seconds"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        const CommandRun result = run(QStringList{"--locale", "es_AR"} + c.arguments, entered);
-        EXPECT_EQ(result.status, c.status);
-        EXPECT_TRUE(*c.inOut == '\0' ? result.out.empty() : contains(result.out, c.inOut))
-            << result.out;
-        EXPECT_TRUE(*c.inErr == '\0' ? result.err.empty() : contains(result.err, c.inErr))
-            << result.err;
-    }
 }
 
 } // namespace

@@ -872,7 +872,7 @@ private slots:
         QTest::addColumn<bool>("notice");
         QTest::newRow("verified row") << "734" << false << false;
         QTest::newRow("reference row") << "985" << false << true;
-        QTest::newRow("no row") << "98" << false << false;
+        QTest::newRow("no row, which is told") << "98" << false << false;
         QTest::newRow("reference row, then Salir sin datos") << "985" << true << false;
     }
 
@@ -888,7 +888,10 @@ private slots:
             showScreen();
         }
         auto *aviso = child<QLabel>("aviso");
-        QCOMPARE(aviso->isVisible(), notice);
+        const bool unknownCode = code == QLatin1String("98");
+        QCOMPARE(aviso->isVisible(), notice || unknownCode);
+        if (unknownCode)
+            QCOMPARE(aviso->text(), QStringLiteral("Ningún cargo de la tabla tiene el código 98."));
         QCOMPARE(m_screen->referencePointsChosen(), notice);
         if (notice) {
             QCOMPARE(aviso->text(),

@@ -4,23 +4,28 @@
 
 #include "AdvertenciaScreen.h"
 #include "DocumentKeeper.h"
+#include "DocumentsFolder.h"
 #include "HaberesScreen.h"
 #include "IngresoScreen.h"
 #include "JsonOutput.h"
 #include "LocaleConventions.h"
 #include "PagaluzApp.h"
+#include "PdfFileQuestion.h"
 #include "PositionCatalogue.h"
 #include "ScriptedDialogs.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -312,6 +317,106 @@ private slots:
         QVERIFY(program.app.ingreso().isWindowModified());
     }
 
+    // Steps that change nothing leave saved data unmarked: "Cargo" again, with the data just
+    // saved or just opened.
+    void cargoAgainMarksNothing_data()
+    {
+        QTest::addColumn<bool>("reopened");
+        QTest::newRow("saved") << false;
+        QTest::newRow("opened") << true;
+    }
+    void cargoAgainMarksNothing()
+    {
+        QFETCH(bool, reopened);
+        m_script.saveName = path("datos.pagaluz");
+        {
+            Program program(m_script);
+            enter(program.app, kWorkedExample);
+            QVERIFY(program.app.documents().save());
+            if (!reopened) {
+                enter(program.app, "c cargo|c cargo");
+                QVERIFY(!program.app.ingreso().isWindowModified());
+                enter(program.app, "C Command1");
+                QVERIFY(!program.app.ingreso().isWindowModified());
+                return;
+            }
+        }
+        Program program(m_script);
+        program.app.documents().openFile(m_script.saveName);
+        QVERIFY(!program.app.ingreso().isWindowModified());
+        enter(program.app, "c cargo");
+        QVERIFY(!program.app.ingreso().isWindowModified());
+        enter(program.app, "C Command1");
+        QVERIFY(!program.app.ingreso().isWindowModified());
+    }
+
+    // The comment is kept as the teacher wrote it, typed or opened: its non-breaking spaces,
+    // line separators and CR LF line ends survive saving again.
+    void aCommentIsKeptAsWritten_data()
+    {
+        QTest::addColumn<QString>("comment");
+        QTest::addColumn<bool>("typed");
+        const QString kinds = QStringLiteral("a\u00A0b\u2028c\nd");
+        QTest::newRow("typed") << kinds << true;
+        QTest::newRow("opened") << kinds << false;
+        QTest::newRow("opened, CR LF") << QStringLiteral("uno\r\ndos\r\n") << false;
+    }
+    void aCommentIsKeptAsWritten()
+    {
+        QFETCH(QString, comment);
+        QFETCH(bool, typed);
+        const auto savedComment = [](const QString &file) {
+            return QJsonDocument::fromJson(contentOf(file)).object()[QStringLiteral("comment")];
+        };
+        m_script.saveName = path("datos.pagaluz");
+        {
+            Program program(m_script);
+            enter(program.app, kWorkedExample + QStringLiteral("|n x"));
+            QVERIFY(program.app.documents().save());
+        }
+        if (!typed) {
+            QJsonObject saved = QJsonDocument::fromJson(contentOf(m_script.saveName)).object();
+            saved[QStringLiteral("comment")] = comment;
+            QFile file(m_script.saveName);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QJsonDocument(saved).toJson());
+        }
+        Program program(m_script);
+        program.app.documents().openFile(m_script.saveName);
+        if (typed)
+            enter(program.app, QStringLiteral("n ") + comment);
+        m_script.saveName = path("otra vez.pagaluz");
+        QVERIFY(program.app.documents().saveAs());
+        QCOMPARE(savedComment(m_script.saveName).toString(), comment);
+    }
+
+    // A home folder without "Documents": the data and the PDF are proposed in the home folder,
+    // where the first save succeeds; with it, in "Documents".
+    void theFirstSaveProposesAFolderThatExists_data()
+    {
+        QTest::addColumn<bool>("withDocuments");
+        QTest::newRow("no Documents") << false;
+        QTest::newRow("Documents") << true;
+    }
+    void theFirstSaveProposesAFolderThatExists()
+    {
+        QFETCH(bool, withDocuments);
+        const QByteArray home = qgetenv("HOME");
+        const auto restore = qScopeGuard([&] { qputenv("HOME", home); });
+        qputenv("HOME", QFile::encodeName(m_dir->path()));
+        const QString documents = path("Documents");
+        if (withDocuments)
+            QVERIFY(QDir().mkpath(documents));
+        const QString folder = withDocuments ? documents : m_dir->path();
+        Program program(m_script);
+        enter(program.app, "t docente=Ana Paz");
+        m_script.saveName = QDir(folder).filePath("Ana Paz.pagaluz");
+        QVERIFY(program.app.documents().saveAs());
+        QCOMPARE(QFileInfo(m_script.proposed).absolutePath(), folder);
+        QVERIFY(QFile::exists(m_script.saveName));
+        QCOMPARE(QFileInfo(proposedPdfPath(QStringLiteral("Ana Paz"))).absolutePath(), folder);
+    }
+
     void theKeysSaveSaveAsAndOpen()
     {
         Program program(m_script);
@@ -321,9 +426,7 @@ private slots:
         QVERIFY(ingreso.isWindowModified());
         m_script.saveName = path("ana.pagaluz");
         QTest::keyClick(&ingreso, Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(m_script.proposed,
-                 QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                     .filePath("Ana-Paz.pagaluz"));
+        QCOMPARE(m_script.proposed, QDir(documentsFolder()).filePath("Ana-Paz.pagaluz"));
         QCOMPARE(ingreso.windowTitle(), QStringLiteral("ana.pagaluz[*] — Ingreso de datos"));
         QVERIFY(!ingreso.isWindowModified());
 

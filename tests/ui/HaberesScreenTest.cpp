@@ -14,6 +14,8 @@
 #include "SheetPlacement.h"
 #include "Twips.h"
 
+#include <QAccessible>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,6 +25,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -291,7 +294,7 @@ private slots:
     void scrollBarClicksStepTheSheet();
     void draggingMovesTheSheetOnlyWhenReleased();
     void scrollBarFollowsTheWindowHeight();
-    void tinyWindowKeepsAPositiveScrollBar();
+    void aSmallWindowHidesNothing();
 
     void wheelOverTheSheetStepsTheScrollBar_data();
     void wheelOverTheSheetStepsTheScrollBar();
@@ -304,6 +307,8 @@ private slots:
     void failedPrintingRestoresTheScreenThenTellsWhy();
     void printerTargetWithoutPrinterOffersAPdf();
     void printerTargetWithoutPrinterCancelled();
+    void aCancelledPrintLeavesTheScreenAsItWas();
+    void aLongNameFitsItsBox();
     void printerTargetReportsAnUnwritablePdf();
     void guardarPdfWritesThePrintedPage();
     void proposedPdfPathNamesTheTeacher_data();
@@ -313,7 +318,21 @@ private slots:
     void salirAsksToQuit();
 
     void hoveringAndClickingALineExplainsIt();
+    void theKeyboardOpensTheExplanationOfALine_data();
+    void theKeyboardOpensTheExplanationOfALine();
+    void theExplanationClosesWithItsPayslip_data();
+    void theExplanationClosesWithItsPayslip();
     void comparingWithTheSchoolsPayslipFindsWhatDiffers();
+    void comparingAPayslipPrintedInCents();
+    void comparingRefusesARowAndClearsTheResults_data();
+    void comparingRefusesARowAndClearsTheResults();
+    void comparingSearchesOffTheScreensThreadAndCancels();
+    void comparingSearchesThePositionTableInUse();
+    void comparingQuantitiesByValue_data();
+    void comparingQuantitiesByValue();
+    void theTypedTableStaysTidy_data();
+    void theTypedTableStaysTidy();
+    void theComparisonIsNamedForScreenReaders();
 
 private:
     template <typename T = QWidget> T *control(const QString &name) const
@@ -971,15 +990,20 @@ void HaberesScreenTest::scrollBarFollowsTheWindowHeight()
     QCOMPARE(twips(QStringLiteral("sosten")), QRect(840, 0, 6840, 12000));
 }
 
-void HaberesScreenTest::tinyWindowKeepsAPositiveScrollBar()
+// Made as small as the window system allows, the window keeps the size at which every note,
+// box and button beside the sheet is whole; the scroll bar spans it less 400 twips.
+void HaberesScreenTest::aSmallWindowHidesNothing()
 {
     show(workedExample());
     QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
-    m_screen->resize(m_screen->width(), 10);
-    QTRY_VERIFY(m_screen->height() <= 10);
-    QTRY_VERIFY(twips(QStringLiteral("movedor")).height() < 8000);
+    m_screen->resize(10, 10);
+    QTRY_COMPARE(m_screen->size(), twipsSize(11880, 8490));
+    const QList<QWidget *> parts = m_screen->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (const QWidget *part : parts) {
+        if (part->isVisible() && part->objectName() != QLatin1String("sosten"))
+            QVERIFY2(m_screen->rect().contains(part->geometry()), qPrintable(part->objectName()));
+    }
     QVERIFY(twips(QStringLiteral("movedor")).height() > 0);
-    QVERIFY(control(QStringLiteral("movedor"))->height() >= 1);
 }
 
 void HaberesScreenTest::wheelOverTheSheetStepsTheScrollBar_data()
@@ -1107,6 +1131,7 @@ void HaberesScreenTest::printingRestoresTheScreen_data()
     QTest::addColumn<QString>("focused");
     QTest::newRow("a comment selected") << QStringLiteral("Text11");
     QTest::newRow("the button pressed") << QStringLiteral("Imprimir");
+    QTest::newRow("a line of the sheet") << QStringLiteral("sosten");
 }
 
 // Printing leaves the screen as it was (scroll value, sheet, size, focus and selections) and
@@ -1117,7 +1142,7 @@ void HaberesScreenTest::printingRestoresTheScreen()
     show(twentySixLines());
     QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
     scrollTo(3500);
-    m_screen->resize(twipsSize(9000, 6000));
+    m_screen->resize(twipsSize(12600, 9000));
     auto *comment = control<QPlainTextEdit>(QStringLiteral("Text11"));
     QTest::keyClicks(comment, QStringLiteral("Cobrar el lunes"));
     comment->selectAll();
@@ -1143,7 +1168,7 @@ void HaberesScreenTest::printingRestoresTheScreen()
     QCOMPARE(focusedDuringPrinting, (QStringList{QStringLiteral("Haberes"), focused}));
     QCOMPARE(control<QScrollBar>(QStringLiteral("movedor"))->value(), 3500);
     QCOMPARE(twips(QStringLiteral("sosten")), QRect(840, -3400, 6840, 15500));
-    QCOMPARE(m_screen->size(), twipsSize(9000, 6000));
+    QCOMPARE(m_screen->size(), twipsSize(12600, 9000));
     QTRY_VERIFY(control(focused)->hasFocus());
     QCOMPARE(comment->textCursor().selectedText(), QStringLiteral("Cobrar el lunes"));
     QVERIFY(!control<QLineEdit>(QStringLiteral("Text10"))->hasSelectedText());
@@ -1187,21 +1212,23 @@ void HaberesScreenTest::failedPrintingRestoresTheScreenThenTellsWhy()
 
 void HaberesScreenTest::printerTargetWithoutPrinterOffersAPdf()
 {
-    QStringList titles;
+    QStringList asked; // what was told, then the titles of the questions, in their order
     QStringList proposed;
     const QString path = m_dir->filePath(QStringLiteral("guardado.pdf"));
     PrinterTarget target(
         nullptr,
         [&](const QString &title, const QString &proposedPath) {
-            titles << title;
+            asked << title;
             proposed << proposedPath;
             return path;
         },
-        [] { return QPrinterInfo(); });
+        [] { return QPrinterInfo(); }, [&](const QString &text) { asked << text; });
     const QString message = target.print(PlainPage(QStringLiteral("Ana Gómez")));
 
-    QCOMPARE(titles, QStringList{QStringLiteral(
-                         "No hay una impresora predeterminada: guardar el recibo como PDF")});
+    QCOMPARE(asked, (QStringList{QStringLiteral("No hay una impresora predeterminada. El recibo "
+                                                "se puede guardar como PDF."),
+                                 QStringLiteral("Guardar el recibo como PDF")}));
+    QVERIFY(!target.cancelled());
     QCOMPARE(proposed, QStringList{proposedPdfPath(QStringLiteral("Ana Gómez"))});
     QCOMPARE(message, QStringLiteral("No hay una impresora predeterminada; el recibo se guardó en "
                                      "%1.")
@@ -1222,11 +1249,50 @@ void HaberesScreenTest::printerTargetWithoutPrinterCancelled()
             ++questions;
             return QString();
         },
-        [] { return QPrinterInfo(); });
-    QCOMPARE(target.print(PlainPage()),
-             QStringLiteral("No hay una impresora predeterminada; el recibo no se imprimió."));
+        [] { return QPrinterInfo(); }, [](const QString &) {});
+    QCOMPARE(target.print(PlainPage()), QString());
+    QVERIFY(target.cancelled());
     QCOMPARE(questions, 1);
     QVERIFY(QDir(m_dir->path()).entryList(QDir::Files).isEmpty());
+}
+
+// With no printer, "Imprimir" tells so first; given up at the PDF question, the screen keeps
+// its colour and tells nothing more.
+// A teacher's name too long for its box is written smaller, as the amounts are, its start in
+// view, on the screen and so on the printed page, which draws the same box; a short name keeps
+// the sheet's size.
+void HaberesScreenTest::aLongNameFitsItsBox()
+{
+    for (const char *name : {"Ana Paz", "María José Fernández de la Torre y Quintana Echeverría"}) {
+        PayInputs in = workedExample();
+        in.teacherName = name;
+        show(in);
+        const auto *box = control<QLabel>(QStringLiteral("docente"));
+        QCOMPARE(box->text(), QString::fromUtf8(name));
+        QVERIFY(box->sizeHint().width() <= box->width());
+        const bool shrunk = box->font().pointSizeF() < m_screen->font().pointSizeF();
+        QCOMPARE(shrunk, std::string_view(name).size() > 20);
+    }
+}
+
+void HaberesScreenTest::aCancelledPrintLeavesTheScreenAsItWas()
+{
+    show(workedExample());
+    QStringList asked;
+    m_screen->setPrintTarget(std::make_unique<PrinterTarget>(
+        nullptr,
+        [&](const QString &title, const QString &) {
+            asked << title;
+            return QString();
+        },
+        [] { return QPrinterInfo(); }, [&](const QString &text) { asked << text; }));
+    QTest::mouseClick(control(QStringLiteral("Imprimir")), Qt::LeftButton);
+    QCOMPARE(asked.size(), 2);
+    QVERIFY(asked.front().startsWith(QStringLiteral("No hay una impresora predeterminada.")));
+    QCOMPARE(m_screen->palette().color(QPalette::Window), QColor(0, 128, 128));
+    QVERIFY(control(QStringLiteral("Imprimir"))->isVisible());
+    const auto *box = m_screen->findChild<QMessageBox *>(QStringLiteral("printMessage"));
+    QVERIFY(!box || !box->isVisible());
 }
 
 void HaberesScreenTest::printerTargetReportsAnUnwritablePdf()
@@ -1234,7 +1300,7 @@ void HaberesScreenTest::printerTargetReportsAnUnwritablePdf()
     const QString path = m_dir->filePath(QStringLiteral("no-existe/recibo.pdf"));
     PrinterTarget target(
         nullptr, [&](const QString &, const QString &) { return path; },
-        [] { return QPrinterInfo(); });
+        [] { return QPrinterInfo(); }, [](const QString &) {});
     const QString message = target.print(PlainPage());
     QVERIFY2(message.startsWith(QStringLiteral("No hay una impresora predeterminada. No se pudo "
                                                "guardar el recibo en")),
@@ -1304,6 +1370,11 @@ void HaberesScreenTest::volverHidesDisablesAndAsksToReturn()
     show(twelveLines());
     QVERIFY(m_screen->isVisible());
     QVERIFY(m_screen->isEnabled());
+
+    // Escape is "Volver".
+    QTest::keyClick(m_screen.get(), Qt::Key_Escape);
+    QCOMPARE(returns.count(), 2);
+    QVERIFY(!m_screen->isVisible());
 }
 
 void HaberesScreenTest::salirAsksToQuit()
@@ -1334,11 +1405,31 @@ QString unwrapped(QString text)
     return text.replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
+// The names of an accessible object and of everything under it.
+QStringList accessibleNames(QAccessibleInterface &object)
+{
+    QStringList names{object.text(QAccessible::Name)};
+    for (int index = 0; index < object.childCount(); ++index)
+        if (QAccessibleInterface *child = object.child(index))
+            names << accessibleNames(*child);
+    return names;
+}
+
+// Tabs from the comment box until the sheet has the focus, at most a round.
+bool tabToTheSheet(QWidget &screen, QWidget &sheet)
+{
+    screen.findChild<QWidget *>(QStringLiteral("Text11"))->setFocus();
+    for (int press = 0; press < 20 && !sheet.hasFocus(); ++press)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    return sheet.hasFocus();
+}
+
 } // namespace
 
 // Hovering a row, on a cell or between cells, shows its sentence; a click opens "Cómo se
 // calculó" with its tree and the notes, which follows the next line clicked and closes with
-// "Volver". Nothing on the sheet moves.
+// Escape, "Cerrar" and "Volver"; the three totals explain themselves as well. Nothing on the
+// sheet moves.
 void HaberesScreenTest::hoveringAndClickingALineExplainsIt()
 {
     const CalculationResult result =
@@ -1386,7 +1477,138 @@ void HaberesScreenTest::hoveringAndClickingALineExplainsIt()
              QStringLiteral("502 Aporte Jub.   $ 365,8176"));
     QCOMPARE(sheetPlaces(*sheet), places);
 
+    // The totals explain themselves as the lines do.
+    QLabel *netPay = control<QLabel>(QStringLiteral("liquido"));
+    hover(netPay, netPay->rect().center());
+    QTRY_COMPARE(unwrapped(QToolTip::text()),
+                 qs(explanation.netPay->text) +
+                     QStringLiteral(" (Un clic en el total: cómo se calculó.)"));
+    QTest::mouseClick(control(QStringLiteral("Label15")), Qt::LeftButton);
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("linea"))->text(),
+             QStringLiteral("Total Haberes   ") + control<QLabel>("thaberes")->text());
+    QCOMPARE(
+        unwrapped(
+            window->findChild<QTreeWidget *>(QStringLiteral("arbol"))->topLevelItem(0)->text(2)),
+        qs(explanation.totalEarnings->text));
+    QCOMPARE(sheetPlaces(*sheet), places);
+
+    // Escape and "Cerrar" close it; "Volver" too.
+    QTest::keyClick(window, Qt::Key_Escape);
+    QVERIFY(!window->isVisible());
+    QVERIFY(m_screen->isVisible());
+    QTest::mouseClick(control(cellName("Label1", 3)), Qt::LeftButton);
+    QVERIFY(window->isVisible());
+    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cerrar")), Qt::LeftButton);
+    QVERIFY(!window->isVisible());
+    QTest::mouseClick(control(cellName("Label1", 3)), Qt::LeftButton);
     QTest::mouseClick(control(QStringLiteral("Volver")), Qt::LeftButton);
+    QVERIFY(!window->isVisible());
+}
+
+void HaberesScreenTest::theKeyboardOpensTheExplanationOfALine_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("part"); // a line's index, or 11 plus a total's
+    QTest::newRow("Return on the first line") << QList<int>{Qt::Key_Return} << 0;
+    QTest::newRow("Space two lines down")
+        << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Space} << 2;
+    QTest::newRow("past the last line, the first total")
+        << (QList<int>(11, Qt::Key_Down) << Qt::Key_Return) << 11;
+    QTest::newRow("Down stops at the net pay")
+        << (QList<int>(20, Qt::Key_Down) << Qt::Key_Enter) << 13;
+    QTest::newRow("Up stops at the first line")
+        << QList<int>{Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_Return} << 0;
+}
+
+// Tab reaches the sheet, through the comment box; Up and Down move between its lines and totals,
+// marked on the screen and told to a screen reader with the explanation as the description; Return
+// or Space opens "Cómo se calculó", its tree named after the line and no name broken into lines.
+void HaberesScreenTest::theKeyboardOpensTheExplanationOfALine()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(int, part);
+    const CalculationResult result =
+        PayCalculator(DecimalConventions::comma(), Explanations::Built).calculate(workedExample());
+    const PayslipExplanation &explanation = *result.explanation();
+    m_screen->showPayslip(result.payslip(), QStringLiteral("08/08/08"), result.explanation());
+    QVERIFY(QTest::qWaitForWindowActive(m_screen.get()));
+    QWidget *sheet = control(QStringLiteral("sosten"));
+    control(QStringLiteral("Volver"))->setFocus();
+    const QImage unfocused = sheet->grab().toImage();
+    QVERIFY(tabToTheSheet(*m_screen, *sheet));
+    QVERIFY(sheet->grab().toImage() != unfocused); // the first line marked
+
+    for (const int key : keys)
+        QTest::keyClick(sheet, Qt::Key(key));
+    const auto lines = static_cast<int>(result.payslip().lines().size());
+    const std::array<QString, 3> totals{"Total Haberes", "Total descuentos", "Liquido a pagar"};
+    const std::array<QString, 3> totalAmounts{"thaberes", "tdescuentos", "liquido"};
+    const ExplanationNode *node = nullptr;
+    QString name;
+    QString heading;
+    if (part < lines) {
+        const PayslipLine &line = result.payslip().lines()[static_cast<std::size_t>(part)];
+        node = explanation.lines[static_cast<std::size_t>(part)].get();
+        name = qs(line.code + " " + line.conceptText);
+        heading = name + qs("   " + line.amountText);
+    } else {
+        const auto total = static_cast<std::size_t>(part - lines);
+        node = std::array{explanation.totalEarnings.get(), explanation.totalDeductions.get(),
+                          explanation.netPay.get()}[total];
+        name = totals[total];
+        heading = name + QStringLiteral("   ") + labelText(totalAmounts[total]);
+    }
+    QAccessibleInterface *focused = QAccessible::queryAccessibleInterface(sheet)->focusChild();
+    QVERIFY(focused);
+    QVERIFY(focused->state().focused);
+    QCOMPARE(focused->text(QAccessible::Description), qs(node->text));
+    QVERIFY2(focused->text(QAccessible::Name).startsWith(name.section(' ', 0, 0)),
+             qPrintable(focused->text(QAccessible::Name)));
+
+    auto *window = m_screen->findChild<QWidget *>(QStringLiteral("comoSeCalculo"));
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("linea"))->text(), heading);
+    auto *tree = window->findChild<QTreeWidget *>(QStringLiteral("arbol"));
+    QCOMPARE(tree->accessibleName(), QStringLiteral("Cómo se calculó: ") + name);
+    const QStringList cellNames = accessibleNames(*QAccessible::queryAccessibleInterface(tree));
+    QVERIFY(cellNames.contains(qs(node->text)));
+    for (const QString &cellName : cellNames)
+        QVERIFY2(!cellName.contains(QLatin1Char('\n')), qPrintable(cellName));
+    for (QTreeWidgetItemIterator item(tree); *item; ++item)
+        QVERIFY((*item)->childCount() > 0 || !(*item)->isExpanded());
+}
+
+void HaberesScreenTest::theExplanationClosesWithItsPayslip_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::newRow("Volver") << "Volver";
+    QTest::newRow("hidden, as a finding applied hides it") << "hide";
+    QTest::newRow("the frame's close button") << "close";
+    QTest::newRow("a new payslip calculated") << "calculate";
+}
+
+// "Cómo se calculó" explains the payslip shown: it closes when that is hidden or replaced.
+void HaberesScreenTest::theExplanationClosesWithItsPayslip()
+{
+    QFETCH(QString, action);
+    const auto showExplained = [this](const PayInputs &inputs) {
+        const CalculationResult result =
+            PayCalculator(DecimalConventions::comma(), Explanations::Built).calculate(inputs);
+        m_screen->showPayslip(result.payslip(), QStringLiteral("08/08/08"), result.explanation());
+    };
+    showExplained(workedExample());
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+    QTest::mouseClick(control(cellName("Label1", 3)), Qt::LeftButton);
+    auto *window = m_screen->findChild<QWidget *>(QStringLiteral("comoSeCalculo"));
+    QVERIFY(window && window->isVisible());
+    if (action == QLatin1String("Volver"))
+        QTest::mouseClick(control(QStringLiteral("Volver")), Qt::LeftButton);
+    else if (action == QLatin1String("hide"))
+        m_screen->hide();
+    else if (action == QLatin1String("close"))
+        m_screen->close();
+    else
+        showExplained(twelveLines());
     QVERIFY(!window->isVisible());
 }
 
@@ -1397,12 +1619,13 @@ void HaberesScreenTest::comparingWithTheSchoolsPayslipFindsWhatDiffers()
     PayInputs theirs = workedExample();
     theirs.seniorityBracket = 5;
     const Payslip school = calculate(theirs);
-    m_screen->setEnteredInputs(workedExample());
+    m_screen->setEnteredInputs(workedExample(), nullptr);
     show(workedExample());
     control<QPushButton>(QStringLiteral("CompararRecibo"))->click();
     ComparisonWindow *window = m_screen->comparisonWindow();
     QVERIFY(window && window->isVisible() && !window->isModal());
     window->setSearchTime(0.5);
+    QSignalSpy searched(window, &ComparisonWindow::searchEnded);
 
     auto *table = window->findChild<QTableWidget *>(QStringLiteral("lineas"));
     QCOMPARE(table->rowCount(), static_cast<int>(school.lines().size()) + 3);
@@ -1415,6 +1638,7 @@ void HaberesScreenTest::comparingWithTheSchoolsPayslipFindsWhatDiffers()
     table->item(table->rowCount() - 1, 2)
         ->setText(QString::fromStdString(formatAmount(school.netPay(), "", school.conventions())));
     window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
+    QVERIFY(searched.wait(10000));
 
     std::map<QString, QString> statuses;
     for (int row = 0; row < table->rowCount(); ++row)
@@ -1448,7 +1672,7 @@ void HaberesScreenTest::comparingWithTheSchoolsPayslipFindsWhatDiffers()
     QCOMPARE(applied.front().front().value<PayInputs>().seniorityBracket, 5);
 
     // The payslip of the finding's inputs, compared with what was typed, kept: equal.
-    m_screen->setEnteredInputs(theirs);
+    m_screen->setEnteredInputs(theirs, nullptr);
     show(theirs);
     QCOMPARE(table->item(3, 2)->text(), QStringLiteral("457,3612"));
     window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
@@ -1459,10 +1683,396 @@ void HaberesScreenTest::comparingWithTheSchoolsPayslipFindsWhatDiffers()
     // A quantity typed is compared too: the school's "010" shows 40 %.
     table->item(3, 3)->setText(QStringLiteral("30 %"));
     window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
-    QCOMPARE(table->item(3, 5)->text(), QStringLiteral("distinto"));
+    QCOMPARE(table->item(3, 5)->text(), QStringLiteral("distinto en la cantidad"));
     table->item(3, 3)->setText(QStringLiteral("40 %"));
     window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
     QCOMPARE(table->item(3, 5)->text(), QStringLiteral("igual"));
+}
+
+// The comparison window, opened on the payslip of `entered` calculated with `positions`.
+ComparisonWindow *openComparison(HaberesScreen &screen, const PayInputs &entered,
+                                 std::shared_ptr<const PositionCatalogue> positions = nullptr)
+{
+    screen.setEnteredInputs(entered, std::move(positions));
+    screen.showPayslip(calculate(entered), QStringLiteral("08/08/08"));
+    screen.findChild<QPushButton *>(QStringLiteral("CompararRecibo"))->click();
+    return screen.comparisonWindow();
+}
+
+// Types the school's amounts, by code, in the table.
+void typeAmounts(QTableWidget &table, const std::map<QString, QString> &amounts)
+{
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const auto typed = amounts.find(table.item(row, 0)->text());
+        table.item(row, 2)->setText(typed == amounts.end() ? QString() : typed->second);
+    }
+}
+
+QString statusOf(const QTableWidget &table, const QString &code)
+{
+    for (int row = 0; row < table.rowCount(); ++row)
+        if (table.item(row, 0)->text() == code)
+            return table.item(row, 5)->text();
+    return QStringLiteral("(no row)");
+}
+
+// The worked example's payslip as the paper shows it, typed with the decimal comma.
+const std::map<QString, QString> kWorkedExampleInCents{
+    {"001", "979,50"},
+    {"002", "65,95"},
+    {"016", "97,95"},
+    {"010", "343,02"},
+    {"078", "457,36"},
+    {"006", "193,00"},
+    {"014", "13,51"},
+    {"084", "110,00"},
+    {"113", "100,00"},
+    {"188", "136,07"},
+    {"502", "365,82"},
+    {"Total Haberes", "2496,36"},
+    {"Total descuentos", "365,82"},
+    {"Liquido a pagar", "2130,54"},
+};
+
+// Typed in pesos and cents, the worked example's own payslip is equal; the rows equal only to
+// the cent say so, with ours rounded.
+void HaberesScreenTest::comparingAPayslipPrintedInCents()
+{
+    ComparisonWindow *window = openComparison(*m_screen, workedExample());
+    auto *table = window->findChild<QTableWidget *>(QStringLiteral("lineas"));
+    typeAmounts(*table, kWorkedExampleInCents);
+    window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("resumen"))->text(),
+             QStringLiteral("Los dos recibos son iguales."));
+    QVERIFY(!window->searching());
+    QCOMPARE(statusOf(*table, "001"), QStringLiteral("igual"));
+    QCOMPARE(statusOf(*table, "002"), QStringLiteral("igual al centavo (65,95)"));
+    QCOMPARE(statusOf(*table, "Liquido a pagar"), QStringLiteral("igual al centavo (2130,54)"));
+}
+
+void HaberesScreenTest::comparingRefusesARowAndClearsTheResults_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("point under a decimal comma")
+        << "001"
+        << "979.50"
+        << "Fila 1 (código 001): «979.50» no es un importe.";
+    QTest::newRow("letters") << "002"
+                             << "sesenta"
+                             << "Fila 2 (código 002): «sesenta» no es un importe.";
+    QTest::newRow("five decimals")
+        << "001"
+        << "979,12345"
+        << "Fila 1 (código 001): «979,12345» tiene más de cuatro decimales.";
+    QTest::newRow("a blank before")
+        << "001"
+        << " 979,50"
+        << "Fila 1 (código 001): « 979,50» tiene blancos antes o después del importe.";
+    QTest::newRow("overflow")
+        << "001"
+        << "-922337203685000"
+        << "Fila 1 (código 001): «-922337203685000» está fuera de ±100000000.";
+    QTest::newRow("a total") << "Total Haberes"
+                             << "1e9"
+                             << "Fila 12 (código Total Haberes): «1e9» no es un importe.";
+}
+
+// A row whose text is no amount is named, and the colours and findings of the comparison before
+// are cleared.
+void HaberesScreenTest::comparingRefusesARowAndClearsTheResults()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    ComparisonWindow *window = openComparison(*m_screen, workedExample());
+    auto *table = window->findChild<QTableWidget *>(QStringLiteral("lineas"));
+    typeAmounts(*table, kWorkedExampleInCents);
+    window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
+    QCOMPARE(statusOf(*table, "001"), QStringLiteral("igual"));
+
+    std::map<QString, QString> amounts = kWorkedExampleInCents;
+    amounts[code] = typed;
+    typeAmounts(*table, amounts);
+    window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("resumen"))->text(), message);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QCOMPARE(table->item(row, 5)->text(), QString());
+        QCOMPARE(table->item(row, 0)->background(), QBrush());
+    }
+    QCOMPARE(table->item(table->currentRow(), 0)->text(), code);
+}
+
+// The search runs on another thread with its progress and "Cancelar", which stops it; the
+// school's payslip here has many lines Pagaluz does not calculate, so each calculation's
+// comparison takes long enough for the search still to be running.
+void HaberesScreenTest::comparingSearchesOffTheScreensThreadAndCancels()
+{
+    ComparisonWindow *window = openComparison(*m_screen, workedExample());
+    window->setSearchTime(60);
+    auto *table = window->findChild<QTableWidget *>(QStringLiteral("lineas"));
+    std::map<QString, QString> amounts = kWorkedExampleInCents;
+    amounts["001"] = "979,4";
+    for (int code = 600; code < 720; ++code) {
+        window->findChild<QPushButton *>(QStringLiteral("agregarCodigo"))->click();
+        const int row = table->rowCount() - 4;
+        table->item(row, 0)->setText(QString::number(code));
+        amounts[QString::number(code)] = QStringLiteral("1,00");
+    }
+    typeAmounts(*table, amounts);
+    QSignalSpy searched(window, &ComparisonWindow::searchEnded);
+    window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
+    auto *progress = window->findChild<QProgressBar *>(QStringLiteral("progreso"));
+    auto *cancel = window->findChild<QPushButton *>(QStringLiteral("cancelar"));
+    QVERIFY(window->searching());
+    QVERIFY(progress->isVisible() && cancel->isVisible());
+    QCOMPARE(cancel->text(), QStringLiteral("Cancelar"));
+    QTRY_VERIFY(progress->text().contains(QStringLiteral("cálculos")));
+    QVERIFY(window->searching());
+    QElapsedTimer clock;
+    clock.start();
+    cancel->click();
+    QVERIFY(searched.wait(5000));
+    QVERIFY(clock.elapsed() < 5000);
+    QVERIFY(!progress->isVisible() && !cancel->isVisible());
+    const QString summary = window->findChild<QLabel *>(QStringLiteral("resumen"))->text();
+    QVERIFY2(summary.startsWith(QStringLiteral("1 de 11 líneas difieren.")), qPrintable(summary));
+    QVERIFY2(summary.contains(QStringLiteral("Búsqueda cancelada.")), qPrintable(summary));
+    QVERIFY2(summary.contains(QStringLiteral("no los calcula Pagaluz")), qPrintable(summary));
+    QCOMPARE(statusOf(*table, "600"), QStringLiteral("no lo calcula Pagaluz"));
+}
+
+// The search tries the rows of the position table the inputs were read with, not the built-in
+// one.
+void HaberesScreenTest::comparingSearchesThePositionTableInUse()
+{
+    const auto table = std::make_shared<const PositionCatalogue>(PositionCatalogue::fromCsv(
+        "code,name,basicPoints,extendedDayPoints,fullDayPoints,differentiatedTaskPoints,"
+        "complementPoints\n"
+        "734,Asistente Social,1500,0,0,150,101\n"
+        "601,Asistente Social,1600,0,0,150,101\n"));
+    PayInputs entered = workedExample();
+    entered.position = selectPositionByCode(*table, "734");
+    PayInputs theirs = entered;
+    theirs.position = selectPositionByCode(*table, "601");
+    const Payslip school = calculate(theirs);
+
+    ComparisonWindow *window = openComparison(*m_screen, entered, table);
+    window->setSearchTime(5);
+    auto *lines = window->findChild<QTableWidget *>(QStringLiteral("lineas"));
+    std::map<QString, QString> amounts;
+    for (const PayslipLine &line : school.lines())
+        amounts[QString::fromStdString(line.code)] =
+            QString::fromStdString(formatAmount(line.amount, "", school.conventions()));
+    typeAmounts(*lines, amounts);
+    QSignalSpy searched(window, &ComparisonWindow::searchEnded);
+    window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
+    QVERIFY(searched.wait(10000));
+    auto *findings = window->findChild<QListWidget *>(QStringLiteral("hallazgos"));
+    QVERIFY(findings->count() > 0);
+    QCOMPARE(findings->item(0)->text(),
+             QStringLiteral("Con «Asistente Social» (cargo 601) en lugar de «Asistente Social» "
+                            "(cargo 734), todas las líneas coinciden."));
+}
+
+void HaberesScreenTest::comparingQuantitiesByValue_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<QString>("status");  // the row's status, or empty when refused
+    QTest::addColumn<QString>("message"); // the result line, or its start
+    QTest::newRow("a whole number for 7.0") << "188"
+                                            << "7"
+                                            << "igual"
+                                            << "Los dos recibos son iguales.";
+    QTest::newRow("our own text") << "188"
+                                  << "7.0"
+                                  << "igual"
+                                  << "Los dos recibos son iguales.";
+    QTest::newRow("with the decimal comma") << "188"
+                                            << "7,00"
+                                            << "igual"
+                                            << "Los dos recibos son iguales.";
+    QTest::newRow("a percentage without its sign") << "010"
+                                                   << "30"
+                                                   << "igual"
+                                                   << "Los dos recibos son iguales.";
+    QTest::newRow("a percentage with it") << "010"
+                                          << "30%"
+                                          << "igual"
+                                          << "Los dos recibos son iguales.";
+    QTest::newRow("another percentage, the same amount") << "010"
+                                                         << "40 %"
+                                                         << "distinto en la cantidad"
+                                                         << "1 de 11 líneas difieren.";
+    QTest::newRow("another number") << "188"
+                                    << "7,5"
+                                    << "distinto en la cantidad"
+                                    << "1 de 11 líneas difieren.";
+    QTest::newRow("an exponent") << "010"
+                                 << "e3" << QString()
+                                 << "Fila 4 (código 010): «e3» no es una cantidad.";
+    QTest::newRow("two decimal commas")
+        << "188"
+        << "12,5,3" << QString() << "Fila 10 (código 188): «12,5,3» no es una cantidad.";
+    QTest::newRow("a point under a decimal comma")
+        << "010"
+        << "30.5" << QString() << "Fila 4 (código 010): «30.5» no es una cantidad.";
+}
+
+// A quantity typed is a number in the teacher's conventions, compared by value; a text that is
+// no quantity is refused naming its row; an equal amount with another quantity is marked so,
+// and the lines left unexplained say which quantity differs.
+void HaberesScreenTest::comparingQuantitiesByValue()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, quantity);
+    QFETCH(QString, status);
+    QFETCH(QString, message);
+    ComparisonWindow *window = openComparison(*m_screen, workedExample());
+    window->setSearchTime(0.3);
+    QSignalSpy searched(window, &ComparisonWindow::searchEnded);
+    auto *table = window->findChild<QTableWidget *>(QStringLiteral("lineas"));
+    typeAmounts(*table, kWorkedExampleInCents);
+    int row = 0;
+    while (table->item(row, 0)->text() != code)
+        ++row;
+    table->item(row, 3)->setText(quantity);
+    window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
+    auto *summary = window->findChild<QLabel *>(QStringLiteral("resumen"));
+    QVERIFY2(summary->text().startsWith(message), qPrintable(summary->text()));
+    // Typed in cents, the equal rows are equal to the cent.
+    QVERIFY2(status.isEmpty() ? table->item(row, 5)->text().isEmpty()
+                              : table->item(row, 5)->text().startsWith(status),
+             qPrintable(table->item(row, 5)->text()));
+    if (status != QLatin1String("distinto en la cantidad"))
+        return;
+    QVERIFY(searched.wait(10000));
+    const QString ours =
+        qs(calculate(workedExample()).lines()[static_cast<std::size_t>(row)].quantity);
+    const QString said = code + QStringLiteral(": la cantidad difiere (") + ours +
+                         QStringLiteral(" en el nuestro, ") + quantity +
+                         QStringLiteral(" en el del establecimiento); ");
+    auto *findings = window->findChild<QListWidget *>(QStringLiteral("hallazgos"));
+    QVERIFY(!findings->findItems(said, Qt::MatchStartsWith).isEmpty());
+}
+
+void HaberesScreenTest::theTypedTableStaysTidy_data()
+{
+    QTest::addColumn<PayInputs>("before");
+    QTest::addColumn<QString>("code"); // typed in a row added, or in our row of that code
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<bool>("recalculated"); // with the worked example, rather than compared
+    QTest::addColumn<bool>("kept");
+    const PayInputs worked = workedExample();
+    QTest::newRow("a blank row added, compared") << worked << ""
+                                                 << ""
+                                                 << "" << false << false;
+    QTest::newRow("a code alone, compared") << worked << "999"
+                                            << ""
+                                            << "" << false << false;
+    QTest::newRow("an amount added, compared") << worked << "999"
+                                               << "1,00"
+                                               << "" << false << true;
+    QTest::newRow("a blank row added, recalculated") << worked << ""
+                                                     << ""
+                                                     << "" << true << false;
+    QTest::newRow("an amount added, recalculated") << worked << "999"
+                                                   << "1,00"
+                                                   << "" << true << true;
+    QTest::newRow("a quantity added, recalculated") << worked << "999"
+                                                    << ""
+                                                    << "2" << true << true;
+    QTest::newRow("our code gone, its amount typed") << twelveLines() << "our code gone"
+                                                     << "12,00"
+                                                     << "" << true << true;
+    QTest::newRow("our code gone, nothing typed") << twelveLines() << "our code gone"
+                                                  << ""
+                                                  << "" << true << false;
+}
+
+// Rows added and left blank go at "Comparar"; after a recalculation what was typed for a code
+// the payslip no longer has stays as a line of the school's only, and blank rows go.
+void HaberesScreenTest::theTypedTableStaysTidy()
+{
+    QFETCH(PayInputs, before);
+    QFETCH(QString, code);
+    QFETCH(QString, amount);
+    QFETCH(QString, quantity);
+    QFETCH(bool, recalculated);
+    QFETCH(bool, kept);
+    ComparisonWindow *window = openComparison(*m_screen, before);
+    auto *table = window->findChild<QTableWidget *>(QStringLiteral("lineas"));
+    const int workedRows = static_cast<int>(calculate(workedExample()).lines().size()) + 3;
+    int row = -1;
+    if (code == QLatin1String("our code gone")) {
+        const Payslip worked = calculate(workedExample());
+        for (row = 0; row < table->rowCount(); ++row) {
+            const std::string ours = table->item(row, 0)->text().toStdString();
+            if (std::none_of(worked.lines().begin(), worked.lines().end(),
+                             [&](const PayslipLine &line) { return line.code == ours; }))
+                break;
+        }
+        code = table->item(row, 0)->text();
+    } else {
+        window->findChild<QPushButton *>(QStringLiteral("agregarCodigo"))->click();
+        row = table->rowCount() - 4;
+        table->item(row, 0)->setText(code);
+    }
+    table->item(row, 2)->setText(amount);
+    table->item(row, 3)->setText(quantity);
+    if (recalculated) {
+        m_screen->setEnteredInputs(workedExample(), nullptr);
+        show(workedExample());
+    } else {
+        window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
+    }
+    QCOMPARE(table->rowCount(), workedRows + (kept ? 1 : 0));
+    if (!kept)
+        return;
+    const QList<QTableWidgetItem *> found = table->findItems(code, Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    const int keptRow = found.front()->row();
+    QCOMPARE(keptRow, workedRows - 3);
+    QCOMPARE(table->item(keptRow, 1)->text(), QString()); // not ours
+    QCOMPARE(table->item(keptRow, 2)->text(), amount);
+    QCOMPARE(table->item(keptRow, 3)->text(), quantity);
+}
+
+// The table is named and its rows read their codes; the cells typed in are editable and the
+// others read-only; the findings list is named by the result line above it.
+void HaberesScreenTest::theComparisonIsNamedForScreenReaders()
+{
+    ComparisonWindow *window = openComparison(*m_screen, workedExample());
+    window->setSearchTime(0.3);
+    auto *table = window->findChild<QTableWidget *>(QStringLiteral("lineas"));
+    QAccessibleInterface *access = QAccessible::queryAccessibleInterface(table);
+    QCOMPARE(access->text(QAccessible::Name),
+             QStringLiteral("Comparación con el recibo del establecimiento"));
+    QAccessibleTableInterface *cells = access->tableInterface();
+    QVERIFY(cells);
+    QCOMPARE(cells->cellAt(0, 2)->tableCellInterface()->rowHeaderCells().front()->text(
+                 QAccessible::Name),
+             QStringLiteral("001"));
+    for (const auto &[column, editable] : std::vector<std::pair<int, bool>>{
+             {0, false}, {1, false}, {2, true}, {3, true}, {5, false}}) {
+        const QAccessible::State state = cells->cellAt(0, column)->state();
+        QVERIFY2(state.editable == editable && state.readOnly == !editable,
+                 qPrintable(QString::number(column)));
+    }
+
+    std::map<QString, QString> amounts = kWorkedExampleInCents;
+    amounts["010"] = "457,36";
+    typeAmounts(*table, amounts);
+    QSignalSpy searched(window, &ComparisonWindow::searchEnded);
+    window->findChild<QPushButton *>(QStringLiteral("comparar"))->click();
+    QVERIFY(searched.wait(10000));
+    auto *findings = window->findChild<QListWidget *>(QStringLiteral("hallazgos"));
+    const QString summary = window->findChild<QLabel *>(QStringLiteral("resumen"))->text();
+    QVERIFY(summary.startsWith(QStringLiteral("1 de 11 líneas difieren.")));
+    QCOMPARE(QAccessible::queryAccessibleInterface(findings)->text(QAccessible::Name), summary);
 }
 
 QTEST_MAIN(HaberesScreenTest)

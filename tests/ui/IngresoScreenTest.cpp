@@ -405,6 +405,9 @@ private slots:
         for (int index = 0; index < zona->count(); ++index)
             items << zona->itemText(index);
         QCOMPARE(items, expected);
+        // Each item's tool-tip is its percentage, as the seniority options show theirs.
+        QCOMPARE(zona->itemData(2, Qt::ToolTipRole).toString(), QStringLiteral("40 %"));
+        QCOMPARE(zona->itemData(4, Qt::ToolTipRole).toString(), QStringLiteral("120 %"));
     }
 
     void toolTips_data()
@@ -913,28 +916,37 @@ private slots:
         }
     }
 
+    // A zone picked or named in full counts; the prompt or a blank box mean no zone; any
+    // other text is refused before a calculation.
     void zoneChoice_data()
     {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<int>("expectedZone");
         QTest::addColumn<QString>("expectedText");
-        QTest::newRow("nothing chosen") << QStringList{} << -1 << "Ubicación Escuela (Zona)";
-        QTest::newRow("picked from the list") << QStringList{"pick 2"} << 2 << "Desfavorable";
-        QTest::newRow("picked twice") << QStringList{"pick 2", "pick 4"} << 4 << "Zona Inhóspita";
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("nothing chosen")
+            << QStringList{} << -1 << "Ubicación Escuela (Zona)" << false;
+        QTest::newRow("picked from the list")
+            << QStringList{"pick 2"} << 2 << "Desfavorable" << false;
+        QTest::newRow("picked twice")
+            << QStringList{"pick 2", "pick 4"} << 4 << "Zona Inhóspita" << false;
         QTest::newRow("picked, then typed over")
-            << QStringList{"pick 2", "type Desfav"} << -1 << "Desfav";
+            << QStringList{"pick 2", "type Desfav"} << -1 << "Desfav" << true;
+        QTest::newRow("a percentage typed") << QStringList{"type 40%"} << -1 << "40%" << true;
         QTest::newRow("a zone's name typed")
-            << QStringList{"type Desfavorable"} << -1 << "Desfavorable";
-        QTest::newRow("a zone's name typed, then Enter")
-            << QStringList{"type Muy desfavorable", "enter"} << -1 << "Muy desfavorable";
+            << QStringList{"type Desfavorable"} << 2 << "Desfavorable" << false;
+        QTest::newRow("a zone's name typed in small letters, then Enter")
+            << QStringList{"type muy desfavorable", "enter"} << 3 << "muy desfavorable" << false;
         QTest::newRow("the picked zone's name typed again")
-            << QStringList{"pick 1", "type Alejada radio urbano", "enter"} << -1
-            << "Alejada radio urbano";
+            << QStringList{"pick 1", "type Alejada radio urbano", "enter"} << 1
+            << "Alejada radio urbano" << false;
         QTest::newRow("typed over, then picked again")
-            << QStringList{"pick 2", "type x", "pick 2"} << 2 << "Desfavorable";
+            << QStringList{"pick 2", "type x", "pick 2"} << 2 << "Desfavorable" << false;
+        QTest::newRow("emptied") << QStringList{"pick 2", "type  "} << -1 << " " << false;
         QTest::newRow("chosen with the arrow key")
-            << QStringList{"down", "down"} << 1 << "Alejada radio urbano";
-        QTest::newRow("set by the program") << QStringList{"set 4"} << 4 << "Zona Inhóspita";
+            << QStringList{"down", "down"} << 1 << "Alejada radio urbano" << false;
+        QTest::newRow("set by the program")
+            << QStringList{"set 4"} << 4 << "Zona Inhóspita" << false;
     }
 
     void zoneChoice()
@@ -942,6 +954,7 @@ private slots:
         QFETCH(QStringList, steps);
         QFETCH(int, expectedZone);
         QFETCH(QString, expectedText);
+        QFETCH(bool, refused);
         auto *zona = control<QComboBox>("zona");
         for (const QString &step : steps) {
             const QString argument = step.section(QLatin1Char(' '), 1);
@@ -960,6 +973,11 @@ private slots:
         }
         QCOMPARE(zona->currentText(), expectedText);
         QCOMPARE(m_screen->gatherInputs({}).zone, expectedZone);
+        const QString refusal = m_screen->zoneRefusal();
+        QCOMPARE(!refusal.isEmpty(), refused);
+        if (refused)
+            QVERIFY2(refusal.contains(QStringLiteral("Desfavorable (40 %)")), qPrintable(refusal));
+        QCOMPARE(zona->currentText(), expectedText); // the input is kept
     }
 
     void secondaryHoursCalculationMatchesTheCore()

@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,6 +37,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace pagaluz::ui;
 
@@ -79,6 +81,13 @@ const QByteArray kTableHeader = "code,name,basicPoints,extendedDayPoints,fullDay
                                 "differentiatedTaskPoints,complementPoints\n";
 const QByteArray kOwnTable =
     kTableHeader + "600,Cargo propio,1000,0,0,0,0\n" + "734,Asistente Social,2000,0,0,150,101\n";
+
+// A kept copy of kOwnTable as the program writes it.
+QByteArray goodCopy()
+{
+    return R"({"file": "propia.csv", "loaded": "2026-01-01T00:00:00Z", "table": ")" +
+           QByteArray(kOwnTable).replace("\n", "\\n") + "\"}";
+}
 
 QByteArray contentsOf(const QString &path)
 {
@@ -187,6 +196,7 @@ private slots:
         // The stored copy of a table goes to a folder of the test's own, never the user's.
         QVERIFY(m_folder.isValid());
         qputenv("XDG_DATA_HOME", QFile::encodeName(m_folder.filePath(QStringLiteral("data"))));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_folder.filePath(QStringLiteral("config"))));
         QVERIFY(storedCopy().startsWith(m_folder.path()));
     }
 
@@ -350,6 +360,18 @@ private slots:
         QCOMPARE(contentsOf(storedCopy()), stored);
     }
 
+    // A file's control characters quoted in a message are shown escaped.
+    void aMessageShowsControlCharactersEscaped()
+    {
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.start();
+        loadTable(app, tableFile("mala.csv", "code,na\x1B[2J\rme\n"));
+        QVERIFY(app.tableMessage());
+        const QString told = app.tableMessage()->informativeText();
+        QVERIFY2(told.contains(QStringLiteral("na\\u001B[2J\\u000Dme")), qPrintable(told));
+        QCOMPARE(app.tableMessage()->textFormat(), Qt::PlainText);
+    }
+
     // A copy that cannot be written whole leaves the earlier one as it was; the table
     // loaded is used until the program ends.
     void aFailedSaveLeavesTheEarlierCopy()
@@ -396,6 +418,72 @@ private slots:
         QCOMPARE(rowsOffered(app), 311);
     }
 
+    // A kept copy that is no plain file is set aside unread, at once: a device never ends, a
+    // FIFO never answers, a link leads out of the data folder.
+    void aKeptCopyThatIsNoPlainFileIsSetAsideUnread_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("link to a device") << QStringLiteral("device");
+        QTest::newRow("FIFO") << QStringLiteral("fifo");
+        QTest::newRow("link to a good copy") << QStringLiteral("link");
+    }
+    void aKeptCopyThatIsNoPlainFileIsSetAsideUnread()
+    {
+        QFETCH(QString, kind);
+        QVERIFY(QDir().mkpath(QFileInfo(storedCopy()).path()));
+        const QString elsewhere = tableFile("elsewhere.json", goodCopy());
+        const QByteArray path = QFile::encodeName(storedCopy());
+        if (kind == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+        else
+            QVERIFY(QFile::link(kind == QLatin1String("device") ? QStringLiteral("/dev/zero")
+                                                                : elsewhere,
+                                storedCopy()));
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.chooseStartingTable(std::nullopt);
+        QVERIFY(app.tableMessage());
+        QVERIFY2(app.tableMessage()->informativeText().contains(QStringLiteral("archivo común")),
+                 qPrintable(app.tableMessage()->informativeText()));
+        QCOMPARE(rowsOffered(app), 311);
+        QVERIFY(!QFileInfo(storedCopy()).exists() && !QFileInfo(storedCopy()).isSymLink());
+        QCOMPARE(contentsOf(elsewhere), goodCopy());
+    }
+
+    // "Cargar tabla…" replaces a link that stands as the kept copy, never the file it leads to.
+    void aLoadedTableReplacesALinkNotItsTarget()
+    {
+        QVERIFY(QDir().mkpath(QFileInfo(storedCopy()).path()));
+        const QString elsewhere = tableFile("elsewhere.json", "someone else's file");
+        QVERIFY(QFile::link(elsewhere, storedCopy()));
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.start();
+        loadTable(app, tableFile("propia.csv", kOwnTable));
+        QVERIFY(!app.tableMessage());
+        QCOMPARE(contentsOf(elsewhere), QByteArray("someone else's file"));
+        QVERIFY(!QFileInfo(storedCopy()).isSymLink());
+        QVERIFY(contentsOf(storedCopy()).contains("Cargo propio"));
+    }
+
+    // A bad copy that cannot be set aside (here a folder stands in the way) is told at the
+    // first start only; the built-in table is used at both.
+    void aCopyThatCannotBeSetAsideIsToldOnce()
+    {
+        QVERIFY(QDir().mkpath(storedCopy() + QStringLiteral(".ilegible/lleno")));
+        const auto removeFolder = qScopeGuard(
+            [] { QDir(storedCopy() + QStringLiteral(".ilegible")).removeRecursively(); });
+        QFile copy(storedCopy());
+        QVERIFY(copy.open(QIODevice::WriteOnly));
+        copy.write("no es una copia");
+        copy.close();
+        for (const bool told : {true, false}) {
+            PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+            app.chooseStartingTable(std::nullopt);
+            QCOMPARE(bool(app.tableMessage()), told);
+            QCOMPARE(rowsOffered(app), 311);
+            QVERIFY(QFile::exists(storedCopy()));
+        }
+    }
+
     // --positions-file: for this run, not kept; a table with a fault is told and not used.
     void aTableFileGivenAtStartIsUsedForThisRunOnly()
     {
@@ -408,6 +496,62 @@ private slots:
         refused.chooseStartingTable(tableFile("mala.csv", kTableHeader));
         QVERIFY(refused.tableMessage());
         QCOMPARE(rowsOffered(refused), 311);
+    }
+
+    // "40%" typed into the zone box is refused at "Calcular", naming the zones; the text stays.
+    void aZoneTextThatNamesNoZoneIsRefusedAtCalcular()
+    {
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.start();
+        choosePosition(app, QStringLiteral("734"));
+        auto *zona = child<QComboBox>(app.ingreso(), "zona");
+        zona->lineEdit()->selectAll();
+        QTest::keyClicks(zona->lineEdit(), QStringLiteral("40%"));
+        click(app.ingreso(), "Command1");
+        QVERIFY(app.conversionMessage() && app.conversionMessage()->isVisible());
+        QVERIFY2(app.conversionMessage()->text().contains(QStringLiteral("Desfavorable (40 %)")),
+                 qPrintable(app.conversionMessage()->text()));
+        QVERIFY(!app.haberes().isVisible());
+        QCOMPARE(zona->currentText(), QStringLiteral("40%"));
+    }
+
+    // Leaving the selection screen without a position, by its button or by Escape, clears the
+    // option and the position summary.
+    void leavingWithoutAPositionClearsTheSummary_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Salir sin datos") << false;
+        QTest::newRow("Escape") << true;
+    }
+    void leavingWithoutAPositionClearsTheSummary()
+    {
+        QFETCH(bool, escape);
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.start();
+        choosePosition(app, QStringLiteral("734"));
+        QVERIFY(child<QLabel>(app.ingreso(), "codcarval")->isVisible());
+        click(app.ingreso(), "cargo");
+        if (escape)
+            QTest::keyClick(&app.advertencia(), Qt::Key_Escape);
+        else
+            click(app.advertencia(), "Command2");
+        QVERIFY(!app.advertencia().isVisible());
+        QVERIFY(!child<QLabel>(app.ingreso(), "codcarval")->isVisible());
+        QVERIFY(!child<QAbstractButton>(app.ingreso(), "cargo")->isChecked());
+    }
+
+    // A typed code that no row has is told where the notice stands.
+    void anUnknownCodeIsTold()
+    {
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.start();
+        click(app.ingreso(), "cargo");
+        typeInto(app.advertencia(), "codcargo", QStringLiteral("12345"));
+        QCOMPARE(labelText(app.advertencia(), "aviso"),
+                 QStringLiteral("Ningún cargo de la tabla tiene el código 12345."));
+        QVERIFY(child<QLabel>(app.advertencia(), "aviso")->isVisible());
+        typeInto(app.advertencia(), "codcargo", QStringLiteral("734"));
+        QVERIFY(!labelText(app.advertencia(), "aviso").startsWith(QStringLiteral("Ningún")));
     }
 
     void typedPointTextsArePaid()

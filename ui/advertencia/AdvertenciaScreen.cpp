@@ -5,6 +5,7 @@
 #include "PositionTableFile.h"
 #include "ProgramFont.h"
 #include "ReferencePointsNotice.h"
+#include "ShownText.h"
 #include "Twips.h"
 
 #include <QCloseEvent>
@@ -154,14 +155,18 @@ void AdvertenciaScreen::setTableFileChooser(std::function<QString(QWidget *)> ch
     m_chooseTableFile = std::move(chooser);
 }
 
-// A loaded table is described; otherwise a row with reference points is told.
+// A typed code that no row has is told; otherwise a loaded table is described, or a row with
+// reference points is told.
 void AdvertenciaScreen::showNotice()
 {
     QLabel &aviso = *m_controls->aviso;
-    const bool described = !m_tableDescription.isEmpty();
-    const QString text = described                 ? m_tableDescription
+    const QString unknown = unknownCodeNotice();
+    const bool described = unknown.isEmpty() && !m_tableDescription.isEmpty();
+    const QString text = !unknown.isEmpty()        ? unknown
+                         : described               ? m_tableDescription
                          : referencePointsChosen() ? kReferencePointsNotice
                                                    : QString();
+    aviso.setTextFormat(Qt::PlainText);
     aviso.setVisible(!text.isEmpty());
     if (aviso.text() == text)
         return;
@@ -171,6 +176,15 @@ void AdvertenciaScreen::showNotice()
     QPalette palette = aviso.palette();
     palette.setColor(QPalette::WindowText, described ? kTableColour : kNoticeColour);
     aviso.setPalette(palette);
+}
+
+QString AdvertenciaScreen::unknownCodeNotice() const
+{
+    const QString code = m_controls->codcargo->text().trimmed();
+    if (code.isEmpty() || isCodeZero(code) ||
+        m_table->findCode(toText(code)) != PositionCatalogue::kNoRow)
+        return {};
+    return QStringLiteral("Ningún cargo de la tabla tiene el código %1.").arg(shownText(code));
 }
 
 PositionSummary AdvertenciaScreen::confirmedSummary() const
@@ -257,9 +271,14 @@ void AdvertenciaScreen::closeEvent(QCloseEvent *event)
 }
 
 // "Listo" is the default button: Enter anywhere on the screen presses it
-// while it is enabled (a focused button takes Enter itself).
+// while it is enabled (a focused button takes Enter itself). Escape is
+// "Salir sin datos".
 void AdvertenciaScreen::keyPressEvent(QKeyEvent *event)
 {
+    if (event->key() == Qt::Key_Escape) {
+        m_controls->Command2->click();
+        return;
+    }
     const bool isEnter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (!isEnter) {
         QWidget::keyPressEvent(event);

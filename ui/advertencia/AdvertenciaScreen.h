@@ -77,6 +77,8 @@ private:
 
     void connectHandlers();
     void showNotice();
+    // "Ningún cargo de la tabla tiene el código …" for a typed code no row has; else empty.
+    QString unknownCodeNotice() const;
 
     struct Controls;
     std::unique_ptr<Controls> m_controls; // the child widgets, by their names

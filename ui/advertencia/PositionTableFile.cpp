@@ -1,6 +1,7 @@
 #include "PositionTableFile.h"
 
-#include <QFile>
+#include "InputText.h"
+#include "WholeFile.h"
 
 namespace pagaluz::ui {
 
@@ -19,22 +20,10 @@ PositionTableFile positionTableFromText(QByteArray text)
 
 PositionTableFile readPositionTableFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {nullptr,
-                {},
-                QStringLiteral("no se puede abrir el archivo (%1)").arg(file.errorString())};
-    QByteArray text = file.read(kMaxPositionTableFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return {nullptr,
-                {},
-                QStringLiteral("no se puede leer el archivo (%1)").arg(file.errorString())};
-    if (text.size() > kMaxPositionTableFileBytes)
-        return {
-            nullptr,
-            {},
-            QStringLiteral("el archivo pasa de %1 bytes, más de lo que ocupa una tabla de cargos")
-                .arg(kMaxPositionTableFileBytes)};
+    QString problem;
+    QByteArray text = readWholeFile(path, kLargestPositionTable, problem);
+    if (!problem.isEmpty())
+        return {nullptr, {}, QStringLiteral("no se puede leer el archivo (%1)").arg(problem)};
     return positionTableFromText(std::move(text));
 }
 

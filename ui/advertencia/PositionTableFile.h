@@ -17,16 +17,14 @@ struct PositionTableFile {
                      // cannot be read
 };
 
-// The largest file taken for a table: far more than 2000 rows of the longest names.
-inline constexpr qint64 kMaxPositionTableFileBytes = 4 * 1024 * 1024;
-
 // The built-in table, shared without being owned.
 inline std::shared_ptr<const PositionCatalogue> sharedBuiltInTable()
 {
     return {std::shared_ptr<const PositionCatalogue>(), &PositionCatalogue::builtIn()};
 }
 
-// Reads the table file at `path` strictly (PositionCatalogue::fromCsv).
+// Reads the table file at `path` strictly (PositionCatalogue::fromCsv), at most
+// kLargestPositionTable bytes of it.
 PositionTableFile readPositionTableFile(const QString &path);
 
 // The table of a table file's text, or why it is refused.

@@ -1,13 +1,18 @@
 #include "PositionTableStore.h"
 
+#include "InputText.h"
 #include "PositionTableFile.h"
 #include "WholeFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSettings>
 #include <QStandardPaths>
+
+#include <cstdio>
 
 namespace pagaluz::ui {
 
@@ -20,6 +25,19 @@ const QString kSetAsideSuffix = QStringLiteral(".ilegible");
 const QString kFileKey = QStringLiteral("file");
 const QString kLoadedKey = QStringLiteral("loaded");
 const QString kTableKey = QStringLiteral("table");
+
+// The setting that remembers the kept copy told and left in place.
+const QString kToldKey = QStringLiteral("tablaIlegibleAvisada");
+
+// What tells one copy from another: where a link leads, its size and its time of change.
+QString markOf(const QString &path)
+{
+    const QFileInfo file(path);
+    return QStringLiteral("%1|%2|%3")
+        .arg(file.symLinkTarget())
+        .arg(file.size())
+        .arg(file.lastModified().toMSecsSinceEpoch());
+}
 
 } // namespace
 
@@ -44,7 +62,7 @@ QString PositionTableStore::save(const QByteArray &tableText, const QString &fil
         {kLoadedKey, loaded.toUTC().toString(Qt::ISODate)},
         {kTableKey, QString::fromUtf8(tableText)},
     };
-    const QString problem = writeWholeFile(path(), QJsonDocument(copy).toJson());
+    const QString problem = writeOwnFile(path(), QJsonDocument(copy).toJson());
     if (problem.isEmpty())
         return {};
     return QStringLiteral("no se pudo escribir %1 (%2)").arg(path(), problem);
@@ -54,24 +72,44 @@ std::optional<PositionTableStore::Copy> PositionTableStore::load(QString &proble
 {
     problem.clear();
     std::optional<Copy> copy = read(problem);
-    if (!problem.isEmpty()) {
-        QFile::remove(path() + kSetAsideSuffix);
-        QFile::rename(path(), path() + kSetAsideSuffix);
-    }
+    if (problem.isEmpty())
+        return copy;
+    const QString aside = path() + kSetAsideSuffix;
+    QFile::remove(aside);
+    // Renamed by the system, never copied: a FIFO or a link is moved as it is.
+    if (std::rename(QFile::encodeName(path()).constData(), QFile::encodeName(aside).constData()) ==
+        0)
+        return copy;
+    // A copy that cannot be set aside (a folder the user may not write in) is told once too:
+    // the copy told is remembered, and the same copy is not told again.
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Pagaluz"),
+                       QStringLiteral("Pagaluz"));
+    const QString mark = markOf(path());
+    if (settings.value(kToldKey).toString() == mark)
+        problem.clear();
+    else
+        settings.setValue(kToldKey, mark);
     return copy;
 }
 
 std::optional<PositionTableStore::Copy> PositionTableStore::read(QString &problem) const
 {
-    QFile file(path());
-    if (!file.exists())
+    const QFileInfo file(path());
+    if (!file.exists() && !file.isSymLink())
         return std::nullopt;
-    if (!file.open(QIODevice::ReadOnly)) {
-        problem = QStringLiteral("no se puede abrir %1 (%2)").arg(path(), file.errorString());
+    // Only a plain file is read: a link may lead out of the folder, a device or a pipe may
+    // never end.
+    if (file.isSymLink() || !file.isFile()) {
+        problem = QStringLiteral("%1 no es un archivo común").arg(path());
+        return std::nullopt;
+    }
+    const QByteArray bytes = readWholeFile(path(), kLargestDocument, problem);
+    if (!problem.isEmpty()) {
+        problem = QStringLiteral("no se puede leer %1 (%2)").arg(path(), problem);
         return std::nullopt;
     }
     QJsonParseError error{};
-    const QJsonObject copy = QJsonDocument::fromJson(file.readAll(), &error).object();
+    const QJsonObject copy = QJsonDocument::fromJson(bytes, &error).object();
     const QDateTime loaded = QDateTime::fromString(copy[kLoadedKey].toString(), Qt::ISODate);
     if (error.error != QJsonParseError::NoError || !copy[kFileKey].isString() ||
         !loaded.isValid() || !copy[kTableKey].isString()) {

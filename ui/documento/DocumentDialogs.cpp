@@ -1,5 +1,7 @@
 #include "DocumentDialogs.h"
 
+#include "ShownText.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -50,8 +52,9 @@ DocumentDialogs::UnsavedChoice QtDocumentDialogs::askAboutUnsavedChanges(QWidget
 void QtDocumentDialogs::tellFailure(QWidget &parent, const QString &title, const QString &text,
                                     const QString &reason)
 {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, &parent);
-    box.setInformativeText(reason);
+    QMessageBox box(QMessageBox::Warning, title, shownText(text), QMessageBox::Ok, &parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setInformativeText(shownText(reason));
     box.exec();
 }
 

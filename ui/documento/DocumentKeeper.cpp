@@ -1,11 +1,11 @@
 #include "DocumentKeeper.h"
 
+#include "DocumentsFolder.h"
 #include "RecentFiles.h"
 #include "SavedFile.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QWidget>
 
 namespace pagaluz::ui {
@@ -62,9 +62,9 @@ bool DocumentKeeper::save()
 bool DocumentKeeper::saveAs()
 {
     const QString proposed =
-        m_path.isEmpty() ? QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                               .filePath(fileNameOf(m_current().inputs.teacherName))
-                         : m_path;
+        m_path.isEmpty()
+            ? QDir(documentsFolder()).filePath(fileNameOf(m_current().inputs.teacherName))
+            : m_path;
     const QString chosen = m_dialogs->askSaveFileName(m_window, proposed);
     return !chosen.isEmpty() && writeTo(chosen);
 }
@@ -74,9 +74,7 @@ void DocumentKeeper::open()
     if (!mayLoseChanges(m_window, QStringLiteral("¿Guardar los cambios antes de abrir otros "
                                                  "datos?")))
         return;
-    const QString folder = m_path.isEmpty()
-                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                               : QFileInfo(m_path).absolutePath();
+    const QString folder = m_path.isEmpty() ? documentsFolder() : QFileInfo(m_path).absolutePath();
     const QString chosen = m_dialogs->askOpenFileName(m_window, folder);
     if (!chosen.isEmpty())
         openFile(chosen);

@@ -1,11 +1,10 @@
 #include "SavedFile.h"
 
 #include "InputField.h"
+#include "InputText.h"
 #include "JsonDocument.h"
 #include "JsonInput.h"
 #include "WholeFile.h"
-
-#include <QFile>
 
 #include <string>
 #include <string_view>
@@ -16,8 +15,6 @@ namespace {
 
 // The characters a text box takes.
 constexpr qsizetype kBoxCapacity = 32767;
-// Far more than any teacher's data, comment included: a larger file is not ours.
-constexpr qint64 kLargestFile = 16 * 1024 * 1024;
 
 [[noreturn]] void refuse(std::string_view key, const std::string &problem)
 {
@@ -53,14 +50,10 @@ void checkScreensCanHold(const SavedInputs &saved)
 
 SavedInputs readSavedFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw UnreadableFile(file.errorString().toStdString());
-    if (file.size() > kLargestFile)
-        throw UnreadableFile("el archivo es demasiado grande para ser datos de Pagaluz");
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw UnreadableFile(file.errorString().toStdString());
+    QString problem;
+    const QByteArray bytes = readWholeFile(path, kLargestDocument, problem);
+    if (!problem.isEmpty())
+        throw UnreadableFile(problem.toStdString());
     SavedInputs saved;
     try {
         JsonParser parser;

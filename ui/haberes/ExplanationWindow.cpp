@@ -3,9 +3,14 @@
 #include "Explanation.h"
 
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -18,10 +23,33 @@ namespace {
 enum Column { kName, kValue, kSentence };
 
 // The size it opens with, in pixels.
-constexpr QSize kStartSize(720, 380);
+constexpr QSize kStartSize(720, 440);
 constexpr int kNameWidth = 240;
 constexpr int kCellMargin = 12;
 const QString kWidestValue = QStringLiteral("000000,0000");
+
+// Asks for the height a cell's text takes wrapped to its column's width, so that the tree gives
+// each row the lines its name and sentence are broken into.
+class WrappingDelegate : public QStyledItemDelegate {
+public:
+    explicit WrappingDelegate(QTreeView &tree) : QStyledItemDelegate(&tree), m_tree(tree) {}
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        cell.features |= QStyleOptionViewItem::WrapText;
+        int width = m_tree.columnWidth(index.column());
+        if (index.column() == 0)
+            for (QModelIndex above = index; above.isValid(); above = above.parent())
+                width -= m_tree.indentation();
+        cell.rect = QRect(0, 0, std::max(width, 1), 1); // a valid rectangle: its width counts
+        return m_tree.style()->sizeFromContents(QStyle::CT_ItemViewItem, &cell, QSize(), &m_tree);
+    }
+
+private:
+    QTreeView &m_tree;
+};
 
 QString valueText(const ExplanationNode &node, const std::string &decimalSeparator)
 {
@@ -48,8 +76,15 @@ ExplanationWindow::ExplanationWindow(QWidget *parent) : QWidget(parent, Qt::Wind
     m_tree->setObjectName(QStringLiteral("arbol"));
     m_tree->setHeaderLabels(
         {QStringLiteral("Concepto"), QStringLiteral("Valor"), QStringLiteral("Cómo se llegó")});
-    // Long names and sentences are broken into lines, so that the three columns stay in view.
+    // Long names and sentences are broken into lines by the view, so that the three columns stay
+    // in view; the texts themselves stay whole for a screen reader.
     m_tree->setUniformRowHeights(false);
+    m_tree->setWordWrap(true);
+    m_tree->setTextElideMode(Qt::ElideNone);
+    m_tree->setItemDelegate(new WrappingDelegate(*m_tree));
+    // Rows are measured again when a column's width changes, the last one with the window's.
+    connect(m_tree->header(), &QHeaderView::sectionResized, m_tree,
+            [tree = m_tree] { tree->doItemsLayout(); });
     m_tree->header()->setStretchLastSection(true);
     m_tree->setColumnWidth(kName, kNameWidth);
     m_tree->setColumnWidth(kValue,
@@ -64,23 +99,43 @@ ExplanationWindow::ExplanationWindow(QWidget *parent) : QWidget(parent, Qt::Wind
     layout->addWidget(m_tree, 1);
     layout->addWidget(notesTitle);
     layout->addWidget(m_notes);
+    auto *close = new QPushButton(QStringLiteral("Cerrar"), this);
+    close->setObjectName(QStringLiteral("cerrar"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
     resize(kStartSize);
 }
 
-void ExplanationWindow::showExplanation(const QString &heading, const ExplanationNode &root,
+void ExplanationWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ExplanationWindow::showExplanation(const QString &name, const QString &heading,
+                                        const ExplanationNode &root,
                                         const std::vector<std::string> &notes,
                                         const std::string &decimalSeparator)
 {
     m_heading->setText(heading);
+    m_tree->setAccessibleName(QStringLiteral("Cómo se calculó: ") + name);
     m_tree->clear();
-    show(); // first, so that the texts are broken to the width the tree is shown at
-    m_tree->addTopLevelItem(addNode(root, decimalSeparator, 0));
-    // The line, what it is made of and what those are made of; further down one click away.
-    m_tree->expandToDepth(1);
+    QTreeWidgetItem *top = addNode(root, decimalSeparator);
+    m_tree->addTopLevelItem(top);
+    expandDownTo(*top, 1);
+    show();
     QStringList noteLines;
     for (const std::string &note : notes)
         noteLines << QStringLiteral("• ") + QString::fromStdString(note);
     m_notes->setText(noteLines.isEmpty() ? QStringLiteral("Ninguna.") : noteLines.join('\n'));
+    // Every line of the notes in view; the tree gives up the room.
+    m_notes->setMinimumHeight(m_notes->heightForWidth(m_notes->width()));
     raise();
 }
 
@@ -101,25 +156,30 @@ QString ExplanationWindow::wrapped(const QString &text, const QFontMetrics &metr
 }
 
 QTreeWidgetItem *ExplanationWindow::addNode(const ExplanationNode &node,
-                                            const std::string &decimalSeparator, int depth)
+                                            const std::string &decimalSeparator)
 {
-    const QFontMetrics metrics = m_tree->fontMetrics();
     auto *item = new QTreeWidgetItem;
-    item->setText(kName, wrapped(QString::fromStdString(node.name), metrics,
-                                 kNameWidth - kCellMargin - m_tree->indentation() * (depth + 1)));
+    item->setText(kName, QString::fromStdString(node.name));
     item->setText(kValue, valueText(node, decimalSeparator));
+    item->setText(kSentence, QString::fromStdString(node.text));
     item->setTextAlignment(kName, Qt::AlignLeft | Qt::AlignTop);
     item->setTextAlignment(kValue, Qt::AlignRight | Qt::AlignTop);
     item->setTextAlignment(kSentence, Qt::AlignLeft | Qt::AlignTop);
-    // The room left beside the other two columns and a vertical scroll bar.
-    const int sentenceWidth = m_tree->viewport()->width() - kNameWidth -
-                              m_tree->columnWidth(kValue) - kCellMargin -
-                              m_tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    item->setText(kSentence, wrapped(QString::fromStdString(node.text), metrics,
-                                     std::max(sentenceWidth, kNameWidth)));
+    item->setChildIndicatorPolicy(node.terms.empty()
+                                      ? QTreeWidgetItem::DontShowIndicatorWhenChildless
+                                      : QTreeWidgetItem::ShowIndicator);
     for (const ExplanationPtr &term : node.terms)
-        item->addChild(addNode(*term, decimalSeparator, depth + 1));
+        item->addChild(addNode(*term, decimalSeparator));
     return item;
+}
+
+void ExplanationWindow::expandDownTo(QTreeWidgetItem &item, int depth)
+{
+    if (item.childCount() == 0 || depth < 0)
+        return;
+    item.setExpanded(true);
+    for (int child = 0; child < item.childCount(); ++child)
+        expandDownTo(*item.child(child), depth - 1);
 }
 
 } // namespace pagaluz::ui

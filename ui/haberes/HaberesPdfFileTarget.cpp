@@ -77,7 +77,7 @@ PdfFileTarget::PdfFileTarget(QString path) : m_path(std::move(path))
 {
 }
 
-QString PdfFileTarget::print(const PrintPage &page)
+QByteArray pdfDocument(const PrintPage &page)
 {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
@@ -91,11 +91,18 @@ QString PdfFileTarget::print(const PrintPage &page)
                                      QPageLayout::Millimeter));
     QPainter painter;
     if (!painter.begin(&writer))
-        return QStringLiteral("No se pudo preparar el recibo en PDF.");
+        return {};
     drawPageFitting(painter, page);
     painter.end();
+    return withPdfAuthor(pdf.data(), page.teacherName());
+}
 
-    const QString problem = writeWholeFile(m_path, withPdfAuthor(pdf.data(), page.teacherName()));
+QString PdfFileTarget::print(const PrintPage &page)
+{
+    const QByteArray pdf = pdfDocument(page);
+    if (pdf.isEmpty())
+        return QStringLiteral("No se pudo preparar el recibo en PDF.");
+    const QString problem = writeWholeFile(m_path, pdf);
     if (problem.isEmpty())
         return {};
     return QStringLiteral("No se pudo guardar el recibo en %1 (%2).").arg(m_path, problem);

@@ -18,6 +18,9 @@ private:
     QString m_path;
 };
 
+// The PDF of `page`, or nothing when it cannot be drawn.
+QByteArray pdfDocument(const PrintPage &page);
+
 // `pdf` with `author` as its document's author: the document information written again, as an
 // update appended to the file.
 QByteArray withPdfAuthor(const QByteArray &pdf, const QString &author);

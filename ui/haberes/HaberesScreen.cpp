@@ -8,8 +8,11 @@
 #include "LineExplanations.h"
 #include "PrinterTarget.h"
 #include "SheetPlacement.h"
+#include "ShownText.h"
 #include "Twips.h"
 
+#include <QHideEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
@@ -18,6 +21,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollBar>
+#include <QTextDocument>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -182,6 +186,9 @@ HaberesScreen::HaberesScreen(QWidget *parent)
     setFont(screenFont()); // before the children, which measure their texts with it
     setBackground(*this, kScreenColour);
     resize(twipsSize(kClientWidth, kClientHeight));
+    // The notes, the buttons and the boxes beside the sheet stand within the first size: no
+    // smaller, so that none of them is cut off; the sheet scrolls.
+    setMinimumSize(size());
     m_controls = std::make_unique<Controls>(*this);
     placeInTwips(*m_controls->sheet, QRect(kSheetLeft, 0, kSheetWidth, kSheetHeight));
     buildNotesAndButtons();
@@ -202,6 +209,8 @@ void HaberesScreen::buildNotesAndButtons()
     c.comment->setObjectName(QStringLiteral("Text11"));
     // The hint above it is a text box, not a label: it names the comment box in so many words.
     c.comment->setAccessibleName(c.commentHint->text());
+    // Tab goes on to the buttons and round to the sheet, as everywhere else on the screen.
+    c.comment->setTabChangesFocus(true);
     placeInTwips(*c.comment, QRect(9720, 1920, 1695, 2895));
     connect(c.comment, &QPlainTextEdit::textChanged, this, &HaberesScreen::commentEdited);
     for (std::size_t i = 0; i < kButtons.size(); ++i)
@@ -265,7 +274,7 @@ void HaberesScreen::setPayslip(const Payslip &payslip, const QString &date,
     m_teacherName = QString::fromStdString(payslip.teacherName);
     m_payslip = payslip;
     if (m_comparison)
-        m_comparison->setSubject(m_enteredInputs, m_payslip);
+        m_comparison->setSubject(m_enteredInputs, m_payslip, m_positions);
     sheet.setTeacherName(m_teacherName);
     m_controls->date->setText(date);
 }
@@ -280,15 +289,27 @@ void HaberesScreen::setPrintTarget(std::unique_ptr<PrintTarget> target)
     m_printTarget = std::move(target);
 }
 
+// The comment as the user wrote it: while the box shows the comment last set, the text set,
+// its line ends as they were (a box holds lines, not the characters that ended them);
+// otherwise the box's text with its non-breaking spaces and line separators, a line break
+// between its paragraphs.
 QString HaberesScreen::comment() const
 {
-    return m_controls->comment->toPlainText();
+    const QString shown = m_controls->comment->document()->toRawText();
+    if (shown == m_commentShownAsSet)
+        return m_commentAsSet;
+    QString text = shown;
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text;
 }
 
 void HaberesScreen::setComment(const QString &comment)
 {
-    if (comment != this->comment())
-        m_controls->comment->setPlainText(comment);
+    if (comment == this->comment())
+        return;
+    m_controls->comment->setPlainText(comment);
+    m_commentAsSet = comment;
+    m_commentShownAsSet = m_controls->comment->document()->toRawText();
 }
 
 void HaberesScreen::setPdfPathQuestion(PdfPathQuestion question)
@@ -308,6 +329,13 @@ void HaberesScreen::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     Haberes_Form_Resize();
+}
+
+void HaberesScreen::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (!event->spontaneous())
+        m_controls->explanations->closeWindow();
 }
 
 void HaberesScreen::moveEvent(QMoveEvent *event)
@@ -355,10 +383,13 @@ void HaberesScreen::Haberes_movedor_Change(int value)
 // Prints the page: the whole sheet as first shown, on white, without buttons or hints, with
 // the "UTREL" marks. The print look lasts while the page is drawn, so that a question about
 // where the page goes is asked over the screen as the user knows it. Afterwards the screen is
-// lighter than before its first printout; a failure is told last.
+// lighter than before its first printout, unless the user gave the printout up; a failure is
+// told last.
 void HaberesScreen::Haberes_Imprimir_Click()
 {
     const QString message = m_printTarget ? m_printTarget->print(*m_page) : QString();
+    if (m_printTarget && m_printTarget->cancelled())
+        return;
     setBackground(*this, kScreenColourAfterPrinting);
     if (!message.isEmpty())
         showPrintMessage(QStringLiteral("Imprimir"), message);
@@ -373,7 +404,7 @@ void HaberesScreen::Haberes_CompararRecibo_Click()
         connect(m_comparison, &ComparisonWindow::applyRequested, this,
                 &HaberesScreen::inputsToApply);
     }
-    m_comparison->setSubject(m_enteredInputs, m_payslip);
+    m_comparison->setSubject(m_enteredInputs, m_payslip, m_positions);
     m_comparison->show();
     m_comparison->raise();
     m_comparison->activateWindow();
@@ -393,6 +424,11 @@ void HaberesScreen::Haberes_GuardarPdf_Click()
 QString HaberesScreen::writePdf(const QString &path)
 {
     return PdfFileTarget(path).print(*m_page);
+}
+
+QByteArray HaberesScreen::pdf() const
+{
+    return pdfDocument(*m_page);
 }
 
 void HaberesScreen::paintPage(QPainter &painter)
@@ -462,17 +498,26 @@ void HaberesScreen::showPrintMessage(const QString &title, const QString &messag
     if (!box) {
         box = new QMessageBox(QMessageBox::Warning, title, QString(), QMessageBox::Ok, this);
         box->setObjectName(QStringLiteral("printMessage"));
+        box->setTextFormat(Qt::PlainText);
     }
     box->setWindowTitle(title);
-    box->setText(message);
+    box->setText(shownText(message));
     box->open();
+}
+
+void HaberesScreen::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        m_controls->buttons[0]->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HaberesScreen::Haberes_Volver_Click()
 {
     setEnabled(false);
     hide();
-    m_controls->explanations->closeWindow();
     emit returnRequested();
 }
 

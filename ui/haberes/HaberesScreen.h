@@ -12,8 +12,9 @@
 
 // The explanations' header is kept from moc, which cannot read all of C++20's headers.
 namespace pagaluz {
+class PositionCatalogue;
 struct PayslipExplanation;
-}
+} // namespace pagaluz
 
 namespace pagaluz::ui {
 
@@ -44,8 +45,13 @@ public:
                     std::shared_ptr<const PayslipExplanation> explanation = nullptr,
                     bool referencePoints = false);
     // The inputs the payslip shown was calculated from, which "Comparar con mi recibo" searches
-    // around.
-    void setEnteredInputs(const PayInputs &inputs) { m_enteredInputs = inputs; }
+    // around, and the position table they were read with (null: the built-in one).
+    void setEnteredInputs(const PayInputs &inputs,
+                          std::shared_ptr<const PositionCatalogue> positions)
+    {
+        m_enteredInputs = inputs;
+        m_positions = std::move(positions);
+    }
     // The window "Comparar con mi recibo", created when first opened (nullptr before).
     ComparisonWindow *comparisonWindow() const { return m_comparison; }
     // "Listo" on the selection screen: the header boxes take the position's
@@ -63,6 +69,8 @@ public:
     // The printed page, written to a PDF file at `path`. Returns an empty text on success,
     // otherwise a message for the user.
     QString writePdf(const QString &path);
+    // The printed page as a PDF document, or nothing when it cannot be drawn.
+    QByteArray pdf() const;
 
 signals:
     void returnRequested(); // "Volver", after the screen hid itself
@@ -73,7 +81,12 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // Escape is "Volver".
+    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // Hidden ("Volver", a finding applied, the frame's ✕), the screen closes "Cómo se calculó":
+    // it explains a payslip no longer shown.
+    void hideEvent(QHideEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 
@@ -102,10 +115,13 @@ private:
     std::unique_ptr<Controls> m_controls;
     std::unique_ptr<Page> m_page;
     std::unique_ptr<PrintTarget> m_printTarget;
+    QString m_commentAsSet;      // the comment last set, which stands until the box is edited
+    QString m_commentShownAsSet; // how the box showed it
     PdfPathQuestion m_askPdfPath;
     QString m_teacherName;
     Payslip m_payslip;
     PayInputs m_enteredInputs;
+    std::shared_ptr<const PositionCatalogue> m_positions;
     ComparisonWindow *m_comparison = nullptr; // a window of its own, owned by the screen
     int m_wheelAngle = 0; // the part of a notch a fine-grained wheel has turned so far
 };

@@ -7,6 +7,7 @@
 #include "SheetRule.h"
 #include "Twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 
@@ -91,6 +92,10 @@ constexpr int kNoteHeight = 330;
 // Where the caption starts on the sheet's top border, in pixels.
 constexpr int kCaptionIndent = 8;
 
+// The mark of the focused part: a dashed frame this far inside the part's rules, in pixels.
+constexpr int kMarkInset = 2;
+constexpr int kMarkWidth = 2;
+
 QString indexedName(const char *arrayName, int index)
 {
     return QStringLiteral("%1_%2").arg(QLatin1String(arrayName)).arg(index);
@@ -107,6 +112,7 @@ HaberesSheet::HaberesSheet(QWidget *parent) : QGroupBox(QStringLiteral("Recibo d
 {
     installHaberesSheetAccessible();
     setObjectName(QStringLiteral("sosten"));
+    setFocusPolicy(Qt::StrongFocus);
     setBackground(*this, kSheetColour);
     buildNameLine();
     buildGrid();
@@ -127,6 +133,8 @@ void HaberesSheet::clearGrid()
         m_amountCells[row + kRows]->hide();
         m_rowRules[row]->hide();
     }
+    m_focusedPart = -1;
+    update();
 }
 
 void HaberesSheet::showLine(const PayslipLine &line)
@@ -186,7 +194,9 @@ void HaberesSheet::showTotals(const Payslip &payslip)
 
 void HaberesSheet::setTeacherName(const QString &name)
 {
+    // A long name is written smaller, as the amounts are, so that its start stays in its box.
     m_teacherName->setText(name);
+    fitFont(*m_teacherName, font(), twipsGeometry(*m_teacherName).width());
 }
 
 int HaberesSheet::lineAt(const QPoint &pixels) const
@@ -199,6 +209,121 @@ int HaberesSheet::lineAt(const QPoint &pixels) const
     return row < kRows && !m_codeCells[row]->isHidden() ? row : -1;
 }
 
+int HaberesSheet::totalAt(const QPoint &pixels) const
+{
+    // Taller than their rows, a total's labels may reach into the next: the lower one counts.
+    int found = -1;
+    for (std::size_t i = 0; i < m_totalCaptions.size(); ++i) {
+        if (m_totalCaptions[i]->geometry().contains(pixels) ||
+            m_totalAmounts[i]->geometry().contains(pixels))
+            found = static_cast<int>(i);
+    }
+    return found;
+}
+
+QString HaberesSheet::totalHeading(int index) const
+{
+    const auto at = static_cast<std::size_t>(index);
+    return m_totalCaptions.at(at)->text() + QStringLiteral("   ") + m_totalAmounts.at(at)->text();
+}
+
+void HaberesSheet::setFocusedPart(int part)
+{
+    if (!partShown(part) || part == m_focusedPart)
+        return;
+    m_focusedPart = part;
+    update();
+    if (hasFocus())
+        tellFocusedPart();
+}
+
+QString HaberesSheet::partDescription(int part) const
+{
+    return part >= 0 && part < kParts ? m_descriptions[static_cast<std::size_t>(part)] : QString();
+}
+
+void HaberesSheet::setPartDescriptions(std::array<QString, kParts> descriptions)
+{
+    m_descriptions = std::move(descriptions);
+}
+
+bool HaberesSheet::partShown(int part) const
+{
+    if (part >= kFirstTotalPart)
+        return part < kParts;
+    return part >= 0 && !m_codeCells[part]->isHidden();
+}
+
+int HaberesSheet::nextPart(int part, int step) const
+{
+    for (int next = part + step; next >= 0 && next < kParts; next += step)
+        if (partShown(next))
+            return next;
+    return part;
+}
+
+// A row from its upper rule to its own, across the grid; a total around its caption and amount.
+QRect HaberesSheet::partRect(int part) const
+{
+    if (part >= kFirstTotalPart) {
+        const auto total = static_cast<std::size_t>(part - kFirstTotalPart);
+        return m_totalCaptions[total]->geometry() | m_totalAmounts[total]->geometry();
+    }
+    return twipsRect(kRuleLeft, rowTop(part), kRuleRight - kRuleLeft, kRowPitch);
+}
+
+void HaberesSheet::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        setFocusedPart(nextPart(m_focusedPart, event->key() == Qt::Key_Down ? 1 : -1));
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (partShown(m_focusedPart))
+            emit partActivated(m_focusedPart);
+        return;
+    default:
+        QGroupBox::keyPressEvent(event);
+    }
+}
+
+bool HaberesSheet::event(QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space) {
+        keyPressEvent(static_cast<QKeyEvent *>(event));
+        return true;
+    }
+    return QGroupBox::event(event);
+}
+
+// The focus lands on the first line when none was focused yet.
+void HaberesSheet::focusInEvent(QFocusEvent *event)
+{
+    QGroupBox::focusInEvent(event);
+    if (!partShown(m_focusedPart))
+        m_focusedPart = nextPart(-1, 1);
+    update();
+    tellFocusedPart();
+}
+
+void HaberesSheet::focusOutEvent(QFocusEvent *event)
+{
+    QGroupBox::focusOutEvent(event);
+    update();
+}
+
+void HaberesSheet::tellFocusedPart()
+{
+    if (partShown(m_focusedPart))
+        tellSheetFocus(*this, m_focusedPart);
+}
+
+// The mark is drawn only while the sheet has the focus: printing moves the focus off the
+// sheet before it draws the page, so paper and PDF never show it.
 void HaberesSheet::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -213,6 +338,11 @@ void HaberesSheet::paintEvent(QPaintEvent *)
     painter.fillRect(caption, palette().color(QPalette::Window));
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(caption, Qt::AlignCenter, title());
+    if (hasFocus() && partShown(m_focusedPart)) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), kMarkWidth, Qt::DashLine));
+        painter.drawRect(
+            partRect(m_focusedPart).adjusted(kMarkInset, kMarkInset, -kMarkInset, -kMarkInset));
+    }
 }
 
 void HaberesSheet::buildNameLine()

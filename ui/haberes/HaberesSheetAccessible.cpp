@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 #include <vector>
@@ -88,13 +89,18 @@ public:
     QAccessibleInterface *child(int index) const override;
     int indexOfChild(const QAccessibleInterface *child) const override;
     QAccessibleInterface *childAt(int x, int y) const override;
-    QAccessibleInterface *focusChild() const override { return nullptr; }
+    QAccessibleInterface *focusChild() const override;
 
     bool isShown(int slot) const;
     QString itemText(int slot) const;
     QRect itemRect(int slot) const;
+    QString itemDescription(int slot) const;
+    bool itemFocused(int slot) const;
+    // The list's index of the item in `slot`, or -1 when it is not shown.
+    int indexOfSlot(int slot) const;
 
 private:
+    const HaberesSheet &sheet() const { return *static_cast<const HaberesSheet *>(widget()); }
     const ItemCells &cellsOf(int slot) const;
     void findCells() const;
     std::vector<int> shownSlots() const;
@@ -120,7 +126,9 @@ QAccessibleInterface *SheetItemAccessible::parent() const
 
 QString SheetItemAccessible::text(QAccessible::Text t) const
 {
-    return t == QAccessible::Name ? m_sheet.itemText(m_slot) : QString();
+    if (t == QAccessible::Name)
+        return m_sheet.itemText(m_slot);
+    return t == QAccessible::Description ? m_sheet.itemDescription(m_slot) : QString();
 }
 
 QRect SheetItemAccessible::rect() const
@@ -133,6 +141,8 @@ QAccessible::State SheetItemAccessible::state() const
     QAccessible::State state;
     state.readOnly = true;
     state.invisible = !m_sheet.isShown(m_slot) || m_sheet.state().invisible;
+    state.focusable = m_slot != kNameLineSlot;
+    state.focused = m_sheet.itemFocused(m_slot);
     return state;
 }
 
@@ -146,8 +156,33 @@ SheetAccessible::~SheetAccessible()
 QString SheetAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name)
-        return static_cast<const HaberesSheet *>(widget())->title();
+        return sheet().title();
     return QAccessibleWidget::text(t);
+}
+
+QAccessibleInterface *SheetAccessible::focusChild() const
+{
+    const HaberesSheet &sheet = this->sheet();
+    if (!sheet.hasFocus() || sheet.focusedPart() < 0)
+        return nullptr;
+    return child(indexOfSlot(kFirstRowSlot + sheet.focusedPart()));
+}
+
+int SheetAccessible::indexOfSlot(int slot) const
+{
+    const std::vector<int> order = shownSlots();
+    const auto found = std::find(order.begin(), order.end(), slot);
+    return found == order.end() ? -1 : static_cast<int>(found - order.begin());
+}
+
+QString SheetAccessible::itemDescription(int slot) const
+{
+    return sheet().partDescription(slot - kFirstRowSlot);
+}
+
+bool SheetAccessible::itemFocused(int slot) const
+{
+    return sheet().hasFocus() && sheet().focusedPart() == slot - kFirstRowSlot;
 }
 
 QAccessibleInterface *SheetAccessible::child(int index) const
@@ -270,6 +305,18 @@ QAccessibleInterface *sheetInterface(const QString &className, QObject *object)
 }
 
 } // namespace
+
+void tellSheetFocus(HaberesSheet &sheet, int part)
+{
+    if (!QAccessible::isActive())
+        return;
+    auto *list = static_cast<SheetAccessible *>(QAccessible::queryAccessibleInterface(&sheet));
+    const int index = list ? list->indexOfSlot(kFirstRowSlot + part) : -1;
+    if (index < 0)
+        return;
+    QAccessibleEvent event(list->child(index), QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+}
 
 void installHaberesSheetAccessible()
 {

@@ -1,23 +1,14 @@
 #include "PdfFileQuestion.h"
 
+#include "DocumentsFolder.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QPointer>
-#include <QStandardPaths>
 
 namespace pagaluz::ui {
 
 namespace {
-
-// The user's documents folder when it exists: a file dialog told of a folder that does not
-// exist opens in the program's working folder instead.
-QString documentsFolder()
-{
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!documents.isEmpty() && QDir(documents).exists())
-        return documents;
-    return QDir::homePath();
-}
 
 // The name as a part of a file name: no folder separators, no characters that some systems
 // refuse, no control characters, single spaces.

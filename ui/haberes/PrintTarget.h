@@ -30,6 +30,8 @@ public:
     // Prints `page` on one sheet of paper. Returns an empty text on success, otherwise a
     // message for the user saying what happened.
     virtual QString print(const PrintPage &page) = 0;
+    // Whether the last print() was given up by the user: nothing went on paper or into a file.
+    virtual bool cancelled() const { return false; }
 };
 
 } // namespace pagaluz::ui

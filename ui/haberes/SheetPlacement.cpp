@@ -29,10 +29,9 @@ void placeByRightEdge(QLabel &label, int right, int top, int height)
     placeInTwips(label, QRect(right - width, top, width, height));
 }
 
-void placeAmount(QLabel &label, const QFont &font, int left, int right, int top, int height)
+void fitFont(QLabel &label, const QFont &font, int room)
 {
     constexpr qreal kStep = 0.25;
-    const int room = right - left;
     QFont fitted = font;
     label.setFont(fitted);
     const int width = pixelsToTwips(label.sizeHint().width());
@@ -47,6 +46,11 @@ void placeAmount(QLabel &label, const QFont &font, int left, int right, int top,
             label.setFont(fitted);
         }
     }
+}
+
+void placeAmount(QLabel &label, const QFont &font, int left, int right, int top, int height)
+{
+    fitFont(label, font, right - left);
     placeByRightEdge(label, right, top, height);
 }
 

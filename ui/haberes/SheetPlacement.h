@@ -23,6 +23,10 @@ void placeByRightEdge(QLabel &label, int right, int top, int height);
 // The smallest size an amount is written in (points).
 inline constexpr qreal kSmallestAmountPointSize = 4;
 
+// Writes the label in `font` when its text fits `room` twips (its frame and margins included),
+// otherwise in the largest smaller size that fits, down to kSmallestAmountPointSize.
+void fitFont(QLabel &label, const QFont &font, int room);
+
 // Places an amount's label as placeByRightEdge does, in `font` when its text fits between
 // `left` and `right` twips, otherwise in the largest smaller size that fits: every amount the
 // currency holds fits a column of the sheet at the smallest size. A text wider still would keep

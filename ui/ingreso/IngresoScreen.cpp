@@ -223,6 +223,14 @@ void IngresoScreen::connectEdits()
     connect(m_controls->zona, &QComboBox::activated, this, &IngresoScreen::inputsEdited);
 }
 
+QString IngresoScreen::zoneRefusal()
+{
+    QString refusal = m_controls->zona->refusal();
+    if (!refusal.isEmpty())
+        m_controls->zona->setFocus(Qt::OtherFocusReason);
+    return refusal;
+}
+
 PayInputs IngresoScreen::gatherInputs(const SelectedPosition &position) const
 {
     const Controls &c = *m_controls;
@@ -260,6 +268,7 @@ void IngresoScreen::clearPositionOption()
     for (QRadioButton *option : {c.cargo, c.horasmedio, c.horassup})
         option->setChecked(false);
     c.categoria->setExclusive(true);
+    hidePositionSummary();
 }
 
 void IngresoScreen::returnFromPayslip()

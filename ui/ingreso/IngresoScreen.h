@@ -31,10 +31,14 @@ public:
     // The inputs as the screen holds them now, with the position the
     // selection screen holds.
     PayInputs gatherInputs(const SelectedPosition &position) const;
+    // Why the text of the zone box cannot be calculated with, the box then focused; empty
+    // when it can.
+    QString zoneRefusal();
 
     // "Listo" on the selection screen: show the position summary with these values.
     void showPositionSummary(const PositionSummary &summary);
-    // Leaves the option "Cargo" unselected (no other option is selected either).
+    // Leaves the option "Cargo" unselected (no other option is selected either) and hides the
+    // position summary.
     void clearPositionOption();
     // "Volver" on the payslip: no pay basis selected, the position summary and
     // the two level-hour boxes with their labels hidden; every text kept.

@@ -10,12 +10,33 @@ namespace {
 
 const QString kZonePrompt = QStringLiteral("Ubicación Escuela (Zona)");
 
+QString nameOf(const Zone &zone)
+{
+    return QString::fromUtf8(zone.name.data(), static_cast<qsizetype>(zone.name.size()));
+}
+
+QString percentText(const Zone &zone)
+{
+    return QStringLiteral("%1 %").arg(zone.percent);
+}
+
+// The zones with their percentages: "Común (0 %), …".
+QString zonesListed()
+{
+    QStringList zones;
+    for (const Zone &zone : kZones)
+        zones << QStringLiteral("%1 (%2)").arg(nameOf(zone), percentText(zone));
+    return zones.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 IngresoZoneBox::IngresoZoneBox(QWidget *parent) : QComboBox(parent)
 {
-    for (const Zone &zone : kZones)
-        addItem(QString::fromUtf8(zone.name.data(), static_cast<qsizetype>(zone.name.size())));
+    for (const Zone &zone : kZones) {
+        addItem(nameOf(zone));
+        setItemData(count() - 1, percentText(zone), Qt::ToolTipRole);
+    }
     setInsertPolicy(QComboBox::NoInsert);
 
     // When typing ends, the combo box itself selects an item whose name equals
@@ -44,9 +65,24 @@ IngresoZoneBox::IngresoZoneBox(QWidget *parent) : QComboBox(parent)
 
 int IngresoZoneBox::chosenZone() const
 {
-    if (m_pickedIndex == kNoZone || currentText() != itemText(m_pickedIndex))
-        return kNoZone;
-    return m_pickedIndex;
+    if (m_pickedIndex != kNoZone && currentText() == itemText(m_pickedIndex))
+        return m_pickedIndex;
+    const QString typed = currentText().trimmed();
+    for (int index = 0; index < count(); ++index) {
+        if (typed.compare(itemText(index), Qt::CaseInsensitive) == 0)
+            return index;
+    }
+    return kNoZone;
+}
+
+QString IngresoZoneBox::refusal() const
+{
+    const QString typed = currentText().trimmed();
+    if (typed.isEmpty() || typed == kZonePrompt || chosenZone() != kNoZone)
+        return {};
+    return QStringLiteral("«%1» no es ninguna zona. Elija una de la lista: %2; o deje «%3» para "
+                          "ninguna.")
+        .arg(typed, zonesListed(), kZonePrompt);
 }
 
 void IngresoZoneBox::chooseZone(int index)

@@ -6,8 +6,10 @@ namespace pagaluz::ui {
 
 // The school zone box of the data entry screen: an editable drop-down list of
 // the five zones whose text reads "Ubicación Escuela (Zona)" until the user
-// picks a zone. Only a zone picked from the list (or set by the program)
-// counts: text typed into the box, even the exact name of a zone, means no zone.
+// picks a zone. A zone picked from the list (or set by the program) counts, and
+// so does a zone's name typed in full; the prompt, or a box left blank, means
+// no zone. Any other text names no zone, and is refused before a calculation.
+// Each item shows its percentage as its tool-tip.
 class IngresoZoneBox : public QComboBox {
     Q_OBJECT
 
@@ -22,6 +24,9 @@ public:
     // Picks the zone at `index` as the user picks it from the list; kNoZone brings the prompt
     // back.
     void chooseZone(int index);
+    // Why the text in the box cannot be calculated with: it names no zone. Empty when it
+    // names one, or none as the prompt or a blank box do.
+    QString refusal() const;
 
 private:
     void takeChoice(int index);

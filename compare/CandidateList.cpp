@@ -1,27 +1,14 @@
-#include "PayslipDiagnosis.h"
+#include "CandidateList.h"
 
 #include "InputField.h"
-#include "PositionCatalogue.h"
 #include "SelectedPositionFromCatalogue.h"
 #include "SeniorityAndZone.h"
 
-#include <algorithm>
-#include <array>
-#include <functional>
 #include <string_view>
 
 namespace pagaluz {
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-// One change of one input. Two changes of the same `input` are never tried together.
-struct Candidate {
-    int input = 0;
-    InputChange change;
-    std::function<void(PayInputs &)> apply;
-};
 
 std::string quoted(std::string_view label)
 {
@@ -209,189 +196,12 @@ private:
     int m_input = 0;
 };
 
-// A finding before it is written out: which candidates, and how close their payslip came.
-struct Hit {
-    int first = -1;
-    int second = -1; // -1 for a single change
-    PayslipMatch match;
-
-    int changeCount() const { return second < 0 ? 1 : 2; }
-};
-
-bool betterThan(const Hit &a, const Hit &b)
-{
-    if (a.match.allEqual != b.match.allEqual)
-        return a.match.allEqual;
-    if (a.match.matchingLines != b.match.matchingLines)
-        return a.match.matchingLines > b.match.matchingLines;
-    if (a.changeCount() != b.changeCount())
-        return a.changeCount() < b.changeCount();
-    return std::pair(a.first, a.second) < std::pair(b.first, b.second);
-}
-
-// The best hits so far, at most `keep` of them once trimmed.
-class HitList {
-public:
-    explicit HitList(std::size_t keep) : m_keep(keep) {}
-
-    void add(const Hit &hit)
-    {
-        m_hits.push_back(hit);
-        if (m_hits.size() >= 8 * m_keep + 64)
-            trim();
-    }
-    std::vector<Hit> best()
-    {
-        trim();
-        return m_hits;
-    }
-    std::size_t allEqualCount() const { return m_allEqual; }
-    void noteAllEqual() { ++m_allEqual; }
-    // Enough findings that reproduce the school's payslip fill the list: no later one can come
-    // before them.
-    bool full() const { return m_allEqual >= m_keep; }
-
-private:
-    void trim()
-    {
-        std::sort(m_hits.begin(), m_hits.end(), betterThan);
-        if (m_hits.size() > m_keep)
-            m_hits.resize(m_keep);
-    }
-
-    std::size_t m_keep;
-    std::vector<Hit> m_hits;
-    std::size_t m_allEqual = 0;
-};
-
-std::string findingText(const std::vector<InputChange> &changes, const PayslipMatch &match)
-{
-    std::string text = "Con ";
-    for (std::size_t index = 0; index < changes.size(); ++index) {
-        if (index > 0)
-            text += index + 1 == changes.size() ? " y " : ", ";
-        text += changes[index].phrase;
-    }
-    if (match.allEqual)
-        return text + ", todas las líneas coinciden.";
-    return text + ", coinciden " + std::to_string(match.matchingLines) + " de " +
-           std::to_string(match.lineCount) + " líneas.";
-}
-
-// The lines that stay different with the best inputs found, each with the sentence of how the
-// payslip of the entered inputs reached its amount.
-std::vector<UnexplainedLine> unexplainedLines(const PayInputs &entered, const PayInputs &best,
-                                              const SchoolPayslip &school,
-                                              const PayCalculator &calculator)
-{
-    const PayCalculator explaining(calculator.conventions(), Explanations::Built);
-    const CalculationResult result = explaining.calculate(entered);
-    const CalculationResult bestResult = calculator.calculate(best);
-    std::vector<UnexplainedLine> lines;
-    if (!result.succeeded() || !bestResult.succeeded())
-        return lines;
-    const PayslipComparison comparison = comparePayslips(bestResult.payslip(), school);
-    for (const ComparisonRow &row : comparison.rows) {
-        if (row.status == LineStatus::Equal || row.total)
-            continue;
-        std::string explanation = "no figura en nuestro recibo";
-        if (result.explanation())
-            for (const ExplanationPtr &line : result.explanation()->lines)
-                if (line->lineCode == row.code)
-                    explanation = line->text;
-        lines.push_back({row.code, std::move(explanation)});
-    }
-    return lines;
-}
-
 } // namespace
 
-Diagnosis diagnose(const PayInputs &entered, const SchoolPayslip &school,
-                   const PayCalculator &calculator, const DiagnosisLimits &limits,
-                   const PositionCatalogue &positions)
+std::vector<Candidate> candidateChanges(const PayInputs &entered,
+                                        const PositionCatalogue &positions)
 {
-    const Clock::time_point start = Clock::now();
-    const Clock::time_point deadline =
-        start + std::chrono::duration_cast<Clock::duration>(limits.maxTime);
-    const PayCalculator fast(calculator.conventions());
-    Diagnosis diagnosis;
-
-    const CalculationResult enteredResult = fast.calculate(entered);
-    const PayslipMatch enteredMatch =
-        enteredResult.succeeded() ? matchPayslips(enteredResult.payslip(), school) : PayslipMatch{};
-    const std::vector<Candidate> candidates = CandidateList(entered, positions).build();
-    HitList hits(limits.maxFindings);
-
-    // Calculates one alternative and keeps it when it comes closer than the entered inputs.
-    PayInputs trial;
-    const auto tryInputs = [&](int first, int second) {
-        trial = entered;
-        candidates[static_cast<std::size_t>(first)].apply(trial);
-        if (second >= 0)
-            candidates[static_cast<std::size_t>(second)].apply(trial);
-        ++diagnosis.calculations;
-        const CalculationResult result = fast.calculate(trial);
-        if (!result.succeeded())
-            return;
-        const PayslipMatch match = matchPayslips(result.payslip(), school);
-        if (match.allEqual)
-            hits.noteAllEqual();
-        if (match.allEqual || match.matchingLines > enteredMatch.matchingLines)
-            hits.add({first, second, match});
-    };
-    const auto timeIsUp = [&] {
-        return (diagnosis.calculations & 255) == 0 && Clock::now() >= deadline;
-    };
-
-    diagnosis.finished = true;
-    if (enteredMatch.allEqual)
-        return diagnosis;
-    bool outOfTime = false;
-    const int count = static_cast<int>(candidates.size());
-    for (int first = 0; first < count && !outOfTime; ++first) {
-        tryInputs(first, -1);
-        outOfTime = timeIsUp();
-    }
-    // Pairs in the order of their later change, so that the first changes' pairs come first.
-    if (hits.allEqualCount() == 0)
-        for (int second = 1; second < count && !outOfTime && !hits.full(); ++second)
-            for (int first = 0; first < second && !outOfTime && !hits.full(); ++first)
-                if (candidates[static_cast<std::size_t>(first)].input !=
-                    candidates[static_cast<std::size_t>(second)].input) {
-                    tryInputs(first, second);
-                    outOfTime = timeIsUp();
-                }
-    diagnosis.finished = !outOfTime;
-
-    // Every finding is calculated again from its own inputs before it is reported.
-    for (const Hit &hit : hits.best()) {
-        DiagnosisFinding finding;
-        finding.inputs = entered;
-        for (const int index : {hit.first, hit.second}) {
-            if (index < 0)
-                continue;
-            const Candidate &candidate = candidates[static_cast<std::size_t>(index)];
-            candidate.apply(finding.inputs);
-            finding.changes.push_back(candidate.change);
-        }
-        const CalculationResult result = calculator.calculate(finding.inputs);
-        if (!result.succeeded())
-            continue;
-        finding.match = matchPayslips(result.payslip(), school);
-        if (!(finding.match == hit.match))
-            continue;
-        finding.text = findingText(finding.changes, finding.match);
-        diagnosis.findings.push_back(std::move(finding));
-    }
-
-    const bool reproduced = enteredMatch.allEqual || (!diagnosis.findings.empty() &&
-                                                      diagnosis.findings.front().match.allEqual);
-    if (!reproduced)
-        diagnosis.unexplained = unexplainedLines(
-            entered, diagnosis.findings.empty() ? entered : diagnosis.findings.front().inputs,
-            school, calculator);
-    diagnosis.seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    return diagnosis;
+    return CandidateList(entered, positions).build();
 }
 
 } // namespace pagaluz
