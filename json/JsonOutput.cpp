@@ -2,6 +2,9 @@
 
 #include "JsonWriter.h"
 #include "NumberText.h"
+#include "SharedQuantities.h"
+
+#include <optional>
 
 namespace pagaluz {
 
@@ -23,7 +26,11 @@ std::string_view columnName(AmountColumn column)
     return column == AmountColumn::Earnings ? "earnings" : "deductions";
 }
 
-void writeExplanation(const ExplanationNode &node, JsonWriter &json)
+void writeTerm(const ExplanationNode &node, const SharedQuantities &shared, JsonWriter &json);
+
+// A value with its operation and its terms; a term that is a shared quantity is written as a
+// reference to it.
+void writeExplanation(const ExplanationNode &node, const SharedQuantities &shared, JsonWriter &json)
 {
     json.beginObject();
     json.key("name").string(node.name);
@@ -33,14 +40,31 @@ void writeExplanation(const ExplanationNode &node, JsonWriter &json)
         json.key("operation").string(operationName(*node.operation));
         json.key("terms").beginArray();
         for (const ExplanationPtr &term : node.terms)
-            writeExplanation(*term, json.element());
+            writeTerm(*term, shared, json.element());
         json.endArray();
     }
     json.key("rounded").flag(node.rounded);
     json.endObject();
 }
 
-void writeLine(const PayslipLine &line, const ExplanationNode *explanation, JsonWriter &json)
+// {"name", "value", "text", "quantity": key} for a shared quantity, else the value in full.
+void writeTerm(const ExplanationNode &node, const SharedQuantities &shared, JsonWriter &json)
+{
+    const SharedQuantity *quantity = shared.find(node);
+    if (!quantity) {
+        writeExplanation(node, shared, json);
+        return;
+    }
+    json.beginObject();
+    json.key("name").string(node.name);
+    json.key("value").string(node.value.text("."));
+    json.key("text").string(node.text);
+    json.key("quantity").string(quantity->key);
+    json.endObject();
+}
+
+void writeLine(const PayslipLine &line, const ExplanationNode *explanation,
+               const SharedQuantities *shared, JsonWriter &json)
 {
     json.beginObject();
     json.key("row").number(line.row);
@@ -51,17 +75,20 @@ void writeLine(const PayslipLine &line, const ExplanationNode *explanation, Json
     json.key("amount").exactAmount(line.amount);
     json.key("amountText").string(line.amountText);
     if (explanation)
-        writeExplanation(*explanation, json.key("explanation"));
+        writeExplanation(*explanation, *shared, json.key("explanation"));
     json.endObject();
 }
 
 void writePayslip(const Payslip &payslip, const PayslipExplanation *explanation, JsonWriter &json)
 {
+    const std::optional<SharedQuantities> shared =
+        explanation ? std::optional<SharedQuantities>(*explanation) : std::nullopt;
+    const SharedQuantities *quantities = shared ? &*shared : nullptr;
     json.beginObject();
     json.key("lines").beginArray();
     const std::vector<PayslipLine> &lines = payslip.lines();
     for (std::size_t row = 0; row < lines.size(); ++row)
-        writeLine(lines[row], explanation ? explanation->lines[row].get() : nullptr,
+        writeLine(lines[row], explanation ? explanation->lines[row].get() : nullptr, quantities,
                   json.element());
     json.endArray();
     json.key("totalEarnings").exactAmount(payslip.totalEarnings());
@@ -71,9 +98,11 @@ void writePayslip(const Payslip &payslip, const PayslipExplanation *explanation,
     json.key("totalDeductionsText").string(payslip.totalDeductionsText());
     json.key("netPayText").string(payslip.netPayText());
     if (explanation) {
-        writeExplanation(*explanation->totalEarnings, json.key("totalEarningsExplanation"));
-        writeExplanation(*explanation->totalDeductions, json.key("totalDeductionsExplanation"));
-        writeExplanation(*explanation->netPay, json.key("netPayExplanation"));
+        writeExplanation(*explanation->totalEarnings, *shared,
+                         json.key("totalEarningsExplanation"));
+        writeExplanation(*explanation->totalDeductions, *shared,
+                         json.key("totalDeductionsExplanation"));
+        writeExplanation(*explanation->netPay, *shared, json.key("netPayExplanation"));
     }
     writeHeader(payslip.header, json.key("header"));
     json.key("teacherName").string(payslip.teacherName);
@@ -82,6 +111,10 @@ void writePayslip(const Payslip &payslip, const PayslipExplanation *explanation,
         for (const std::string &note : explanation->notes)
             json.element().string(note);
         json.endArray();
+        json.key("quantities").beginObject();
+        for (const SharedQuantity &quantity : shared->all())
+            writeExplanation(*quantity.node, *shared, json.key(quantity.key));
+        json.endObject();
     }
     json.endObject();
 }

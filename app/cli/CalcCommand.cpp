@@ -172,8 +172,9 @@ private:
     QCommandLineOption m_explain{
         QStringLiteral("explain"),
         QStringLiteral("explica cómo se calculó cada importe: con --json, un árbol en cada línea "
-                       "y en cada total y las notas del recibo; sin --json, una frase bajo cada "
-                       "línea y las notas")};
+                       "y en cada total, las notas del recibo y, una sola vez, los valores que "
+                       "varios importes comparten (\"quantities\"); sin --json, una frase bajo "
+                       "cada línea y las notas")};
     QCommandLineOption m_locale{
         QStringLiteral("locale"),
         QStringLiteral("lee y escribe los números como en NOMBRE (es_AR, en_US); por omisión, "

@@ -1,5 +1,6 @@
 // Runs the built pagaluz-calc program as a user would, with its input on standard input or
 // in a file, and reads what it writes.
+#include "ExplainedJson.h"
 #include "ExplanationCheck.h"
 #include "PayCalculator.h"
 #include "PayTestSupport.h"
@@ -312,35 +313,6 @@ TEST(CalcProgram, BatchOfJsonLinesGivesOneResultALineFromAFileOrStandardInput)
     }
 }
 
-// A value of an explanation as the program writes it, its keys checked on the way.
-std::shared_ptr<const pagaluz::ExplanationNode> explanationOf(const QJsonValue &value)
-{
-    using namespace pagaluz;
-    const QJsonObject object = value.toObject();
-    const QStringList keys = object.keys();
-    const bool leaf = !object.contains("operation");
-    const std::set<QString> leafKeys{"name", "value", "text", "rounded"};
-    const std::set<QString> nodeKeys{"name", "value", "text", "operation", "terms", "rounded"};
-    EXPECT_EQ(std::set<QString>(keys.begin(), keys.end()), leaf ? leafKeys : nodeKeys);
-    auto node = std::make_shared<ExplanationNode>();
-    node->name = text(object["name"]);
-    node->value = Decimal::fromText(text(object["value"])).value_or(Decimal());
-    node->text = text(object["text"]);
-    EXPECT_TRUE(object["rounded"].isBool());
-    node->rounded = object["rounded"].toBool();
-    if (leaf)
-        return node;
-    for (const Operation operation :
-         {Operation::Sum, Operation::Difference, Operation::Product, Operation::Minimum}) {
-        if (text(object["operation"]) == operationName(operation))
-            node->operation = operation;
-    }
-    EXPECT_TRUE(node->operation) << text(object["operation"]);
-    for (const QJsonValue &term : object["terms"].toArray())
-        node->terms.push_back(explanationOf(term));
-    return node;
-}
-
 // The worked example with --explain: every value of every tree is its operation over its
 // terms, each root is its amount and reads as the calculation's own sentence, and without the
 // explanations the output is that of a run without --explain. The same through --batch.
@@ -361,13 +333,14 @@ TEST(CalcProgram, WorkedExampleExplained)
             runProgram({"--json", "--explain", "--locale", locale}, workedExample);
         EXPECT_EQ(run.status, 0);
         QJsonObject payslip = jsonOf(run.out).object();
+        test::ExplainedJson explained(payslip["quantities"].toObject());
         QJsonArray lines = payslip["lines"].toArray();
         ASSERT_EQ(lines.size(), 11);
 
         std::vector<std::shared_ptr<const ExplanationNode>> roots;
         std::set<const ExplanationNode *> seen;
         const auto check = [&](const QJsonValue &explanation, const QJsonValue &amount) {
-            roots.push_back(explanationOf(explanation));
+            roots.push_back(explained.root(explanation));
             EXPECT_EQ(roots.back()->value.text("."), text(amount)) << roots.back()->text;
             test::expectEvaluatesExactly(*roots.back(), false, seen);
         };
@@ -384,6 +357,8 @@ TEST(CalcProgram, WorkedExampleExplained)
         }
         EXPECT_EQ(payslip["notes"].toArray().size(), 1);
         payslip.remove("notes");
+        EXPECT_EQ(explained.unreferenced(), std::set<QString>{});
+        payslip.remove("quantities");
         payslip["lines"] = lines;
         EXPECT_EQ(payslip, payslipOf(workedExample, locale));
 
