@@ -6,6 +6,8 @@
 #include "SavedInputs.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <optional>
 #include <string_view>
@@ -264,11 +266,11 @@ void appendComparisonReportJson(const PayslipComparison &comparison, const Diagn
     }
     json.endArray();
     json.key("finished").flag(diagnosis.finished);
-    // Milliseconds written out by hand: the C library's numbers follow the user's locale.
-    const long long milliseconds = std::llround(diagnosis.seconds * 1000);
-    std::string seconds = std::to_string(milliseconds / 1000) + ".";
-    const std::string fraction = std::to_string(1000 + milliseconds % 1000);
-    json.key("seconds").raw(seconds + fraction.substr(1));
+    // To the millisecond, with a point whatever the user's locale.
+    std::array<char, 32> seconds{};
+    const auto written = std::to_chars(seconds.data(), seconds.data() + seconds.size(),
+                                       diagnosis.seconds, std::chars_format::fixed, 3);
+    json.key("seconds").raw(std::string_view(seconds.data(), written.ptr));
     json.endObject();
 }
 
