@@ -33,6 +33,8 @@ const QString kChildrenToolTip = QStringLiteral("¿Cuántos Hijos?");
 constexpr QSize kCountBoxSize{41, 20};
 constexpr QSize kHoursBoxSize{65, 20};
 constexpr int kCheckBoxHeight = 21;
+constexpr int kDeductionTop = 16; // the first deduction's box in its frame, and the step down
+constexpr int kDeductionStep = 24;
 const QColor kHeadingColour(0, 51, 102); // the program's name and the pay scale's date
 constexpr QRect kEmblemGeometry{600, 136, 185, 172};
 constexpr QRect kSchoolGeometry{544, 320, 242, 97};
@@ -309,13 +311,14 @@ void IngresoControls::createDeductionsFrame(QWidget &screen)
 {
     Frame3 =
         frame(screen, "Frame3", QStringLiteral("Descuentos"), {224, 304, 145, 209}, frameStyle);
-    Iosper = checkBox(*Frame3, "Iosper", QStringLiteral("IOSPER"), {8, 16});
-    Osplad = checkBox(*Frame3, "Osplad", QStringLiteral("OSPLAD"), {8, 40});
-    UTREL = checkBox(*Frame3, "UTREL", QStringLiteral("UTREL"), {8, 64});
-    APORTEJUB = checkBox(*Frame3, "APORTEJUB", QStringLiteral("Aporte jubilatorio"), {8, 88});
-    cajacomp = checkBox(*Frame3, "cajacomp", QStringLiteral("Caja compensadora"), {8, 112});
-    Ley4035 = checkBox(*Frame3, "Ley4035", QStringLiteral("Ley 4035"), {8, 136});
-    Seguro3011 = checkBox(*Frame3, "Seguro3011", QStringLiteral("Seguro (3011)"), {8, 160});
+    // One box a row, top to bottom, so that Tab goes down the frame.
+    for (const DeductionInputInfo *deduction : kDeductionsInFrameOrder) {
+        const QByteArray name(deduction->boxName.data(), qsizetype(deduction->boxName.size()));
+        const auto index = static_cast<std::size_t>(deduction - kDeductionInputs.data());
+        deductionBoxes.at(index) =
+            checkBox(*Frame3, name.constData(), fromView(deduction->label),
+                     {8, kDeductionTop + kDeductionStep * deduction->frameRow});
+    }
 }
 
 void IngresoControls::createSeniorityFrame(QWidget &screen)
