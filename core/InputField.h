@@ -2,12 +2,18 @@
 
 #include "PayInputs.h"
 
-#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
 
 namespace pagaluz {
+
+// The table of inputs: every input of a calculation with its key in the command-line tool's
+// JSON and the saved files, its label, and the name of its control on the screens; one table
+// for each kind of value: the texts the calculation converts (kInputFields), the texts kept as
+// typed (kInputTexts), the ticks (kInputTicks), the deductions (kDeductionInputs), the kinds of
+// pay (kPayKinds), the seniority bracket and the zone. The readers and writers of the inputs,
+// the screens and the diagnosis go through these tables.
 
 // The inputs whose text the calculation converts, in the order it reads them.
 enum class InputField {
@@ -221,20 +227,26 @@ inline constexpr std::array kDeductionInputs{
 // The key of the object that holds the deductions.
 inline constexpr std::string_view kDeductionsKey = "deductions";
 
+static_assert(
+    [] {
+        std::array<bool, kDeductionInputs.size()> taken{};
+        for (const DeductionInputInfo &deduction : kDeductionInputs) {
+            const auto row = static_cast<std::size_t>(deduction.frameRow);
+            if (deduction.frameRow < 0 || row >= taken.size() || taken[row])
+                return false;
+            taken[row] = true;
+        }
+        return true;
+    }(),
+    "each deduction has a row of its own in the frame");
+
 // The deductions in the order of their boxes in the frame, top to bottom.
-constexpr std::array<const DeductionInputInfo *, kDeductionInputs.size()> deductionsInFrameOrder()
-{
+inline constexpr auto kDeductionsInFrameOrder = [] {
     std::array<const DeductionInputInfo *, kDeductionInputs.size()> ordered{};
     for (const DeductionInputInfo &deduction : kDeductionInputs)
-        ordered.at(static_cast<std::size_t>(deduction.frameRow)) = &deduction;
+        ordered[static_cast<std::size_t>(deduction.frameRow)] = &deduction;
     return ordered;
-}
-
-inline constexpr auto kDeductionsInFrameOrder = deductionsInFrameOrder();
-
-static_assert(std::find(kDeductionsInFrameOrder.begin(), kDeductionsInFrameOrder.end(), nullptr) ==
-                  kDeductionsInFrameOrder.end(),
-              "each deduction has a row of its own in the frame");
+}();
 
 // One option of the kind of pay: its value under "mode", its caption and its option button.
 struct PayKindInfo {
