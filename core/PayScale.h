@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pagaluz {
@@ -142,6 +143,25 @@ struct DeductionScale {
     DeductionRate unionDues;
     DeductionRate compensationFund;
     DeductionRate insurance3011;
+};
+
+// Each deduction of the scale: its table in the scale file ("[descuentos.utrel]"), the name
+// its rate is cited by ("porcentaje de UTREL") and where the scale keeps it, in the file's
+// order. The scale file's reader and writers go through this list.
+struct ScaleDeduction {
+    std::string_view fileKey;
+    std::string_view name;
+    DeductionRate DeductionScale::*rate;
+};
+
+inline constexpr std::array kScaleDeductions{
+    ScaleDeduction{"iosper", "IOSPER", &DeductionScale::iosper},
+    ScaleDeduction{"osplad", "OSPLAD", &DeductionScale::osplad},
+    ScaleDeduction{"aporte_jubilatorio", "Aporte Jub.", &DeductionScale::pension},
+    ScaleDeduction{"ley_4035", "Ley 4035", &DeductionScale::law4035},
+    ScaleDeduction{"utrel", "UTREL", &DeductionScale::unionDues},
+    ScaleDeduction{"caja_compensadora", "Caja Comp.", &DeductionScale::compensationFund},
+    ScaleDeduction{"seguro_3011", "Seguro 3011", &DeductionScale::insurance3011},
 };
 
 // The texts that name the month the scale pays.

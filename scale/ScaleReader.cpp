@@ -133,24 +133,21 @@ FamilyScale family(ScaleSection section)
     return scale;
 }
 
-DeductionRate deduction(ScaleSection &deductions, const char *key, const std::string &name)
+DeductionRate deduction(ScaleSection &deductions, const ScaleDeduction &which)
 {
-    ScaleSection section = deductions.section(key);
-    DeductionRate rate{number(section, "tasa", 1.0, "porcentaje de " + name, "de la escala"),
-                       section.text("cantidad", 10)};
+    ScaleSection section = deductions.section(std::string(which.fileKey).c_str());
+    DeductionRate rate{
+        number(section, "tasa", 1.0, "porcentaje de " + std::string(which.name), "de la escala"),
+        section.text("cantidad", 10)};
     section.finish();
     return rate;
 }
 
 DeductionScale deductions(ScaleSection section)
 {
-    DeductionScale scale{deduction(section, "iosper", "IOSPER"),
-                         deduction(section, "osplad", "OSPLAD"),
-                         deduction(section, "aporte_jubilatorio", "Aporte Jub."),
-                         deduction(section, "ley_4035", "Ley 4035"),
-                         deduction(section, "utrel", "UTREL"),
-                         deduction(section, "caja_compensadora", "Caja Comp."),
-                         deduction(section, "seguro_3011", "Seguro 3011")};
+    DeductionScale scale;
+    for (const ScaleDeduction &which : kScaleDeductions)
+        scale.*which.rate = deduction(section, which);
     section.finish();
     return scale;
 }
@@ -235,29 +232,16 @@ void nameTheScale(PayScale &scale)
         if (source.compare(0, from.size(), from) == 0)
             source.replace(0, from.size(), named);
     };
-    for (ScaleNumber *figure : {&scale.pointValue,
-                                &scale.workdayPointValue,
-                                &scale.code06PerHour,
-                                &scale.secondaryHours.pointsPerHour,
-                                &scale.secondaryHours.incentivePerHour,
-                                &scale.secondaryHours.code113PerHour,
-                                &scale.higherHours.pointsPerHour,
-                                &scale.higherHours.incentivePerHour,
-                                &scale.higherHours.code113PerHour,
-                                &scale.productivity.rate,
-                                &scale.minimumPay.zoneShare,
-                                &scale.minimumPay.contributions,
-                                &scale.transport.perKm,
-                                &scale.transport.weeksPerMonth,
-                                &scale.family.perDisabledChild,
-                                &scale.deductions.iosper.rate,
-                                &scale.deductions.osplad.rate,
-                                &scale.deductions.pension.rate,
-                                &scale.deductions.law4035.rate,
-                                &scale.deductions.unionDues.rate,
-                                &scale.deductions.compensationFund.rate,
-                                &scale.deductions.insurance3011.rate})
+    for (ScaleNumber *figure :
+         {&scale.pointValue, &scale.workdayPointValue, &scale.code06PerHour,
+          &scale.secondaryHours.pointsPerHour, &scale.secondaryHours.incentivePerHour,
+          &scale.secondaryHours.code113PerHour, &scale.higherHours.pointsPerHour,
+          &scale.higherHours.incentivePerHour, &scale.higherHours.code113PerHour,
+          &scale.productivity.rate, &scale.minimumPay.zoneShare, &scale.minimumPay.contributions,
+          &scale.transport.perKm, &scale.transport.weeksPerMonth, &scale.family.perDisabledChild})
         rename(figure->source);
+    for (const ScaleDeduction &which : kScaleDeductions)
+        rename((scale.deductions.*which.rate).rate.source);
     for (ScaleAmount *figure :
          {&scale.secondaryHours.code06Cap, &scale.higherHours.code06Cap, &scale.incentiveHoursCap,
           &scale.code113HoursCap, &scale.minimumPay.guaranteedNet, &scale.transport.cap,

@@ -147,10 +147,9 @@ void rest(Statements &out, const PayScale &scale)
     out.set("family", "{" + perChild + "}, " + of(f.perDisabledChild) + ", " +
                           std::to_string(f.largeFamilyChildren) + ", " + money(f.largeFamily) +
                           ", " + of(f.spouse) + "}");
-    const DeductionScale &d = scale.deductions;
-    out.set("deductions", "{" + of(d.iosper) + ", " + of(d.osplad) + ", " + of(d.pension) + ", " +
-                              of(d.law4035) + ", " + of(d.unionDues) + ", " +
-                              of(d.compensationFund) + ", " + of(d.insurance3011) + "}");
+    for (std::size_t index = 0; index < kScaleDeductions.size(); ++index)
+        out.set("deductions.*kScaleDeductions[" + std::to_string(index) + "].rate",
+                of(scale.deductions.*kScaleDeductions[index].rate));
     out.set("period", "{" + literal(scale.period.title) + ", " + literal(scale.period.month) +
                           ", " + literal(scale.period.tooltip) + "}");
     out.set("validFrom", literal(scale.validFrom));

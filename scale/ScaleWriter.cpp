@@ -127,22 +127,14 @@ void family(TomlText &out, const FamilyScale &scale)
         .key("conyuge", amount(scale.spouse.value));
 }
 
-void deduction(TomlText &out, const char *key, const DeductionRate &rate)
-{
-    out.line(std::string("[descuentos.") + key + "]");
-    out.key("tasa", number(rate.rate.value)).key("cantidad", quoted(rate.quantity));
-}
-
 void deductions(TomlText &out, const DeductionScale &scale)
 {
     out.line("");
-    deduction(out, "iosper", scale.iosper);
-    deduction(out, "osplad", scale.osplad);
-    deduction(out, "aporte_jubilatorio", scale.pension);
-    deduction(out, "ley_4035", scale.law4035);
-    deduction(out, "utrel", scale.unionDues);
-    deduction(out, "caja_compensadora", scale.compensationFund);
-    deduction(out, "seguro_3011", scale.insurance3011);
+    for (const ScaleDeduction &which : kScaleDeductions) {
+        const DeductionRate &rate = scale.*which.rate;
+        out.line("[descuentos." + std::string(which.fileKey) + "]");
+        out.key("tasa", number(rate.rate.value)).key("cantidad", quoted(rate.quantity));
+    }
 }
 
 void positionsAndHours(TomlText &out, const PayScale &scale)
