@@ -3,6 +3,8 @@
 #include "Payslip.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <new>
 
@@ -54,19 +56,41 @@ ExplanationRecord::ExplanationRecord(const DecimalConventions &conventions)
     m_scratch.reserve(kLongestSentence);
 }
 
+// Most requests take the next bytes of a piece of the explanation's memory; the memory's own
+// bookkeeping is for the pieces.
+void *ExplanationRecord::allocate(std::size_t size, std::size_t alignment)
+{
+    const std::uintptr_t at = (m_free + alignment - 1) & ~(alignment - 1);
+    if (at + size <= m_freeEnd) {
+        m_free = at + size;
+        return reinterpret_cast<void *>(at);
+    }
+    return allocateInNewPiece(size, alignment);
+}
+
+void *ExplanationRecord::allocateInNewPiece(std::size_t size, std::size_t alignment)
+{
+    constexpr std::size_t kPiece = 4096;
+    if (size > kPiece / 4)
+        return m_memory.allocate(size, alignment);
+    m_free = reinterpret_cast<std::uintptr_t>(m_memory.allocate(kPiece, alignof(std::max_align_t)));
+    m_freeEnd = m_free + kPiece;
+    return allocate(size, alignment);
+}
+
 ExplanationText ExplanationRecord::kept(std::string_view text)
 {
     if (text.empty())
         return {};
-    auto *copy = static_cast<char *>(m_memory.allocate(text.size(), 1));
+    auto *copy = static_cast<char *>(allocate(text.size(), 1));
     std::memcpy(copy, text.data(), text.size());
     return ExplanationText(std::string_view(copy, text.size()));
 }
 
 ExplanationNode *ExplanationRecord::newNode(std::string_view name)
 {
-    auto *node = new (m_memory.allocate(sizeof(ExplanationNode), alignof(ExplanationNode)))
-        ExplanationNode{};
+    auto *node =
+        new (allocate(sizeof(ExplanationNode), alignof(ExplanationNode))) ExplanationNode{};
     node->name = kept(name);
     return node;
 }
@@ -124,7 +148,7 @@ std::span<const ExplanationPtr> ExplanationRecord::present(std::span<const NodeI
     if (count == 0)
         return {};
     auto *nodes = static_cast<ExplanationPtr *>(
-        m_memory.allocate(count * sizeof(ExplanationPtr), alignof(ExplanationPtr)));
+        allocate(count * sizeof(ExplanationPtr), alignof(ExplanationPtr)));
     for (std::size_t index = 0; index < count; ++index)
         new (nodes + index) ExplanationPtr(m_entries[m_termIds[first + index] - 1].node);
     return {nodes, count};

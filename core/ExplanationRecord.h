@@ -81,6 +81,9 @@ private:
     };
 
     NodeId added(const Entry &entry);
+    // `alignment` a power of two.
+    void *allocate(std::size_t size, std::size_t alignment);
+    [[gnu::noinline]] void *allocateInNewPiece(std::size_t size, std::size_t alignment);
     ExplanationNode *newNode(std::string_view name);
     ExplanationText kept(std::string_view text);
     // `value` null: the exact result brought to four decimals.
@@ -103,6 +106,8 @@ private:
 
     std::shared_ptr<PayslipExplanation> m_explanation;
     std::pmr::memory_resource &m_memory; // the explanation's
+    std::uintptr_t m_free = 0;           // the rest of the piece of it in use
+    std::uintptr_t m_freeEnd = 0;
     std::string m_separator;
     std::string m_scratch;             // where each sentence is written before it is kept
     std::pmr::vector<Entry> m_entries; // node `id` is m_entries[id - 1]
