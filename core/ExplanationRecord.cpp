@@ -224,13 +224,13 @@ void ExplanationRecord::explainTotals(NodeId earnings, NodeId deductions, NodeId
     m_explanation->netPay = m_entries[netPay - 1].node;
 }
 
-std::shared_ptr<const PayslipExplanation> ExplanationRecord::explanation() &&
+std::shared_ptr<const PayslipExplanation> ExplanationRecord::explanation()
 {
     markShown();
     for (Entry &entry : m_entries)
         if (entry.shown)
             write(entry);
-    return std::move(m_explanation);
+    return m_explanation;
 }
 
 // Every term of a shown value is shown; terms come before the values made from them.

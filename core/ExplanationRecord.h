@@ -63,9 +63,9 @@ public:
     std::string number(Money value) const { return number(Decimal::fromMoney(value)); }
     std::string number(double value) const { return number(Decimal::fromDouble(value)); }
 
-    // The explanation recorded, its sentences written, handed over once the calculation is
-    // done.
-    std::shared_ptr<const PayslipExplanation> explanation() &&;
+    // The explanation recorded, its sentences written, once the calculation is done. The
+    // record keeps a share of it: its own lists are in the explanation's memory.
+    std::shared_ptr<const PayslipExplanation> explanation();
 
 private:
     // What the record keeps of a node beside the node.

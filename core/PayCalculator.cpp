@@ -92,8 +92,7 @@ CalculationResult PayCalculator::calculate(const PayInputs &inputs) const
     }
     state.payslip.teacherName = inputs.teacherName;
     if (record)
-        return CalculationResult(std::move(state.payslip), state.carry,
-                                 std::move(*record).explanation());
+        return CalculationResult(std::move(state.payslip), state.carry, record->explanation());
     return CalculationResult(std::move(state.payslip), state.carry);
 }
 

@@ -174,8 +174,7 @@ TEST(Explanation, ASentenceNamesATermsLineOnlyIfTheLineCameFirst)
         if (!lineFirst)
             record.explainLine(line, assignment);
         record.explainTotals(base, base, base);
-        const std::shared_ptr<const PayslipExplanation> explanation =
-            std::move(record).explanation();
+        const std::shared_ptr<const PayslipExplanation> explanation = record.explanation();
         EXPECT_EQ(explanation->totalEarnings->text,
                   lineFirst ? "001 979,5 + 2 (puntos)" : "979,5 (asignación) + 2 (puntos)");
         EXPECT_EQ(explanation->lines.front()->text, "asignación: 979,5");
