@@ -100,7 +100,7 @@ void applyMinimumPay(CalculationState &state)
     if (!(net < minimum.guaranteedNet.value)) {
         if (record)
             record->note("No corresponde «Adic para mínimo» (172): el neto estimado, " +
-                         record->number(net) + " = " + record->node(net.node())->text +
+                         record->number(net) + " = " + std::string(record->sentence(net.node())) +
                          ", no es menor que " + record->number(minimum.guaranteedNet.value) + ".");
         return;
     }

@@ -1,5 +1,6 @@
 #include "Decimal.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -261,30 +262,36 @@ std::string Decimal::text(std::string_view separator) const
     return text;
 }
 
+// The text is measured first and written in place: one growth of `out` however many parts.
 void Decimal::appendText(std::string &out, std::string_view separator) const
 {
     std::array<char, 40> buffer; // the 39 digits of the largest magnitude
     char *const end = buffer.data() + buffer.size();
-    const char *start = digitsBefore(end, magnitude(m_units));
-    const std::string_view digits(start, static_cast<std::size_t>(end - start));
-    if (m_units < 0)
-        out += '-';
-    if (m_scale <= 0) {
-        out += digits;
-        out.append(static_cast<std::size_t>(-m_scale), '0');
+    const char *const start = digitsBefore(end, magnitude(m_units));
+    const auto digits = static_cast<std::size_t>(end - start);
+    const std::size_t sign = m_units < 0 ? 1 : 0;
+    // A whole number may end in zeros; a fraction below one starts with "0" and zeros.
+    const std::size_t zerosAfter = m_scale < 0 ? static_cast<std::size_t>(-m_scale) : 0;
+    const std::size_t fraction = m_scale > 0 ? static_cast<std::size_t>(m_scale) : 0;
+    const std::size_t wholeDigits = digits > fraction ? digits - fraction : 0;
+    const std::size_t zerosBefore = fraction > digits ? fraction - digits : 0;
+    const std::size_t length = sign + std::max<std::size_t>(wholeDigits, 1) + zerosAfter +
+                               (fraction > 0 ? separator.size() + fraction : 0);
+    const std::size_t at = out.size();
+    out.resize(at + length);
+    char *next = out.data() + at;
+    if (sign)
+        *next++ = '-';
+    if (wholeDigits == 0)
+        *next++ = '0';
+    else
+        next = std::copy_n(start, wholeDigits, next);
+    next = std::fill_n(next, zerosAfter, '0');
+    if (fraction == 0)
         return;
-    }
-    const auto fraction = static_cast<std::size_t>(m_scale);
-    if (digits.size() <= fraction) {
-        out += '0';
-        out += separator;
-        out.append(fraction - digits.size(), '0');
-        out += digits;
-        return;
-    }
-    out += digits.substr(0, digits.size() - fraction);
-    out += separator;
-    out += digits.substr(digits.size() - fraction);
+    next = std::copy(separator.begin(), separator.end(), next);
+    next = std::fill_n(next, zerosBefore, '0');
+    std::copy_n(start + wholeDigits, digits - wholeDigits, next);
 }
 
 } // namespace pagaluz

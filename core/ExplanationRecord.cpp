@@ -3,6 +3,10 @@
 #include "Payslip.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <new>
 
 namespace pagaluz {
 
@@ -10,7 +14,7 @@ namespace {
 
 constexpr int kAmountDecimals = 4;
 
-Decimal exactResult(Operation operation, const std::vector<ExplanationPtr> &terms)
+Decimal exactResult(Operation operation, std::span<const ExplanationPtr> terms)
 {
     if (terms.empty())
         return {};
@@ -37,189 +41,294 @@ Decimal exactResult(Operation operation, const std::vector<ExplanationPtr> &term
 
 } // namespace
 
-std::string_view operationName(Operation operation)
-{
-    switch (operation) {
-    case Operation::Sum:
-        return "sum";
-    case Operation::Difference:
-        return "difference";
-    case Operation::Product:
-        return "product";
-    case Operation::Minimum:
-        return "minimum";
-    }
-    return {};
-}
-
 ExplanationRecord::ExplanationRecord(const DecimalConventions &conventions)
-    : m_separator(conventions.decimalSeparator)
+    : m_explanation(std::make_shared<PayslipExplanation>()), m_memory(m_explanation->memory()),
+      m_separator(conventions.decimalSeparator), m_entries(&m_memory), m_termIds(&m_memory),
+      m_lineNodes(&m_memory)
 {
-    constexpr std::size_t kUsualNodes = 48;
-    m_nodes.reserve(kUsualNodes);
+    constexpr std::size_t kUsualNodes = 64;
+    constexpr std::size_t kUsualTerms = 192;
+    constexpr std::size_t kLongestSentence = 512;
+    m_entries.reserve(kUsualNodes);
+    m_termIds.reserve(kUsualTerms);
     m_lineNodes.reserve(Payslip::kMaxLines);
-    explanation.lines.reserve(Payslip::kMaxLines);
+    m_explanation->lines.reserve(Payslip::kMaxLines);
+    m_scratch.reserve(kLongestSentence);
 }
 
-NodeId ExplanationRecord::added(NodePtr node)
+// Most requests take the next bytes of a piece of the explanation's memory; the memory's own
+// bookkeeping is for the pieces.
+void *ExplanationRecord::allocate(std::size_t size, std::size_t alignment)
 {
-    m_nodes.push_back(std::move(node));
-    return static_cast<NodeId>(m_nodes.size());
+    const std::uintptr_t at = (m_free + alignment - 1) & ~(alignment - 1);
+    if (at + size <= m_freeEnd) {
+        m_free = at + size;
+        return reinterpret_cast<void *>(at);
+    }
+    return allocateInNewPiece(size, alignment);
 }
 
-NodeId ExplanationRecord::figure(std::string name, const Decimal &value, std::string_view source)
+void *ExplanationRecord::allocateInNewPiece(std::size_t size, std::size_t alignment)
 {
-    return taken(std::move(name), value, false, source);
+    constexpr std::size_t kPiece = 4096;
+    if (size > kPiece / 4)
+        return m_memory.allocate(size, alignment);
+    m_free = reinterpret_cast<std::uintptr_t>(m_memory.allocate(kPiece, alignof(std::max_align_t)));
+    m_freeEnd = m_free + kPiece;
+    return allocate(size, alignment);
 }
 
-NodeId ExplanationRecord::rate(std::string name, const Decimal &rate, std::string_view source)
+ExplanationText ExplanationRecord::kept(std::string_view text)
 {
-    return taken(std::move(name), rate, true, source);
+    if (text.empty())
+        return {};
+    auto *copy = static_cast<char *>(allocate(text.size(), 1));
+    std::memcpy(copy, text.data(), text.size());
+    return ExplanationText(std::string_view(copy, text.size()));
 }
 
-NodeId ExplanationRecord::taken(std::string name, const Decimal &value, bool percentage,
+ExplanationNode *ExplanationRecord::newNode(std::string_view name)
+{
+    auto *node =
+        new (allocate(sizeof(ExplanationNode), alignof(ExplanationNode))) ExplanationNode{};
+    node->name = kept(name);
+    return node;
+}
+
+NodeId ExplanationRecord::added(const Entry &entry)
+{
+    m_entries.push_back(entry);
+    return static_cast<NodeId>(m_entries.size());
+}
+
+NodeId ExplanationRecord::figure(std::string_view name, const Decimal &value,
+                                 std::string_view source)
+{
+    return taken(name, value, false, source);
+}
+
+NodeId ExplanationRecord::rate(std::string_view name, const Decimal &rate, std::string_view source)
+{
+    return taken(name, rate, true, source);
+}
+
+NodeId ExplanationRecord::taken(std::string_view name, const Decimal &value, bool percentage,
                                 std::string_view source)
 {
-    auto node = std::make_shared<ExplanationNode>();
-    node->name = std::move(name);
+    ExplanationNode *node = newNode(name);
     node->value = node->exactValue = value;
     node->percentage = percentage;
-    std::string &text = m_scratch;
-    text.clear();
-    text += node->name;
-    text += ": ";
-    appendValue(text, *node);
-    if (!source.empty())
-        text.append(", ").append(source);
-    node->text = text;
-    return added(std::move(node));
+    Entry entry;
+    entry.node = node;
+    entry.source = kept(source).view();
+    return added(entry);
 }
 
-NodeId ExplanationRecord::leaf(std::string name, const Decimal &value, std::string text)
+NodeId ExplanationRecord::leaf(std::string_view name, const Decimal &value, std::string_view text)
 {
-    auto node = std::make_shared<ExplanationNode>();
-    node->name = std::move(name);
+    ExplanationNode *node = newNode(name);
     node->value = node->exactValue = value;
-    node->text = std::move(text);
-    return added(std::move(node));
+    node->text = kept(text);
+    Entry entry;
+    entry.node = node;
+    entry.written = true;
+    return added(entry);
 }
 
-std::vector<ExplanationPtr> ExplanationRecord::present(const NodeId *first,
-                                                       const NodeId *last) const
+std::span<const ExplanationPtr> ExplanationRecord::present(std::span<const NodeId> terms)
 {
-    std::vector<ExplanationPtr> nodes;
-    nodes.reserve(static_cast<std::size_t>(last - first));
-    for (const NodeId *term = first; term != last; ++term) {
-        if (*term != kNoNode)
-            nodes.push_back(node(*term));
+    const std::size_t first = m_termIds.size();
+    for (const NodeId term : terms) {
+        if (term != kNoNode) {
+            m_termIds.push_back(term);
+            m_entries[term - 1].isTerm = true;
+        }
     }
-    return nodes;
+    const std::size_t count = m_termIds.size() - first;
+    if (count == 0)
+        return {};
+    auto *nodes = static_cast<ExplanationPtr *>(
+        allocate(count * sizeof(ExplanationPtr), alignof(ExplanationPtr)));
+    for (std::size_t index = 0; index < count; ++index)
+        new (nodes + index) ExplanationPtr(m_entries[m_termIds[first + index] - 1].node);
+    return {nodes, count};
 }
 
-NodeId ExplanationRecord::operation(std::string name, const Decimal &value, Operation operation,
-                                    std::initializer_list<NodeId> terms)
+NodeId ExplanationRecord::operation(std::string_view name, const Decimal &value,
+                                    Operation operation, std::initializer_list<NodeId> terms)
 {
-    return made(std::move(name), &value, operation, present(terms.begin(), terms.end()));
+    return made(name, &value, operation, std::span<const NodeId>(terms.begin(), terms.size()));
 }
 
-NodeId ExplanationRecord::operation(std::string name, const Decimal &value, Operation operation,
-                                    std::span<const NodeId> terms)
+NodeId ExplanationRecord::operation(std::string_view name, const Decimal &value,
+                                    Operation operation, std::span<const NodeId> terms)
 {
-    return made(std::move(name), &value, operation,
-                present(terms.data(), terms.data() + terms.size()));
+    return made(name, &value, operation, terms);
 }
 
-NodeId ExplanationRecord::made(std::string name, const Decimal *value, Operation operation,
-                               std::vector<ExplanationPtr> terms)
+NodeId ExplanationRecord::made(std::string_view name, const Decimal *value, Operation operation,
+                               std::span<const NodeId> terms)
 {
-    auto node = std::make_shared<ExplanationNode>();
-    node->name = std::move(name);
+    ExplanationNode *node = newNode(name);
     node->operation = operation;
-    node->terms = std::move(terms);
+    const auto firstTerm = static_cast<std::uint32_t>(m_termIds.size());
+    node->terms = present(terms);
     node->exactValue = exactResult(operation, node->terms);
     node->value = value ? *value : node->exactValue.roundedToTenThousandths();
     node->rounded = node->exactValue.decimals() > kAmountDecimals;
-    node->text = sentence(*node);
-    return added(std::move(node));
+    Entry entry;
+    entry.node = node;
+    entry.firstTerm = firstTerm;
+    entry.termCount = static_cast<std::uint32_t>(node->terms.size());
+    return added(entry);
 }
 
-NodeId ExplanationRecord::roundedResult(std::string name, Operation operation,
+NodeId ExplanationRecord::roundedResult(std::string_view name, Operation operation,
                                         std::span<const NodeId> terms)
 {
-    return made(std::move(name), nullptr, operation,
-                present(terms.data(), terms.data() + terms.size()));
+    return made(name, nullptr, operation, terms);
 }
 
+std::string_view ExplanationRecord::sentence(NodeId id)
+{
+    Entry &entry = m_entries[id - 1];
+    write(entry);
+    return entry.node->text;
+}
+
+// A sentence names a term by its line where the line was there when the sentence's node was
+// made: before a value that terms have taken becomes a line, the operations made so far get
+// their sentences.
 void ExplanationRecord::explainLine(const PayslipLine &line, NodeId id)
 {
-    const NodePtr &explained = node(id);
-    explained->lineCode = line.code;
-    explained->lineConcept = line.conceptText;
+    Entry &entry = m_entries[id - 1];
+    if (entry.isTerm)
+        writeAwaiting();
+    entry.shown = true;
+    ExplanationNode &explained = *entry.node;
+    explained.lineCode = kept(line.code);
+    explained.lineConcept = kept(line.conceptText);
     const auto rows = static_cast<std::size_t>(line.row) + 1;
-    explanation.lines.resize(rows);
-    explanation.lines.back() = explained;
+    m_explanation->lines.resize(rows);
+    m_explanation->lines.back() = &explained;
     m_lineNodes.resize(rows);
     m_lineNodes.back() = id;
 }
 
-void ExplanationRecord::appendNumber(std::string &out, const Decimal &value) const
+void ExplanationRecord::explainTotals(NodeId earnings, NodeId deductions, NodeId netPay)
 {
-    value.appendText(out, m_separator);
+    for (const NodeId total : {earnings, deductions, netPay})
+        m_entries[total - 1].shown = true;
+    m_explanation->totalEarnings = m_entries[earnings - 1].node;
+    m_explanation->totalDeductions = m_entries[deductions - 1].node;
+    m_explanation->netPay = m_entries[netPay - 1].node;
 }
 
-void ExplanationRecord::appendValue(std::string &out, const ExplanationNode &node) const
+std::shared_ptr<const PayslipExplanation> ExplanationRecord::explanation()
 {
-    if (node.percentage) {
-        appendNumber(out, node.value * Decimal::fromInteger(100));
-        out += " %";
-    } else {
-        appendNumber(out, node.value);
+    markShown();
+    for (Entry &entry : m_entries)
+        if (entry.shown)
+            write(entry);
+    return m_explanation;
+}
+
+// Every term of a shown value is shown; terms come before the values made from them.
+void ExplanationRecord::markShown()
+{
+    for (auto entry = m_entries.rbegin(); entry != m_entries.rend(); ++entry) {
+        if (!entry->shown)
+            continue;
+        const auto first = m_termIds.begin() + entry->firstTerm;
+        for (auto term = first; term != first + entry->termCount; ++term)
+            m_entries[*term - 1].shown = true;
     }
 }
 
-std::string ExplanationRecord::valueText(const ExplanationNode &node) const
+void ExplanationRecord::writeAwaiting()
 {
-    std::string text;
-    appendValue(text, node);
-    return text;
+    for (std::size_t index = m_firstAwaiting; index < m_entries.size(); ++index)
+        if (m_entries[index].node->operation)
+            write(m_entries[index]);
+    m_firstAwaiting = m_entries.size();
 }
 
-// The sentence is written in a buffer kept for all of them, then copied at its length.
-std::string ExplanationRecord::sentence(const ExplanationNode &node)
+void ExplanationRecord::write(Entry &entry)
 {
+    if (entry.written)
+        return;
     std::string &text = m_scratch;
     text.clear();
-    appendExpression(text, node, false);
-    if (node.rounded) {
-        text += " = ";
-        appendNumber(text, node.exactValue);
-        text += ", redondeado a ";
-        appendNumber(text, node.value);
+    if (entry.node->operation)
+        appendSentence(text, entry);
+    else
+        appendFigureSentence(text, entry);
+    entry.node->text = kept(text);
+    entry.written = true;
+}
+
+// "valor del punto: 0,653, de la escala «…»"
+void ExplanationRecord::appendFigureSentence(std::string &out, Entry &figure)
+{
+    out += figure.node->name;
+    out += ": ";
+    appendValue(out, figure);
+    if (!figure.source.empty())
+        out.append(", ").append(figure.source);
+}
+
+// The value as the sentences write it, "979,5" or "30 %": written once, copied after.
+void ExplanationRecord::appendValue(std::string &out, Entry &entry)
+{
+    if (!entry.shownValue.empty()) {
+        out += entry.shownValue;
+        return;
     }
-    return text;
+    const std::size_t at = out.size();
+    const ExplanationNode &node = *entry.node;
+    if (node.percentage) {
+        (node.value * Decimal::fromInteger(100)).appendText(out, m_separator);
+        out += " %";
+    } else {
+        node.value.appendText(out, m_separator);
+    }
+    entry.shownValue = kept(std::string_view(out).substr(at));
+}
+
+void ExplanationRecord::appendSentence(std::string &out, Entry &entry)
+{
+    appendExpression(out, entry, false);
+    const ExplanationNode &node = *entry.node;
+    if (node.rounded) {
+        out += " = ";
+        node.exactValue.appendText(out, m_separator);
+        out += ", redondeado a ";
+        appendValue(out, entry);
+    }
 }
 
 // Sums and differences name the lines they add by their codes, "001 979,5 + 002 65,953";
 // products and minimums give each term's value and what it is. A term made of others shows
 // how, in short, when `compact` is false.
-void ExplanationRecord::appendExpression(std::string &out, const ExplanationNode &node,
-                                         bool compact) const
+void ExplanationRecord::appendExpression(std::string &out, Entry &entry, bool compact)
 {
+    const std::span<const NodeId> terms(m_termIds.data() + entry.firstTerm, entry.termCount);
+    const auto term = [&](NodeId id) -> Entry & { return m_entries[id - 1]; };
     const auto joined = [&](std::string_view separator, auto appendTerm) {
         bool first = true;
-        for (const ExplanationPtr &term : node.terms) {
+        for (const NodeId id : terms) {
             if (!first)
                 out += separator;
             first = false;
             if (compact)
-                appendCompact(out, *term);
+                appendCompact(out, term(id));
             else
-                (this->*appendTerm)(out, *term);
+                (this->*appendTerm)(out, term(id));
         }
     };
-    switch (*node.operation) {
+    switch (*entry.node->operation) {
     case Operation::Sum:
-        if (node.terms.empty())
+        if (terms.empty())
             out += "ninguna línea: 0";
         else
             joined(" + ", &ExplanationRecord::appendInSum);
@@ -228,13 +337,13 @@ void ExplanationRecord::appendExpression(std::string &out, const ExplanationNode
         joined(" − ", &ExplanationRecord::appendInSum);
         return;
     case Operation::Product:
-        if (node.terms.size() == 2 && node.terms.front()->percentage) {
-            appendValue(out, *node.terms.front());
+        if (terms.size() == 2 && term(terms.front()).node->percentage) {
+            appendValue(out, term(terms.front()));
             out += " de ";
             if (compact)
-                appendCompact(out, *node.terms.back());
+                appendCompact(out, term(terms.back()));
             else
-                appendInProduct(out, *node.terms.back());
+                appendInProduct(out, term(terms.back()));
             return;
         }
         joined(" × ", &ExplanationRecord::appendInProduct);
@@ -246,35 +355,35 @@ void ExplanationRecord::appendExpression(std::string &out, const ExplanationNode
     }
 }
 
-void ExplanationRecord::appendInSum(std::string &out, const ExplanationNode &term) const
+void ExplanationRecord::appendInSum(std::string &out, Entry &term)
 {
-    if (!term.lineCode.empty()) {
-        out += term.lineCode;
+    const ExplanationNode &node = *term.node;
+    if (!node.lineCode.empty()) {
+        out += node.lineCode;
         out += ' ';
-        appendNumber(out, term.value);
+        appendValue(out, term);
         return;
     }
     appendValue(out, term);
     out += " (";
-    out += term.name;
+    out += node.name;
     out += ')';
 }
 
-void ExplanationRecord::appendInProduct(std::string &out, const ExplanationNode &term) const
+void ExplanationRecord::appendInProduct(std::string &out, Entry &term)
 {
-    if (term.percentage) {
-        appendValue(out, term);
+    const ExplanationNode &node = *term.node;
+    appendValue(out, term);
+    if (node.percentage)
         return;
-    }
-    appendNumber(out, term.value);
     out += " (";
-    if (!term.lineCode.empty()) {
-        out += term.lineCode;
+    if (!node.lineCode.empty()) {
+        out += node.lineCode;
         out += ' ';
-        out += term.lineConcept;
+        out += node.lineConcept;
     } else {
-        out += term.name;
-        if (term.operation) {
+        out += node.name;
+        if (node.operation) {
             out += " = ";
             appendExpression(out, term, true);
         }
@@ -282,19 +391,17 @@ void ExplanationRecord::appendInProduct(std::string &out, const ExplanationNode 
     out += ')';
 }
 
-void ExplanationRecord::appendCompact(std::string &out, const ExplanationNode &term) const
+void ExplanationRecord::appendCompact(std::string &out, Entry &term)
 {
-    if (!term.lineCode.empty()) {
-        out += term.lineCode;
+    const ExplanationNode &node = *term.node;
+    if (!node.lineCode.empty()) {
+        out += node.lineCode;
         out += ' ';
-        appendNumber(out, term.value);
-    } else if (term.operation) {
-        out += term.name;
+    } else if (node.operation) {
+        out += node.name;
         out += ' ';
-        appendNumber(out, term.value);
-    } else {
-        appendValue(out, term);
     }
+    appendValue(out, term);
 }
 
 } // namespace pagaluz

@@ -46,11 +46,8 @@ void sumTotals(CalculationState &state)
         trace.sumOfLines("Total descuentos", state.payslip, AmountColumn::Deductions);
     c.netPay = trace.difference("Liquido a pagar", c.totalEarnings, {c.totalDeductions});
     state.payslip.setTotals(c.totalEarnings, c.totalDeductions);
-    if (ExplanationRecord *record = trace.record()) {
-        record->explanation.totalEarnings = record->node(c.totalEarnings.node());
-        record->explanation.totalDeductions = record->node(c.totalDeductions.node());
-        record->explanation.netPay = record->node(c.netPay.node());
-    }
+    if (ExplanationRecord *record = trace.record())
+        record->explainTotals(c.totalEarnings.node(), c.totalDeductions.node(), c.netPay.node());
 }
 
 // The input that can drive an amount out of range on the path taken: the
@@ -95,9 +92,7 @@ CalculationResult PayCalculator::calculate(const PayInputs &inputs) const
     }
     state.payslip.teacherName = inputs.teacherName;
     if (record)
-        return CalculationResult(
-            std::move(state.payslip), state.carry,
-            std::make_shared<const PayslipExplanation>(std::move(record->explanation)));
+        return CalculationResult(std::move(state.payslip), state.carry, record->explanation());
     return CalculationResult(std::move(state.payslip), state.carry);
 }
 

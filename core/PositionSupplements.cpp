@@ -3,10 +3,14 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace pagaluz {
 
 namespace {
+
+// Room for the longest sentence of a cell or a fixed amount, made in one piece.
+constexpr std::size_t kLongText = 192;
 
 std::size_t basicPointsBand(const Code06Scale &table, int basicPoints)
 {
@@ -82,23 +86,34 @@ Amount code06Amount(const CalculationState &state)
     const std::string rowText = bracketRowName(state);
     const std::string columnText = code06Column(table, carry.basicPoints, fullDayTable);
     const auto text = [&] {
-        return state.trace.record()->number(amount) + ", de la " + tableText + " (tiene " +
-               std::to_string(carry.fullDayPoints) + "): fila " + rowText + ", columna " +
-               columnText + " (tiene " + std::to_string(carry.basicPoints) + ")";
+        std::string sentence = state.trace.record()->number(amount);
+        sentence.reserve(kLongText);
+        sentence.append(", de la ").append(tableText).append(" (tiene ");
+        sentence.append(std::to_string(carry.fullDayPoints)).append("): fila ").append(rowText);
+        sentence.append(", columna ").append(columnText).append(" (tiene ");
+        return sentence.append(std::to_string(carry.basicPoints)).append(")");
     };
-    return {amount,
-            state.trace.cell(
-                [&] { return Decimal::fromMoney(amount); },
-                [&] { return tableText + ", fila " + rowText + ", columna " + columnText; }, text)};
+    const auto name = [&] {
+        std::string cellName = tableText;
+        cellName.reserve(kLongText);
+        return cellName.append(", fila ").append(rowText).append(", columna ").append(columnText);
+    };
+    return {amount, state.trace.cell([&] { return Decimal::fromMoney(amount); }, name, text)};
 }
 
-// What the full-day points are measured against: "menos de 600 puntos de jornada completa
-// (tiene 0)".
-std::string fullDayShare(int fullDayPoints, int threshold)
+// `before`, then what the full-day points are measured against: "menos de 600 puntos de
+// jornada completa (tiene 0)".
+std::string fullDayShare(std::string_view before, int fullDayPoints, int threshold)
 {
-    const std::string thresholdText = std::to_string(threshold);
-    return (fullDayPoints >= threshold ? thresholdText + " o más" : "menos de " + thresholdText) +
-           " puntos de jornada completa (tiene " + std::to_string(fullDayPoints) + ")";
+    std::string text(before);
+    text.reserve(kLongText);
+    if (fullDayPoints < threshold)
+        text += "menos de ";
+    text += std::to_string(threshold);
+    if (fullDayPoints >= threshold)
+        text += " o más";
+    text.append(" puntos de jornada completa (tiene ").append(std::to_string(fullDayPoints));
+    return text.append(")");
 }
 
 } // namespace
@@ -110,15 +125,17 @@ void setPositionSupplements(CalculationState &state)
     CarryValues &carry = state.carry;
     const PositionSupplementScale &fixed = state.scale.positionSupplements;
     const bool fullDay = carry.fullDayPoints >= fixed.fullDayPoints;
-    const auto fullDayText = [&] { return fullDayShare(carry.fullDayPoints, fixed.fullDayPoints); };
+    const auto fullDayText = [&](std::string_view before) {
+        return fullDayShare(before, carry.fullDayPoints, fixed.fullDayPoints);
+    };
     carry.code06Supplement = code06Amount(state);
     if (state.inputs.incentive)
         carry.nationalIncentive = state.trace.amount(
             fullDay ? fixed.incentiveFullDay : fixed.incentivePartDay, "incentivo de Nación",
-            [&] { return "importe fijo para un cargo con " + fullDayText(); });
+            [&] { return fullDayText("importe fijo para un cargo con "); });
     carry.code113Supplement = state.trace.amount(
         fullDay ? fixed.code113FullDay : fixed.code113PartDay, "importe del código 113",
-        [&] { return "fijo para un cargo con " + fullDayText(); });
+        [&] { return fullDayText("fijo para un cargo con "); });
 }
 
 } // namespace pagaluz

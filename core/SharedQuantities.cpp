@@ -60,15 +60,15 @@ private:
 };
 
 // The name, or the name with the first number from 2 that no earlier key has.
-std::string keyFor(const std::string &name, const std::vector<SharedQuantity> &earlier)
+std::string keyFor(std::string_view name, const std::vector<SharedQuantity> &earlier)
 {
     const auto taken = [&](const std::string &key) {
         return std::any_of(earlier.begin(), earlier.end(),
                            [&](const SharedQuantity &quantity) { return quantity.key == key; });
     };
-    std::string key = name;
+    std::string key(name);
     for (int number = 2; taken(key); ++number)
-        key = name + " (" + std::to_string(number) + ")";
+        key = std::string(name) + " (" + std::to_string(number) + ")";
     return key;
 }
 

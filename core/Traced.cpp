@@ -23,8 +23,8 @@ Amount Tracer::recordedSumOfLines(std::string_view name, Money total, const Pays
     for (const PayslipLine &line : payslip.lines())
         if (line.column == column)
             nodes.add(m_record->lineNode(line.row));
-    return {total, m_record->operation(std::string(name), Decimal::fromMoney(total), Operation::Sum,
-                                       nodes.span())};
+    return {total,
+            m_record->operation(name, Decimal::fromMoney(total), Operation::Sum, nodes.span())};
 }
 
 Amount Tracer::recordedDifference(std::string_view name, Money result, const Amount &from,
@@ -34,8 +34,8 @@ Amount Tracer::recordedDifference(std::string_view name, Money result, const Amo
     nodes.add(from.node());
     for (const Amount &term : taken)
         nodes.add(term.node());
-    return {result, m_record->operation(std::string(name), Decimal::fromMoney(result),
-                                        Operation::Difference, nodes.span())};
+    return {result, m_record->operation(name, Decimal::fromMoney(result), Operation::Difference,
+                                        nodes.span())};
 }
 
 Amount Tracer::recordedCappedProduct(std::string_view name, std::string_view productName,
@@ -45,13 +45,12 @@ Amount Tracer::recordedCappedProduct(std::string_view name, std::string_view pro
     NodeList nodes;
     for (const Figure &factor : factors)
         nodes.add(factor.node);
-    const std::string productText(productName);
     const NodeId product =
-        capped ? m_record->roundedResult(productText, Operation::Product, nodes.span())
-               : m_record->operation(productText, Decimal::fromMoney(value), Operation::Product,
+        capped ? m_record->roundedResult(productName, Operation::Product, nodes.span())
+               : m_record->operation(productName, Decimal::fromMoney(value), Operation::Product,
                                      nodes.span());
-    return {value, m_record->operation(std::string(name), Decimal::fromMoney(value),
-                                       Operation::Minimum, {product, cap.node()})};
+    return {value, m_record->operation(name, Decimal::fromMoney(value), Operation::Minimum,
+                                       {product, cap.node()})};
 }
 
 } // namespace pagaluz

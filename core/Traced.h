@@ -56,10 +56,11 @@ struct Percent {
 template <typename T>
 concept TextMaker = std::convertible_to<T, std::string_view> || std::invocable<const T &>;
 
-template <TextMaker T> std::string madeText(const T &text)
+// The text itself where it is one, without a copy; what makes it otherwise.
+template <TextMaker T> auto madeText(const T &text)
 {
     if constexpr (std::convertible_to<T, std::string_view>)
-        return std::string(std::string_view(text));
+        return std::string_view(text);
     else
         return text();
 }

@@ -1,4 +1,5 @@
 #include "ExplanationCheck.h"
+#include "ExplanationRecord.h"
 #include "InputGenerator.h"
 #include "PayTestSupport.h"
 
@@ -151,6 +152,32 @@ TEST(Explanation, NotesTellWhyALineIsMissing)
         ASSERT_TRUE(result.succeeded()) << c.what;
         const std::vector<std::string> &notes = result.explanation()->notes;
         EXPECT_NE(std::find(notes.begin(), notes.end(), c.note), notes.end()) << c.what;
+    }
+}
+
+// A sum names a term by its line's code where the line was on the payslip when the sum was
+// made, and by the term's name where the line came after, however late the sentence is written.
+TEST(Explanation, ASentenceNamesATermsLineOnlyIfTheLineCameFirst)
+{
+    PayslipLine line;
+    line.code = "001";
+    line.conceptText = "Asign. de la categoría";
+    for (const bool lineFirst : {true, false}) {
+        SCOPED_TRACE(lineFirst);
+        ExplanationRecord record(DecimalConventions::comma());
+        const NodeId assignment = record.figure("asignación", Decimal::fromScaled(9795, 1), "");
+        if (lineFirst)
+            record.explainLine(line, assignment);
+        const NodeId base =
+            record.operation("base", Decimal::fromScaled(9815, 1), Operation::Sum,
+                             {assignment, record.figure("puntos", Decimal::fromInteger(2), "")});
+        if (!lineFirst)
+            record.explainLine(line, assignment);
+        record.explainTotals(base, base, base);
+        const std::shared_ptr<const PayslipExplanation> explanation = record.explanation();
+        EXPECT_EQ(explanation->totalEarnings->text,
+                  lineFirst ? "001 979,5 + 2 (puntos)" : "979,5 (asignación) + 2 (puntos)");
+        EXPECT_EQ(explanation->lines.front()->text, "asignación: 979,5");
     }
 }
 

@@ -2,29 +2,38 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <deque>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
 
 using namespace pagaluz;
 
-ExplanationPtr leaf(std::string name)
-{
-    auto node = std::make_shared<ExplanationNode>();
-    node->name = std::move(name);
-    return node;
-}
+// Trees built by hand, their values and terms kept here.
+class Trees {
+public:
+    ExplanationPtr leaf(std::string_view name)
+    {
+        ExplanationNode &node = m_nodes.emplace_back();
+        node.name = ExplanationText(name);
+        return &node;
+    }
 
-ExplanationPtr sum(std::string name, std::vector<ExplanationPtr> terms)
-{
-    auto node = std::make_shared<ExplanationNode>();
-    node->name = std::move(name);
-    node->operation = Operation::Sum;
-    node->terms = std::move(terms);
-    return node;
-}
+    ExplanationPtr sum(std::string_view name, std::vector<ExplanationPtr> terms)
+    {
+        ExplanationNode &node = m_nodes.emplace_back();
+        node.name = ExplanationText(name);
+        node.operation = Operation::Sum;
+        node.terms = m_terms.emplace_back(std::move(terms));
+        return &node;
+    }
+
+private:
+    std::deque<ExplanationNode> m_nodes;
+    std::deque<std::vector<ExplanationPtr>> m_terms;
+};
 
 std::vector<std::string> keysOf(const SharedQuantities &shared)
 {
@@ -38,18 +47,20 @@ std::vector<std::string> keysOf(const SharedQuantities &shared)
 // totals take with that line; a total that only the net pay takes; leaves shared by all.
 TEST(SharedQuantities, ValuesInMoreThanOneOtherAmountEachAfterItsTerms)
 {
-    const ExplanationPtr point = leaf("valor del punto");
-    const ExplanationPtr first = sum("base", {point, leaf("puntos")});
-    const ExplanationPtr second = sum("base", {point, leaf("horas")});
-    const ExplanationPtr category = sum("asignación", {point});
-    const ExplanationPtr ownOnly = sum("importe propio", {point});
+    Trees trees;
+    const ExplanationPtr point = trees.leaf("valor del punto");
+    const ExplanationPtr first = trees.sum("base", {point, trees.leaf("puntos")});
+    const ExplanationPtr second = trees.sum("base", {point, trees.leaf("horas")});
+    const ExplanationPtr category = trees.sum("asignación", {point});
+    const ExplanationPtr ownOnly = trees.sum("importe propio", {point});
     PayslipExplanation explanation;
-    explanation.lines = {category, sum("antigüedad", {first, category}),
-                         sum("zona", {first, second, category}), sum("horas", {second, ownOnly})};
-    explanation.totalEarnings = sum("Total Haberes", explanation.lines);
-    explanation.totalDeductions = sum("Total descuentos", {});
+    explanation.lines = {category, trees.sum("antigüedad", {first, category}),
+                         trees.sum("zona", {first, second, category}),
+                         trees.sum("horas", {second, ownOnly})};
+    explanation.totalEarnings = trees.sum("Total Haberes", explanation.lines);
+    explanation.totalDeductions = trees.sum("Total descuentos", {});
     explanation.netPay =
-        sum("Liquido a pagar", {explanation.totalEarnings, explanation.totalDeductions});
+        trees.sum("Liquido a pagar", {explanation.totalEarnings, explanation.totalDeductions});
 
     const SharedQuantities shared(explanation);
     EXPECT_EQ(keysOf(shared),

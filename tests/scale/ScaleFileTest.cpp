@@ -24,7 +24,8 @@ std::string shippedScaleText()
 // Every sentence of an explanation, depth first.
 void appendSentences(const ExplanationPtr &node, std::string &out)
 {
-    out += node->text + "\n";
+    out += node->text;
+    out += '\n';
     for (const ExplanationPtr &term : node->terms)
         appendSentences(term, out);
 }

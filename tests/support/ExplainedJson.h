@@ -2,7 +2,7 @@
 
 // Reads back the explanations of a payslip as pagaluz-calc --json --explain writes them: a
 // reference {"name", "value", "text", "quantity"} stands for the payslip's "quantities"
-// entry under that key, which it must match.
+// entry under that key, which it must match. The trees read are kept by the reader.
 
 #include "Explanation.h"
 
@@ -12,8 +12,11 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <memory>
 #include <set>
+#include <string>
+#include <vector>
 
 namespace pagaluz::test {
 
@@ -70,9 +73,9 @@ private:
         const std::set<QString> nodeKeys{"name", "value", "text", "operation", "terms", "rounded"};
         EXPECT_EQ(keysOf(object), leaf ? leafKeys : nodeKeys);
         auto node = std::make_shared<ExplanationNode>();
-        node->name = text(object["name"]);
+        node->name = kept(text(object["name"]));
         node->value = Decimal::fromText(text(object["value"])).value_or(Decimal());
-        node->text = text(object["text"]);
+        node->text = kept(text(object["text"]));
         EXPECT_TRUE(object["rounded"].isBool());
         node->rounded = object["rounded"].toBool();
         if (leaf)
@@ -83,13 +86,24 @@ private:
                 node->operation = operation;
         }
         EXPECT_TRUE(node->operation) << text(object["operation"]);
+        std::vector<ExplanationPtr> terms;
         for (const QJsonValue &term : object["terms"].toArray())
-            node->terms.push_back(resolved(term));
+            terms.push_back(m_nodes.emplace_back(resolved(term)).get());
+        node->terms = m_terms.emplace_back(std::move(terms));
         return node;
+    }
+
+    // The texts, terms and nodes read, kept as long as the trees they make.
+    ExplanationText kept(std::string text)
+    {
+        return ExplanationText(m_texts.emplace_back(std::move(text)));
     }
 
     QJsonObject m_quantities;
     std::set<QString> m_referenced;
+    std::deque<std::string> m_texts;
+    std::deque<std::vector<ExplanationPtr>> m_terms;
+    std::vector<std::shared_ptr<const ExplanationNode>> m_nodes;
 };
 
 } // namespace pagaluz::test

@@ -9,10 +9,12 @@
 
 #include <algorithm>
 #include <set>
+#include <span>
+#include <string>
 
 namespace pagaluz::test {
 
-inline Decimal evaluated(Operation operation, const std::vector<ExplanationPtr> &terms)
+inline Decimal evaluated(Operation operation, std::span<const ExplanationPtr> terms)
 {
     if (terms.empty())
         return {};
@@ -52,8 +54,8 @@ inline void expectEvaluatesExactly(const ExplanationNode &node, bool exactValues
         return;
     }
     const Decimal exact = evaluated(*node.operation, node.terms);
-    const std::string shown = node.name + " = " + node.value.text(".") + ", evaluated " +
-                              exact.text(".") + ": " + node.text;
+    const std::string shown = std::string(node.name) + " = " + node.value.text(".") +
+                              ", evaluated " + exact.text(".") + ": " + std::string(node.text);
     if (node.rounded) {
         const Decimal gap = node.value < exact ? exact - node.value : node.value - exact;
         EXPECT_LE(node.value.decimals(), 4) << shown;
