@@ -93,7 +93,8 @@ std::vector<UnexplainedLine> unexplainedLines(const PayInputs &entered, const Pa
                                               const SchoolPayslip &school,
                                               const PayCalculator &calculator)
 {
-    const PayCalculator explaining(calculator.conventions(), Explanations::Built);
+    const PayCalculator explaining(calculator.conventions(), Explanations::Built,
+                                   calculator.scale());
     const CalculationResult result = explaining.calculate(entered);
     const CalculationResult bestResult = calculator.calculate(best);
     std::vector<UnexplainedLine> lines;
@@ -204,7 +205,7 @@ Diagnosis diagnose(const PayInputs &entered, const SchoolPayslip &school,
 {
     const Clock::time_point start = Clock::now();
     SearchClock clock(limits);
-    const PayCalculator fast(calculator.conventions());
+    const PayCalculator fast(calculator.conventions(), Explanations::Omitted, calculator.scale());
     Diagnosis diagnosis;
 
     const CalculationResult enteredResult = fast.calculate(entered);
