@@ -48,20 +48,14 @@ public:
     {
         addSeniority();
         addZones();
-        addFlag("Incentivo", &PayInputs::incentive);
-        addDeduction("IOSPER", &DeductionChoices::iosper);
-        addDeduction("OSPLAD", &DeductionChoices::osplad);
-        addDeduction("UTREL", &DeductionChoices::unionDues);
-        addDeduction("Aporte jubilatorio", &DeductionChoices::pension);
-        addDeduction("Caja compensadora", &DeductionChoices::compensationFund);
-        addDeduction("Ley 4035", &DeductionChoices::law4035);
-        addDeduction("Seguro (3011)", &DeductionChoices::insurance3011);
-        addFlag("Conyuge", &PayInputs::spouse);
-        addFamilyCount("Hijos", &PayInputs::children, &PayInputs::childCount);
-        addFamilyCount("Hijos Diferenc", &PayInputs::disabledChildren,
-                       &PayInputs::disabledChildCount);
+        addTick(infoOf(InputTick::Incentive));
+        for (const DeductionInputInfo *deduction : kDeductionsInFrameOrder)
+            addDeduction(*deduction);
+        addTick(infoOf(InputTick::Spouse));
+        addFamilyCount(infoOf(InputTick::Children), InputField::ChildCount);
+        addFamilyCount(infoOf(InputTick::DisabledChildren), InputField::DisabledChildCount);
         addCounts(InputField::AbsenceDays, 31);
-        addFlag("Transporte", &PayInputs::transport);
+        addTick(infoOf(InputTick::Transport));
         if (m_entered.secondaryHoursChosen)
             addCounts(InputField::SecondaryHours, kMostHours);
         if (m_entered.higherHoursChosen)
@@ -109,7 +103,7 @@ private:
     {
         for (int bracket = 1; bracket <= static_cast<int>(kSeniorityBrackets.size()); ++bracket)
             if (bracket != m_entered.seniorityBracket)
-                addNamed("Antigüedad", bracketText(m_entered.seniorityBracket),
+                addNamed(kSeniorityBracketInput.label, bracketText(m_entered.seniorityBracket),
                          bracketText(bracket),
                          [bracket](PayInputs &in) { chooseSeniorityBracket(in, bracket); });
         ++m_input;
@@ -119,32 +113,36 @@ private:
     {
         for (int zone = -1; zone < static_cast<int>(kZones.size()); ++zone)
             if (zone != m_entered.zone)
-                addNamed("Ubicación Escuela (Zona)", zoneText(m_entered.zone), zoneText(zone),
+                addNamed(kZoneInput.label, zoneText(m_entered.zone), zoneText(zone),
                          [zone](PayInputs &in) { in.zone = zone; });
         ++m_input;
     }
 
-    void addFlag(std::string_view label, bool PayInputs::*flag)
+    void addTick(const InputTickInfo &tick)
     {
+        const auto flag = tick.ticked;
         const bool ticked = m_entered.*flag;
-        addLabelled(label, tickText(ticked), tickText(!ticked),
+        addLabelled(tick.label, tickText(ticked), tickText(!ticked),
                     [flag, ticked](PayInputs &in) { in.*flag = !ticked; });
         ++m_input;
     }
 
-    void addDeduction(std::string_view label, bool DeductionChoices::*flag)
+    void addDeduction(const DeductionInputInfo &deduction)
     {
+        const auto flag = deduction.chosen;
         const bool ticked = m_entered.deductionsChosen.*flag;
-        addLabelled(label, tickText(ticked), tickText(!ticked),
+        addLabelled(deduction.label, tickText(ticked), tickText(!ticked),
                     [flag, ticked](PayInputs &in) { in.deductionsChosen.*flag = !ticked; });
         ++m_input;
     }
 
     // A family count is typed in a box that shows only while its box is ticked: no children is
     // the box unticked, with "0" in it.
-    void addFamilyCount(std::string_view label, bool PayInputs::*ticked,
-                        std::string PayInputs::*count)
+    void addFamilyCount(const InputTickInfo &tick, InputField countField)
     {
+        const std::string_view label = tick.label;
+        const auto ticked = tick.ticked;
+        const auto count = infoOf(countField).text;
         const std::string from = m_entered.*ticked ? m_entered.*count : "0";
         for (int children = 0; children <= 15; ++children) {
             std::string to = std::to_string(children);

@@ -13,6 +13,7 @@
 #include <limits>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace pagaluz {
 
@@ -134,12 +135,13 @@ int wholeNumberOf(element value, const KeyPath &path, int lowest, int highest)
     return static_cast<int>(number);
 }
 
-// How one key of an object is read into the part of the inputs it fills: by `read`, or for a
-// text kept as it is written, into the member `text`.
+// How one key of an object is read into the part of the inputs it fills: by `read`, or into
+// the member `text` for a text kept as it is written, or into the member `flag` for a tick.
 template <typename Target> struct KeyReader {
     std::string_view key;
     void (*read)(element value, const KeyPath &path, Target &target) = nullptr;
     std::string Target::*text = nullptr;
+    bool Target::*flag = nullptr;
 };
 
 // Reads the keys an object has besides those of its readers: none.
@@ -176,75 +178,81 @@ void readObject(simdjson::dom::object object, const KeyPath *parent,
             continue;
         if (reader->read != nullptr)
             reader->read(member.value, path, target);
-        else
+        else if (reader->text != nullptr)
             target.*reader->text = textOf(member.value, path);
+        else
+            target.*reader->flag = flagOf(member.value, path);
     }
 }
 
-template <typename> struct MemberPointer;
-template <typename Owner, typename Type> struct MemberPointer<Type Owner::*> {
-    using OwnerType = Owner;
-};
-template <auto Member> using OwnerOf = typename MemberPointer<decltype(Member)>::OwnerType;
-
-template <auto Member> void readFlag(element value, const KeyPath &path, OwnerOf<Member> &target)
+// How many entries of `table` keep their text in the object of `Target`: the position's or
+// the inputs' own.
+template <typename Target, typename Table> constexpr std::size_t textCount(const Table &table)
 {
-    target.*Member = flagOf(value, path);
+    return static_cast<std::size_t>(
+        std::count_if(table.begin(), table.end(), [](const auto &entry) {
+            return entry.ofPosition() == std::is_same_v<Target, SelectedPosition>;
+        }));
 }
 
-// The readers of `fixed`, then one for the text of each converted field that `wanted` keeps,
-// under its key within its object.
-template <typename Target, std::size_t Count, std::size_t FixedCount, typename Wanted>
-constexpr std::array<KeyReader<Target>, Count>
-withFieldReaders(const std::array<KeyReader<Target>, FixedCount> &fixed, Wanted wanted)
+// Puts a reader for the text of each entry of `table` kept in the object of `Target` into
+// `readers` from `count` on, under the entry's key within that object.
+template <typename Target, std::size_t Count, typename Table>
+constexpr void addTextReaders(const Table &table, std::array<KeyReader<Target>, Count> &readers,
+                              std::size_t &count)
 {
-    std::array<KeyReader<Target>, Count> readers{};
-    std::size_t count = 0;
-    for (const KeyReader<Target> &reader : fixed)
-        readers[count++] = reader;
-    for (const InputFieldInfo &field : kInputFields) {
-        if (auto text = wanted(field))
-            readers[count++] = {field.memberKey(), nullptr, text};
+    for (const auto &entry : table) {
+        if constexpr (std::is_same_v<Target, SelectedPosition>) {
+            if (entry.ofPosition())
+                readers[count++] = {entry.memberKey(), nullptr, entry.positionText};
+        } else if (!entry.ofPosition()) {
+            readers[count++] = {entry.memberKey(), nullptr, entry.text};
+        }
     }
-    return readers;
 }
-
-constexpr auto kPositionFieldCount =
-    static_cast<std::size_t>(std::count_if(kInputFields.begin(), kInputFields.end(),
-                                           [](const auto &field) { return field.ofPosition(); }));
 
 // The texts of the position's keys; the code chooses the row before the texts replace its boxes,
 // the code's own box among them (a code no row has stays in its box).
-constexpr std::array kPositionFixedReaders{
-    KeyReader<SelectedPosition>{"code", nullptr, &SelectedPosition::code},
-    KeyReader<SelectedPosition>{"name", nullptr, &SelectedPosition::name},
-};
-constexpr auto kPositionReaders =
-    withFieldReaders<SelectedPosition, kPositionFixedReaders.size() + kPositionFieldCount>(
-        kPositionFixedReaders, [](const InputFieldInfo &field) { return field.positionText; });
+constexpr auto kPositionReaders = [] {
+    std::array<KeyReader<SelectedPosition>,
+               textCount<SelectedPosition>(kInputTexts) + textCount<SelectedPosition>(kInputFields)>
+        readers{};
+    std::size_t count = 0;
+    addTextReaders(kInputTexts, readers, count);
+    addTextReaders(kInputFields, readers, count);
+    return readers;
+}();
 
-const std::array kDeductionReaders{
-    KeyReader<DeductionChoices>{"iosper", &readFlag<&DeductionChoices::iosper>},
-    KeyReader<DeductionChoices>{"osplad", &readFlag<&DeductionChoices::osplad>},
-    KeyReader<DeductionChoices>{"pension", &readFlag<&DeductionChoices::pension>},
-    KeyReader<DeductionChoices>{"law4035", &readFlag<&DeductionChoices::law4035>},
-    KeyReader<DeductionChoices>{"unionDues", &readFlag<&DeductionChoices::unionDues>},
-    KeyReader<DeductionChoices>{"compensationFund", &readFlag<&DeductionChoices::compensationFund>},
-    KeyReader<DeductionChoices>{"insurance3011", &readFlag<&DeductionChoices::insurance3011>},
-};
+constexpr auto kDeductionReaders = [] {
+    std::array<KeyReader<DeductionChoices>, kDeductionInputs.size()> readers{};
+    for (std::size_t index = 0; index < readers.size(); ++index)
+        readers[index] = {kDeductionInputs[index].key, nullptr, nullptr,
+                          kDeductionInputs[index].chosen};
+    return readers;
+}();
+
+// "position", "secondaryHours" o "higherHours"
+std::string payKindsText()
+{
+    std::string text;
+    for (std::size_t index = 0; index < kPayKinds.size(); ++index) {
+        if (index > 0)
+            text += index + 1 == kPayKinds.size() ? " o " : ", ";
+        text += "\"" + std::string(kPayKinds[index].mode) + "\"";
+    }
+    return text;
+}
 
 void readMode(element value, const KeyPath &path, PayInputs &inputs)
 {
     const std::string_view mode = textOf(value, path);
-    if (mode == "position")
-        inputs.positionChosen = true;
-    else if (mode == "secondaryHours")
-        inputs.secondaryHoursChosen = true;
-    else if (mode == "higherHours")
-        inputs.higherHoursChosen = true;
-    else
-        refuse(path, "modo desconocido \"" + std::string(mode) +
-                         "\"; se esperaba \"position\", \"secondaryHours\" o \"higherHours\"");
+    for (const PayKindInfo &kind : kPayKinds) {
+        if (kind.mode == mode) {
+            inputs.*kind.chosen = true;
+            return;
+        }
+    }
+    refuse(path, "modo desconocido \"" + std::string(mode) + "\"; se esperaba " + payKindsText());
 }
 
 // The position's texts in the boxes they name. When a code is given, choosePositionRow then
@@ -270,23 +278,30 @@ void readDeductions(element value, const KeyPath &path, PayInputs &inputs)
     readObject(objectOf(value, path), &path, kDeductionReaders, inputs.deductionsChosen);
 }
 
-constexpr std::array kInputFixedReaders{
-    KeyReader<PayInputs>{"mode", &readMode},
-    KeyReader<PayInputs>{"position", &readPosition},
-    KeyReader<PayInputs>{"incentive", &readFlag<&PayInputs::incentive>},
-    KeyReader<PayInputs>{"seniorityBracket", &readSeniorityBracket},
-    KeyReader<PayInputs>{"zone", &readZone},
-    KeyReader<PayInputs>{"transport", &readFlag<&PayInputs::transport>},
-    KeyReader<PayInputs>{"children", &readFlag<&PayInputs::children>},
-    KeyReader<PayInputs>{"disabledChildren", &readFlag<&PayInputs::disabledChildren>},
-    KeyReader<PayInputs>{"spouse", &readFlag<&PayInputs::spouse>},
-    KeyReader<PayInputs>{"deductions", &readDeductions},
-    KeyReader<PayInputs>{"teacherName", nullptr, &PayInputs::teacherName},
+constexpr std::array kInputObjectReaders{
+    KeyReader<PayInputs>{kPayKindKey, &readMode},
+    KeyReader<PayInputs>{kPositionKey, &readPosition},
+    KeyReader<PayInputs>{kSeniorityBracketInput.key, &readSeniorityBracket},
+    KeyReader<PayInputs>{kZoneInput.key, &readZone},
+    KeyReader<PayInputs>{kDeductionsKey, &readDeductions},
 };
-constexpr auto kInputReaders =
-    withFieldReaders<PayInputs,
-                     kInputFixedReaders.size() + kInputFields.size() - kPositionFieldCount>(
-        kInputFixedReaders, [](const InputFieldInfo &field) { return field.text; });
+
+// The readers of the inputs' own keys: the kind of pay, the objects, the bracket and the zone,
+// each tick and each text.
+constexpr auto kInputReaders = [] {
+    std::array<KeyReader<PayInputs>, kInputObjectReaders.size() + kInputTicks.size() +
+                                         textCount<PayInputs>(kInputTexts) +
+                                         textCount<PayInputs>(kInputFields)>
+        readers{};
+    std::size_t count = 0;
+    for (const KeyReader<PayInputs> &reader : kInputObjectReaders)
+        readers[count++] = reader;
+    for (const InputTickInfo &tick : kInputTicks)
+        readers[count++] = {tick.key, nullptr, nullptr, tick.ticked};
+    addTextReaders(kInputTexts, readers, count);
+    addTextReaders(kInputFields, readers, count);
+    return readers;
+}();
 
 // The keys a saved file adds to the inputs: its version, the tick of "Inasistencias Just" and the
 // payslip's comment. None takes part in the calculation.

@@ -9,68 +9,78 @@ namespace {
 
 void writeMode(const PayInputs &inputs, JsonWriter &json)
 {
-    // null: no kind of pay is chosen, as when the program starts.
-    if (inputs.positionChosen)
-        json.string("position");
-    else if (inputs.secondaryHoursChosen)
-        json.string("secondaryHours");
-    else if (inputs.higherHoursChosen)
-        json.string("higherHours");
-    else
-        json.raw("null");
+    json.key(kPayKindKey);
+    for (const PayKindInfo &kind : kPayKinds) {
+        if (inputs.*kind.chosen) {
+            json.string(kind.mode);
+            return;
+        }
+    }
+    // No kind of pay is chosen, as when the program starts.
+    json.raw("null");
 }
 
-// The texts of the converted fields that `ofPosition` selects, each under its key in its object.
-void writeFieldTexts(const PayInputs &inputs, bool ofPosition, JsonWriter &json)
+// The texts of `table` kept in the position's object (`ofPosition`) or in the inputs' own, each
+// under its key within its object.
+template <typename Table>
+void writeTexts(const Table &table, const PayInputs &inputs, bool ofPosition, JsonWriter &json)
 {
-    for (const InputFieldInfo &field : kInputFields)
-        if (field.ofPosition() == ofPosition)
-            json.key(field.memberKey()).string(fieldText(inputs, field.field));
+    for (const auto &entry : table) {
+        if (entry.ofPosition() != ofPosition)
+            continue;
+        json.key(entry.memberKey()).string(textIn(inputs, entry));
+    }
 }
 
 void writePosition(const PayInputs &inputs, JsonWriter &json)
 {
-    json.beginObject();
-    json.key("code").string(inputs.position.code);
-    json.key("name").string(inputs.position.name);
-    writeFieldTexts(inputs, true, json);
+    json.key(kPositionKey).beginObject();
+    writeTexts(kInputTexts, inputs, true, json);
+    writeTexts(kInputFields, inputs, true, json);
     json.endObject();
+}
+
+void writeTick(const PayInputs &inputs, const InputTickInfo &tick, JsonWriter &json)
+{
+    json.key(tick.key).flag(inputs.*tick.ticked);
+}
+
+void writeChoice(const PayInputs &inputs, const InputChoiceInfo &choice, JsonWriter &json)
+{
+    json.key(choice.key).number(inputs.*choice.chosen);
 }
 
 void writeDeductions(const DeductionChoices &chosen, JsonWriter &json)
 {
-    json.beginObject();
-    json.key("iosper").flag(chosen.iosper);
-    json.key("osplad").flag(chosen.osplad);
-    json.key("pension").flag(chosen.pension);
-    json.key("law4035").flag(chosen.law4035);
-    json.key("unionDues").flag(chosen.unionDues);
-    json.key("compensationFund").flag(chosen.compensationFund);
-    json.key("insurance3011").flag(chosen.insurance3011);
+    json.key(kDeductionsKey).beginObject();
+    for (const DeductionInputInfo &deduction : kDeductionInputs)
+        json.key(deduction.key).flag(chosen.*deduction.chosen);
     json.endObject();
 }
 
 } // namespace
 
+// The keys in the order of the screen's fields: the name, the kind of pay and the position, the
+// counts; the incentive's tick with the bracket and the zone, the tick of the absences, then
+// the other ticks and the deductions.
 void appendSavedInputsJson(const SavedInputs &saved, std::string &out)
 {
     const PayInputs &in = saved.inputs;
     JsonWriter json(out);
     json.beginObject();
     json.key("pagaluz").number(kSavedFileVersion);
-    json.key("teacherName").string(in.teacherName);
-    writeMode(in, json.key("mode"));
-    writePosition(in, json.key("position"));
-    writeFieldTexts(in, false, json);
-    json.key("incentive").flag(in.incentive);
-    json.key("seniorityBracket").number(in.seniorityBracket);
-    json.key("zone").number(in.zone);
+    writeTexts(kInputTexts, in, false, json);
+    writeMode(in, json);
+    writePosition(in, json);
+    writeTexts(kInputFields, in, false, json);
+    writeTick(in, infoOf(InputTick::Incentive), json);
+    writeChoice(in, kSeniorityBracketInput, json);
+    writeChoice(in, kZoneInput, json);
     json.key("absences").flag(saved.absencesTicked);
-    json.key("transport").flag(in.transport);
-    json.key("children").flag(in.children);
-    json.key("disabledChildren").flag(in.disabledChildren);
-    json.key("spouse").flag(in.spouse);
-    writeDeductions(in.deductionsChosen, json.key("deductions"));
+    for (const InputTickInfo &tick : kInputTicks)
+        if (tick.tick != InputTick::Incentive)
+            writeTick(in, tick, json);
+    writeDeductions(in.deductionsChosen, json);
     json.key("comment").string(saved.comment);
     json.endObject();
     json.raw("\n");

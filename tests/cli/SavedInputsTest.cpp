@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -94,6 +96,48 @@ TEST(SavedInputs, ANewerVersionIsRefusedNamingItsKey)
     EXPECT_EQ(message, "\"pagaluz\": el archivo es de la versión 2, de un Pagaluz más nuevo; "
                        "este programa lee hasta la versión 1");
     EXPECT_EQ(read(R"({"pagaluz": 1, "comment": "x"})").comment, "x");
+}
+
+// Every input of the tables of inputs, changed alone from the start-up data, is written once under
+// its key and read back into its own member: an input missing from the writer or the reader, or
+// written under one key and read under another, fails here.
+TEST(SavedInputs, EachInputOfTheTablesTravelsUnderItsOwnKey)
+{
+    struct Row {
+        std::string key; // as written, with its value where the key alone is not telling
+        SavedInputs saved;
+    };
+    std::vector<Row> rows;
+    const auto add = [&rows](std::string_view key, auto change) {
+        Row row{std::string(key), {}};
+        change(row.saved.inputs);
+        rows.push_back(std::move(row));
+    };
+    for (const InputTextInfo &text : kInputTexts)
+        add(text.memberKey(), [&](PayInputs &in) { textIn(in, text) = "7,5"; });
+    for (const InputFieldInfo &field : kInputFields)
+        add(field.memberKey(), [&](PayInputs &in) { textIn(in, field) = "7,5"; });
+    for (const InputTickInfo &tick : kInputTicks)
+        add(tick.key, [&](PayInputs &in) { in.*tick.ticked = !(in.*tick.ticked); });
+    for (const DeductionInputInfo &deduction : kDeductionInputs)
+        add(deduction.key, [&](PayInputs &in) { in.deductionsChosen.*deduction.chosen = true; });
+    for (const PayKindInfo &kind : kPayKinds)
+        add("\"mode\":\"" + std::string(kind.mode) + "\"",
+            [&](PayInputs &in) { in.*kind.chosen = true; });
+    add("\"seniorityBracket\":7", [](PayInputs &in) { chooseSeniorityBracket(in, 7); });
+    add("\"zone\":2", [](PayInputs &in) { in.zone = 2; });
+
+    for (Row &row : rows) {
+        row.saved.absencesTicked = row.saved.inputs.absenceDays != "0";
+        const std::string key = row.key.front() == '"' ? row.key : "\"" + row.key + "\":";
+        std::string json;
+        appendSavedInputsJson(row.saved, json);
+        const std::size_t at = json.find(key);
+        EXPECT_NE(at, std::string::npos) << key << " in " << json;
+        EXPECT_EQ(json.find(key, at + 1), std::string::npos) << key << " twice in " << json;
+        EXPECT_NE(row.saved, SavedInputs{}) << key << " changes nothing";
+        EXPECT_EQ(read(json), row.saved) << json;
+    }
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "PayslipDiagnosis.h"
 
+#include "CandidateList.h"
+#include "InputField.h"
 #include "InputGenerator.h"
 #include "PayTestSupport.h"
 #include "PayslipComparison.h"
@@ -12,6 +14,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <random>
+#include <string_view>
 #include <vector>
 
 namespace pagaluz {
@@ -156,6 +159,45 @@ TEST(PayslipDiagnosisTest, StopsWhenCancelled)
     EXPECT_LT(diagnosis.seconds, 1.0);
     EXPECT_EQ(progress.load(), diagnosis.calculations);
     EXPECT_FALSE(diagnosis.unexplained.empty());
+}
+
+// Each tick and each deduction of the tables of inputs is among the changes tried, under its
+// label, flipping it; each deduction as an input of its own.
+TEST(PayslipDiagnosisTest, TriesEachTickAndDeductionOfTheTables)
+{
+    const PayInputs entered = workedExampleInputs();
+    const std::vector<Candidate> candidates = candidateChanges(entered, builtIn());
+    const auto flipping = [&](std::string_view label, auto flipped) {
+        std::vector<int> inputs;
+        for (const Candidate &candidate : candidates) {
+            PayInputs changed = entered;
+            candidate.apply(changed);
+            if (candidate.change.field == label && flipped(changed))
+                inputs.push_back(candidate.input);
+        }
+        return inputs;
+    };
+    for (const InputTickInfo &tick : kInputTicks)
+        EXPECT_FALSE(flipping(tick.label,
+                              [&](const PayInputs &changed) {
+                                  return changed.*tick.ticked != entered.*tick.ticked;
+                              })
+                         .empty())
+            << tick.label;
+    std::vector<int> deductionInputs;
+    for (const DeductionInputInfo &deduction : kDeductionInputs) {
+        const std::vector<int> inputs = flipping(deduction.label, [&](const PayInputs &changed) {
+            PayInputs expected = entered;
+            expected.deductionsChosen.*deduction.chosen =
+                !(entered.deductionsChosen.*deduction.chosen);
+            return changed == expected;
+        });
+        ASSERT_EQ(inputs.size(), 1u) << deduction.label;
+        deductionInputs.push_back(inputs.front());
+    }
+    std::sort(deductionInputs.begin(), deductionInputs.end());
+    EXPECT_EQ(std::adjacent_find(deductionInputs.begin(), deductionInputs.end()),
+              deductionInputs.end());
 }
 
 // The changes a school might have made: one input each, chosen at random.

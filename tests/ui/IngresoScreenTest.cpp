@@ -1,10 +1,12 @@
 #include "IngresoScreen.h"
+#include "InputField.h"
 #include "PayCalculator.h"
 #include "SeniorityAndZone.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QBackingStore>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -18,6 +20,7 @@
 
 #include <array>
 #include <memory>
+#include <string_view>
 
 using namespace pagaluz;
 using namespace pagaluz::ui;
@@ -914,6 +917,65 @@ private slots:
             QVERIFY2(in.secondaryHoursChosen == secondary, option);
             QVERIFY2(in.higherHoursChosen == higher, option);
         }
+    }
+
+    // Each input of the tables of inputs, restored alone from saved data, shows in the control
+    // its table names on this screen and is gathered back as it was: an input left out of the
+    // restoring or the gathering, or a table naming another control, fails here.
+    void eachInputOfTheTablesIsRestoredAndGathered()
+    {
+        const auto check = [this](std::string_view controlName, auto change, auto shows) {
+            PayInputs in;
+            change(in);
+            m_screen->restoreInputs(in, false);
+            const QString name =
+                QString::fromUtf8(controlName.data(), qsizetype(controlName.size()));
+            QVERIFY2(shows(name, in), qPrintable(name));
+            compareInputs(m_screen->gatherInputs(in.position), in);
+        };
+        const auto checked = [this](const QString &name, bool expected) {
+            return control<QAbstractButton>(name)->isChecked() == expected;
+        };
+        for (const InputTextInfo &text : kInputTexts)
+            if (!text.ofPosition())
+                check(
+                    text.boxName, [&](PayInputs &in) { textIn(in, text) = "Ñ 7,5"; },
+                    [&](const QString &name, const PayInputs &) {
+                        return control<QLineEdit>(name)->text() == QStringLiteral("Ñ 7,5");
+                    });
+        for (const InputFieldInfo &field : kInputFields)
+            if (!field.ofPosition())
+                check(
+                    field.boxName, [&](PayInputs &in) { textIn(in, field) = "7,5"; },
+                    [&](const QString &name, const PayInputs &) {
+                        return control<QLineEdit>(name)->text() == QStringLiteral("7,5");
+                    });
+        for (const InputTickInfo &tick : kInputTicks)
+            check(
+                tick.boxName, [&](PayInputs &in) { in.*tick.ticked = !(in.*tick.ticked); },
+                [&](const QString &name, const PayInputs &in) {
+                    return checked(name, in.*tick.ticked);
+                });
+        for (const DeductionInputInfo &deduction : kDeductionInputs)
+            check(
+                deduction.boxName,
+                [&](PayInputs &in) { in.deductionsChosen.*deduction.chosen = true; },
+                [&](const QString &name, const PayInputs &) { return checked(name, true); });
+        for (const PayKindInfo &kind : kPayKinds)
+            check(
+                kind.boxName, [&](PayInputs &in) { in.*kind.chosen = true; },
+                [&](const QString &name, const PayInputs &) { return checked(name, true); });
+        check(
+            kSeniorityBracketInput.controlName,
+            [](PayInputs &in) { chooseSeniorityBracket(in, 7); },
+            [this](const QString &name, const PayInputs &) {
+                return m_screen->findChild<QButtonGroup *>(name)->checkedId() == 7;
+            });
+        check(
+            kZoneInput.controlName, [](PayInputs &in) { in.zone = 2; },
+            [this](const QString &name, const PayInputs &) {
+                return control<QComboBox>(name)->currentIndex() == 2;
+            });
     }
 
     // A zone picked or named in full counts; the prompt or a blank box mean no zone; any

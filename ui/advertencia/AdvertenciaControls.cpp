@@ -1,6 +1,7 @@
 #include "AdvertenciaControls.h"
 
 #include "AdvertenciaPicture.h"
+#include "InputField.h"
 #include "PositionCatalogue.h"
 #include "ProgramFont.h"
 #include "Twips.h"
@@ -15,6 +16,7 @@
 #include <QPushButton>
 
 #include <string>
+#include <string_view>
 
 namespace pagaluz::ui {
 
@@ -33,11 +35,21 @@ const QString kCodeTip = QStringLiteral(
 // One title and the box below it, in twips.
 struct TitledBox {
     const char *titleName;
-    const char *title;
-    const char *boxName;
+    std::string_view title;
+    std::string_view boxName;
     int left;
     int width;
 };
+
+// The title and box of a point of the position, named as the table of inputs names them.
+constexpr TitledBox pointBox(const char *titleName, InputField field, int left, int width)
+{
+    return {titleName, infoOf(field).label, infoOf(field).boxName, left, width};
+}
+
+// The position's code in the table of inputs.
+constexpr const InputTextInfo &kCodeText = kInputTexts[1];
+static_assert(kCodeText.key == "position.code");
 
 constexpr int kTitleTop = 720;
 constexpr int kTitleHeight = 495;
@@ -46,12 +58,12 @@ constexpr int kBoxTop = 1320;
 constexpr int kBoxHeight = 330;
 
 constexpr TitledBox kTitledBoxes[] = {
-    {"Label1", "Código del cargo", "codcargo", 240, 1275},
-    {"Label3", "Puntos básicos", "punbas", 2040, 1065},
-    {"Label8", "Comp básico", "compbas", 3720, 1155},
-    {"Label5", "Prol. de jornada", "proljor", 5280, 1065},
-    {"Label6", "Jorn. completa", "jorcom", 6840, 960},
-    {"Label7", "Tarea diferenc.", "tardif", 8400, 960},
+    {"Label1", kCodeText.label, kCodeText.boxName, 240, 1275},
+    pointBox("Label3", InputField::BasicPoints, 2040, 1065),
+    pointBox("Label8", InputField::ComplementPoints, 3720, 1155),
+    pointBox("Label5", InputField::ExtendedDayPoints, 5280, 1065),
+    pointBox("Label6", InputField::FullDayPoints, 6840, 960),
+    pointBox("Label7", InputField::DifferentiatedTaskPoints, 8400, 960),
 };
 
 void paint(QWidget &widget, QPalette::ColorRole role, const QColor &colour)
@@ -77,7 +89,7 @@ QLabel *makeLabel(QWidget &screen, const char *name, const QString &text, const 
 QLineEdit *makeBox(QWidget &screen, const TitledBox &layout)
 {
     auto *box = new QLineEdit(&screen);
-    box->setObjectName(QString::fromLatin1(layout.boxName));
+    box->setObjectName(QLatin1String(layout.boxName.data(), qsizetype(layout.boxName.size())));
     box->setGeometry(twipsRect(layout.left, kBoxTop, layout.width, kBoxHeight));
     box->setFont(programFont(10, false));
     box->setToolTip(kAutomaticTip);
@@ -90,8 +102,9 @@ QLabel *makeTitle(QWidget &screen, const TitledBox &layout)
 {
     const QRect rect = twipsRect(layout.left - kTitleMargin, kTitleTop,
                                  layout.width + 2 * kTitleMargin, kTitleHeight);
-    QLabel *title =
-        makeLabel(screen, layout.titleName, QString::fromUtf8(layout.title), rect, kTitleColour);
+    QLabel *title = makeLabel(
+        screen, layout.titleName,
+        QString::fromUtf8(layout.title.data(), qsizetype(layout.title.size())), rect, kTitleColour);
     title->setFont(programFont(8, true));
     title->setToolTip(title->text());
     return title;

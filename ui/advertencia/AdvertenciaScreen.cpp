@@ -1,6 +1,7 @@
 #include "AdvertenciaScreen.h"
 
 #include "AdvertenciaControls.h"
+#include "InputField.h"
 #include "PositionCatalogue.h"
 #include "PositionTableFile.h"
 #include "ProgramFont.h"
@@ -18,6 +19,9 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QScopedValueRollback>
+
+#include <utility>
+#include <vector>
 
 namespace pagaluz::ui {
 
@@ -38,6 +42,19 @@ bool isCodeZero(const QString &code)
 std::string toText(const QString &text)
 {
     return text.toStdString();
+}
+
+// The point boxes on `screen`, each with its entry of the table of inputs.
+std::vector<std::pair<QLineEdit *, const InputFieldInfo *>> pointBoxesOn(const QWidget &screen)
+{
+    std::vector<std::pair<QLineEdit *, const InputFieldInfo *>> boxes;
+    for (const InputFieldInfo &field : kInputFields) {
+        if (field.ofPosition()) {
+            const QLatin1String name(field.boxName.data(), qsizetype(field.boxName.size()));
+            boxes.emplace_back(screen.findChild<QLineEdit *>(name), &field);
+        }
+    }
+    return boxes;
 }
 
 QString chooseTableFile(QWidget *parent)
@@ -94,13 +111,12 @@ void AdvertenciaScreen::connectHandlers()
 SelectedPosition AdvertenciaScreen::selectedPosition() const
 {
     const Controls &c = *m_controls;
-    return {toText(c.currentItem(c.codigocargo)),
-            toText(c.cargox->currentText()),
-            toText(c.punbas->text()),
-            toText(c.compbas->text()),
-            toText(c.jorcom->text()),
-            toText(c.proljor->text()),
-            toText(c.tardif->text())};
+    SelectedPosition position;
+    position.code = toText(c.currentItem(c.codigocargo));
+    position.name = toText(c.cargox->currentText());
+    for (const auto &[box, field] : pointBoxesOn(*this))
+        position.*field->positionText = toText(box->text());
+    return position;
 }
 
 SelectedPosition AdvertenciaScreen::typedPosition() const
@@ -119,15 +135,8 @@ void AdvertenciaScreen::restorePosition(const SelectedPosition &typed)
     const QString name = QString::fromStdString(typed.name);
     if (c.cargox->currentText() != name)
         c.cargox->setEditText(name);
-    const std::pair<QLineEdit *, const std::string *> boxes[] = {
-        {c.punbas, &typed.basicPoints},
-        {c.compbas, &typed.complementPoints},
-        {c.proljor, &typed.extendedDayPoints},
-        {c.jorcom, &typed.fullDayPoints},
-        {c.tardif, &typed.differentiatedTaskPoints},
-    };
-    for (const auto &[box, text] : boxes)
-        box->setText(QString::fromStdString(*text));
+    for (const auto &[box, field] : pointBoxesOn(*this))
+        box->setText(QString::fromStdString(typed.*field->positionText));
 }
 
 bool AdvertenciaScreen::referencePointsChosen() const

@@ -36,9 +36,8 @@ void checkFitsItsBox(std::string_view key, const std::string &text)
 void checkScreensCanHold(const SavedInputs &saved)
 {
     const PayInputs &in = saved.inputs;
-    checkFitsItsBox("teacherName", in.teacherName);
-    checkFitsItsBox("position.code", in.position.code);
-    checkFitsItsBox("position.name", in.position.name);
+    for (const InputTextInfo &text : kInputTexts)
+        checkFitsItsBox(text.key, textIn(in, text));
     for (const InputFieldInfo &field : kInputFields)
         checkFitsItsBox(field.key, fieldText(in, field.field));
     if (!saved.absencesTicked && in.absenceDays != "0")

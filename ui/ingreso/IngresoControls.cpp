@@ -33,6 +33,8 @@ const QString kChildrenToolTip = QStringLiteral("¿Cuántos Hijos?");
 constexpr QSize kCountBoxSize{41, 20};
 constexpr QSize kHoursBoxSize{65, 20};
 constexpr int kCheckBoxHeight = 21;
+constexpr int kDeductionTop = 16; // the first deduction's box in its frame, and the step down
+constexpr int kDeductionStep = 24;
 const QColor kHeadingColour(0, 51, 102); // the program's name and the pay scale's date
 constexpr QRect kEmblemGeometry{600, 136, 185, 172};
 constexpr QRect kSchoolGeometry{544, 320, 242, 97};
@@ -50,15 +52,20 @@ QString fromView(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-template <typename Widget> Widget *place(QWidget &parent, const char *name, QRect geometry)
+QString labelOf(InputField field)
+{
+    return fromView(infoOf(field).label);
+}
+
+template <typename Widget> Widget *place(QWidget &parent, std::string_view name, QRect geometry)
 {
     auto *widget = new Widget(&parent);
-    widget->setObjectName(QLatin1String(name));
+    widget->setObjectName(QLatin1String(name.data(), qsizetype(name.size())));
     widget->setGeometry(geometry);
     return widget;
 }
 
-QLabel *label(QWidget &parent, const char *name, const QString &text, QRect geometry)
+QLabel *label(QWidget &parent, std::string_view name, const QString &text, QRect geometry)
 {
     auto *created = place<QLabel>(parent, name, geometry);
     created->setText(text);
@@ -67,7 +74,7 @@ QLabel *label(QWidget &parent, const char *name, const QString &text, QRect geom
 
 // A control with a text and a tool-tip: a text box or a button.
 template <typename Control>
-Control *withText(QWidget &parent, const char *name, const QString &text, QRect geometry,
+Control *withText(QWidget &parent, std::string_view name, const QString &text, QRect geometry,
                   const QString &toolTip = {})
 {
     auto *created = place<Control>(parent, name, geometry);
@@ -76,7 +83,7 @@ Control *withText(QWidget &parent, const char *name, const QString &text, QRect 
     return created;
 }
 
-QLineEdit *textBox(QWidget &parent, const char *name, const QString &text, QRect geometry,
+QLineEdit *textBox(QWidget &parent, std::string_view name, const QString &text, QRect geometry,
                    const QString &toolTip = {})
 {
     return withText<QLineEdit>(parent, name, text, geometry, toolTip);
@@ -85,27 +92,41 @@ QLineEdit *textBox(QWidget &parent, const char *name, const QString &text, QRect
 // Check boxes and option buttons are as wide as their caption, so that a
 // click anywhere on them reaches them.
 template <typename Button>
-Button *captioned(QWidget &parent, const char *name, const QString &caption, QPoint at, int height,
-                  const QString &toolTip = {})
+Button *captioned(QWidget &parent, std::string_view name, const QString &caption, QPoint at,
+                  int height, const QString &toolTip = {})
 {
     auto *created = withText<Button>(parent, name, caption, {at, QSize(1, height)}, toolTip);
     created->resize(created->sizeHint().width(), height);
     return created;
 }
 
-QCheckBox *checkBox(QWidget &parent, const char *name, const QString &caption, QPoint at,
+QCheckBox *checkBox(QWidget &parent, std::string_view name, const QString &caption, QPoint at,
                     const QString &toolTip = {})
 {
     return captioned<QCheckBox>(parent, name, caption, at, kCheckBoxHeight, toolTip);
 }
 
-QRadioButton *optionButton(QWidget &parent, const char *name, const QString &caption, QPoint at,
-                           int height, const QString &toolTip)
+QRadioButton *optionButton(QWidget &parent, std::string_view name, const QString &caption,
+                           QPoint at, int height, const QString &toolTip)
 {
     return captioned<QRadioButton>(parent, name, caption, at, height, toolTip);
 }
 
-QGroupBox *frame(QWidget &parent, const char *name, const QString &title, QRect geometry,
+// The check box of a tick, named and captioned as the table of inputs has it.
+QCheckBox *tickBox(QWidget &parent, InputTick tick, QPoint at, const QString &toolTip = {})
+{
+    const InputTickInfo &info = infoOf(tick);
+    return checkBox(parent, info.boxName, fromView(info.label), at, toolTip);
+}
+
+// The option of a kind of pay, named and captioned as the table of inputs has it.
+QRadioButton *payKindOption(QWidget &frame, const PayKindInfo &kind, QPoint at,
+                            const QString &toolTip)
+{
+    return optionButton(frame, kind.boxName, fromView(kind.label), at, 25, toolTip);
+}
+
+QGroupBox *frame(QWidget &parent, std::string_view name, const QString &title, QRect geometry,
                  QStyle *style)
 {
     auto *created = place<QGroupBox>(parent, name, geometry);
@@ -125,22 +146,22 @@ QStyle *createClassicFrameStyle(QWidget &screen)
     return style;
 }
 
-// A hidden count box that starts at "0".
-QLineEdit *countBox(QWidget &parent, const char *name, QRect geometry, const QString &toolTip)
+// The hidden box of a count, named as the table of inputs names it, that starts at "0".
+QLineEdit *countBox(QWidget &parent, InputField field, QRect geometry, const QString &toolTip)
 {
-    QLineEdit *box = textBox(parent, name, kZeroText, geometry, toolTip);
+    QLineEdit *box = textBox(parent, infoOf(field).boxName, kZeroText, geometry, toolTip);
     box->hide();
     return box;
 }
 
-QLabel *hiddenLabel(QWidget &parent, const char *name, const QString &text, QRect geometry)
+QLabel *hiddenLabel(QWidget &parent, std::string_view name, const QString &text, QRect geometry)
 {
     QLabel *created = label(parent, name, text, geometry);
     created->hide();
     return created;
 }
 
-QLabel *summaryTitle(QWidget &parent, const char *name, const QString &text, QPoint at)
+QLabel *summaryTitle(QWidget &parent, std::string_view name, const QString &text, QPoint at)
 {
     QLabel *title = hiddenLabel(parent, name, text, {at, kSummaryTitleSize});
     title->setWordWrap(true);
@@ -148,7 +169,7 @@ QLabel *summaryTitle(QWidget &parent, const char *name, const QString &text, QPo
     return title;
 }
 
-QLabel *summaryValue(QWidget &parent, const char *name, QPoint at)
+QLabel *summaryValue(QWidget &parent, std::string_view name, QPoint at)
 {
     QLabel *value = hiddenLabel(parent, name, {}, {at, kSummaryValueSize});
     value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -157,7 +178,7 @@ QLabel *summaryValue(QWidget &parent, const char *name, QPoint at)
 }
 
 // The two stacked labels over a level's hours box.
-QLabel *levelHoursLabel(QWidget &parent, const char *name, const QString &text, QPoint at)
+QLabel *levelHoursLabel(QWidget &parent, std::string_view name, const QString &text, QPoint at)
 {
     QLabel *created = hiddenLabel(parent, name, text, {at, QSize(97, 36)});
     created->setWordWrap(true);
@@ -234,12 +255,13 @@ void IngresoControls::createHeading(QWidget &screen)
 void IngresoControls::createCategoryFrame(QWidget &screen)
 {
     Frame2 = frame(screen, "Frame2", QStringLiteral("Categoría"), {9, 45, 438, 49}, frameStyle);
-    cargo = optionButton(*Frame2, "cargo", QStringLiteral("Cargo"), {8, 16}, 25,
-                         QStringLiteral("Seleccione para evaluar un cargo"));
-    horasmedio = optionButton(*Frame2, "horasmedio", QStringLiteral("Hs. N. Medio"), {128, 16}, 25,
-                              QStringLiteral("Seleccione para evaluar horas de nivel medio"));
-    horassup = optionButton(*Frame2, "horassup", QStringLiteral("Hs. N. Superior"), {296, 16}, 25,
-                            QStringLiteral("Seleccione para evaluar horas de nivel superior"));
+    // The kinds of pay in the table's order, left to right.
+    cargo = payKindOption(*Frame2, kPayKinds[0], {8, 16},
+                          QStringLiteral("Seleccione para evaluar un cargo"));
+    horasmedio = payKindOption(*Frame2, kPayKinds[1], {128, 16},
+                               QStringLiteral("Seleccione para evaluar horas de nivel medio"));
+    horassup = payKindOption(*Frame2, kPayKinds[2], {296, 16},
+                             QStringLiteral("Seleccione para evaluar horas de nivel superior"));
     categoria = new QButtonGroup(&screen);
     categoria->setObjectName(QStringLiteral("categoria"));
     categoria->addButton(cargo);
@@ -271,35 +293,38 @@ void IngresoControls::createPositionSummary(QWidget &screen)
 
 void IngresoControls::createHourFields(QWidget &screen)
 {
-    Label3 =
-        levelHoursLabel(screen, "Label3", QStringLiteral("Número de horas N. Medio"), {151, 101});
-    numerohorasmed = countBox(screen, "numerohorasmed", {{168, 141}, kHoursBoxSize}, kHoursToolTip);
-    Label4 = levelHoursLabel(screen, "Label4", QStringLiteral("Número de horas N. Superior"),
-                             {312, 101});
-    numerohorassup = countBox(screen, "numerohorassup", {{328, 141}, kHoursBoxSize}, kHoursToolTip);
-    Label2 = hiddenLabel(screen, "Label2", QStringLiteral("Número de horas con código 06"),
+    Label3 = levelHoursLabel(screen, "Label3", labelOf(InputField::SecondaryHours), {151, 101});
+    numerohorasmed =
+        countBox(screen, InputField::SecondaryHours, {{168, 141}, kHoursBoxSize}, kHoursToolTip);
+    Label4 = levelHoursLabel(screen, "Label4", labelOf(InputField::HigherHours), {312, 101});
+    numerohorassup =
+        countBox(screen, InputField::HigherHours, {{328, 141}, kHoursBoxSize}, kHoursToolTip);
+    Label2 = hiddenLabel(screen, "Label2", labelOf(InputField::Code06Hours),
                          {{136, 168}, kHoursLabelSize});
-    numhorascod06 = countBox(screen, "numhorascod06", {{328, 168}, kHoursBoxSize}, kHoursToolTip);
-    Label7 = hiddenLabel(screen, "Label7", QStringLiteral("Número de horas con incentivo"),
+    numhorascod06 =
+        countBox(screen, InputField::Code06Hours, {{328, 168}, kHoursBoxSize}, kHoursToolTip);
+    Label7 = hiddenLabel(screen, "Label7", labelOf(InputField::IncentiveHours),
                          {{136, 192}, kHoursLabelSize});
-    numhorasincen = countBox(screen, "numhorasincen", {{328, 192}, kHoursBoxSize}, kHoursToolTip);
-    Label6 = hiddenLabel(screen, "Label6", QStringLiteral("Número de horas con código 113"),
+    numhorasincen =
+        countBox(screen, InputField::IncentiveHours, {{328, 192}, kHoursBoxSize}, kHoursToolTip);
+    Label6 = hiddenLabel(screen, "Label6", labelOf(InputField::Code113Hours),
                          {{136, 216}, kHoursLabelSize});
-    numhorascod113 = countBox(screen, "numhorascod113", {{328, 214}, kHoursBoxSize}, kHoursToolTip);
+    numhorascod113 =
+        countBox(screen, InputField::Code113Hours, {{328, 214}, kHoursBoxSize}, kHoursToolTip);
 }
 
 void IngresoControls::createIncentiveTransportAndZone(QWidget &screen)
 {
-    opincentivo = checkBox(screen, "opincentivo", QStringLiteral("Incentivo"), {7, 232},
-                           QStringLiteral("Deshabilite si no se cobra"));
+    opincentivo = tickBox(screen, InputTick::Incentive, {7, 232},
+                          QStringLiteral("Deshabilite si no se cobra"));
     opincentivo->setChecked(true);
     // Only echoes the incentive box; nothing to type there.
     Text1 = textBox(screen, "Text1", QStringLiteral("Si"), {96, 233, 33, 20});
     Text1->setReadOnly(true);
     Text1->setFocusPolicy(Qt::NoFocus);
-    transporte = checkBox(screen, "transporte", QStringLiteral("Transporte"), {8, 272});
-    cantkm =
-        countBox(screen, "cantkm", {128, 272, 49, 20}, QStringLiteral("¿Cuántos Km semanales?"));
+    transporte = tickBox(screen, InputTick::Transport, {8, 272});
+    cantkm = countBox(screen, InputField::TransportKm, {128, 272, 49, 20},
+                      QStringLiteral("¿Cuántos Km semanales?"));
     mensajekm = hiddenLabel(screen, "mensajekm", QStringLiteral("cantidad de km semanales"),
                             {184, 272, 170, 20});
     zona = place<IngresoZoneBox>(screen, "zona", {8, 304, 201, 22});
@@ -309,13 +334,13 @@ void IngresoControls::createDeductionsFrame(QWidget &screen)
 {
     Frame3 =
         frame(screen, "Frame3", QStringLiteral("Descuentos"), {224, 304, 145, 209}, frameStyle);
-    Iosper = checkBox(*Frame3, "Iosper", QStringLiteral("IOSPER"), {8, 16});
-    Osplad = checkBox(*Frame3, "Osplad", QStringLiteral("OSPLAD"), {8, 40});
-    UTREL = checkBox(*Frame3, "UTREL", QStringLiteral("UTREL"), {8, 64});
-    APORTEJUB = checkBox(*Frame3, "APORTEJUB", QStringLiteral("Aporte jubilatorio"), {8, 88});
-    cajacomp = checkBox(*Frame3, "cajacomp", QStringLiteral("Caja compensadora"), {8, 112});
-    Ley4035 = checkBox(*Frame3, "Ley4035", QStringLiteral("Ley 4035"), {8, 136});
-    Seguro3011 = checkBox(*Frame3, "Seguro3011", QStringLiteral("Seguro (3011)"), {8, 160});
+    // One box a row, top to bottom, so that Tab goes down the frame.
+    for (const DeductionInputInfo *deduction : kDeductionsInFrameOrder) {
+        const auto index = static_cast<std::size_t>(deduction - kDeductionInputs.data());
+        deductionBoxes.at(index) =
+            checkBox(*Frame3, deduction->boxName, fromView(deduction->label),
+                     {8, kDeductionTop + kDeductionStep * deduction->frameRow});
+    }
 }
 
 void IngresoControls::createSeniorityFrame(QWidget &screen)
@@ -346,18 +371,18 @@ void IngresoControls::createAbsenceAndFamilyFields(QWidget &screen)
 {
     inasist = checkBox(screen, "inasist", QStringLiteral("Inasistencias Just"), {8, 400},
                        QStringLiteral("Haga Click si tiene inasistencias"));
-    dinasist = countBox(screen, "dinasist", {{144, 400}, kCountBoxSize},
+    dinasist = countBox(screen, InputField::AbsenceDays, {{144, 400}, kCountBoxSize},
                         QStringLiteral("Cantidad de días."));
     // Drawn first so that the family fields lie on top of it.
     Shape1 = place<QFrame>(screen, "Shape1", {8, 432, 185, 81});
     Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    hijos = checkBox(screen, "hijos", QStringLiteral("Hijos"), {16, 440});
+    hijos = tickBox(screen, InputTick::Children, {16, 440});
     cantidadhijos =
-        countBox(screen, "cantidadhijos", {{144, 440}, kCountBoxSize}, kChildrenToolTip);
-    hijosdisc = checkBox(screen, "hijosdisc", QStringLiteral("Hijos Diferenc"), {16, 464});
-    cantidadhijosdisc =
-        countBox(screen, "cantidadhijosdisc", {{144, 464}, kCountBoxSize}, kChildrenToolTip);
-    conyuge = checkBox(screen, "conyuge", QStringLiteral("Conyuge"), {16, 488});
+        countBox(screen, InputField::ChildCount, {{144, 440}, kCountBoxSize}, kChildrenToolTip);
+    hijosdisc = tickBox(screen, InputTick::DisabledChildren, {16, 464});
+    cantidadhijosdisc = countBox(screen, InputField::DisabledChildCount,
+                                 {{144, 464}, kCountBoxSize}, kChildrenToolTip);
+    conyuge = tickBox(screen, InputTick::Spouse, {16, 488});
 }
 
 void IngresoControls::createButtons(QWidget &screen)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "InputField.h"
+
 #include <array>
 #include <vector>
 
@@ -84,13 +86,8 @@ struct IngresoControls {
 
     // "Descuentos".
     QGroupBox *Frame3;
-    QCheckBox *Iosper;
-    QCheckBox *Osplad;
-    QCheckBox *UTREL;
-    QCheckBox *APORTEJUB;
-    QCheckBox *cajacomp;
-    QCheckBox *Ley4035;
-    QCheckBox *Seguro3011;
+    // The box of each deduction, in the order of kDeductionInputs.
+    std::array<QCheckBox *, kDeductionInputs.size()> deductionBoxes;
 
     // "Antigüedad": Option1 to Option12 with their bracket numbers as ids.
     QGroupBox *Frame1;

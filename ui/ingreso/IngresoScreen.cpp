@@ -33,20 +33,28 @@ constexpr std::size_t indexOf(InputField field)
     return static_cast<std::size_t>(field);
 }
 
-// The box of each converted input, by InputField; nullptr for a position's point, whose box
-// is on the selection screen.
-using FieldBoxes = std::array<QLineEdit *, kInputFields.size()>;
-
-// The boxes on `screen` named in the table of inputs.
-FieldBoxes fieldBoxesOn(const QWidget &screen)
+// The control of each entry of `table` on `screen`, by its place in the table, found by the
+// name the table gives it; nullptr for an entry of the position, whose box is on the selection
+// screen.
+template <typename Control, typename Table>
+std::array<Control *, std::tuple_size_v<Table>> controlsOn(const QWidget &screen,
+                                                           const Table &table)
 {
-    FieldBoxes boxes{};
-    for (const InputFieldInfo &info : kInputFields)
-        if (!info.ofPosition())
-            boxes[indexOf(info.field)] = screen.findChild<QLineEdit *>(
-                QLatin1String(info.boxName.data(), qsizetype(info.boxName.size())));
-    return boxes;
+    std::array<Control *, std::tuple_size_v<Table>> controls{};
+    for (std::size_t index = 0; index < table.size(); ++index) {
+        const std::string_view name = table[index].boxName;
+        if constexpr (requires(const typename Table::value_type &entry) { entry.ofPosition(); }) {
+            if (table[index].ofPosition())
+                continue;
+        }
+        controls[index] =
+            screen.findChild<Control *>(QLatin1String(name.data(), qsizetype(name.size())));
+    }
+    return controls;
 }
+
+// The boxes of the converted inputs, by InputField.
+using FieldBoxes = std::array<QLineEdit *, kInputFields.size()>;
 
 const QString kZeroText = QStringLiteral("0");
 const QString kCaption = QStringLiteral("Ingreso de datos");
@@ -80,63 +88,27 @@ std::string textOf(const QLineEdit &box)
     return box.text().toStdString();
 }
 
-void gatherPayBasis(const IngresoControls &c, PayInputs &in)
-{
-    in.positionChosen = c.cargo->isChecked();
-    in.secondaryHoursChosen = c.horasmedio->isChecked();
-    in.higherHoursChosen = c.horassup->isChecked();
-}
-
-// The hours, absences, kilometres and children as typed, each into its text in the inputs.
-void gatherCountTexts(const FieldBoxes &boxes, PayInputs &in)
-{
-    for (const InputFieldInfo &info : kInputFields)
-        if (const QLineEdit *box = boxes[indexOf(info.field)])
-            in.*info.text = textOf(*box);
-}
-
-void gatherSupplements(const IngresoControls &c, PayInputs &in)
-{
-    in.incentive = c.opincentivo->isChecked();
-    in.seniorityBracket = std::max(c.antiguedad->checkedId(), 0);
-    in.zone = c.zona->chosenZone();
-}
-
-void gatherFamilyAndTransport(const IngresoControls &c, PayInputs &in)
-{
-    in.transport = c.transporte->isChecked();
-    in.children = c.hijos->isChecked();
-    in.disabledChildren = c.hijosdisc->isChecked();
-    in.spouse = c.conyuge->isChecked();
-}
-
-DeductionChoices chosenDeductions(const IngresoControls &c)
-{
-    DeductionChoices chosen;
-    chosen.iosper = c.Iosper->isChecked();
-    chosen.osplad = c.Osplad->isChecked();
-    chosen.pension = c.APORTEJUB->isChecked();
-    chosen.law4035 = c.Ley4035->isChecked();
-    chosen.unionDues = c.UTREL->isChecked();
-    chosen.compensationFund = c.cajacomp->isChecked();
-    chosen.insurance3011 = c.Seguro3011->isChecked();
-    return chosen;
-}
-
 QString fromText(const std::string &text)
 {
     return QString::fromStdString(text);
 }
 
-void restoreDeductions(const IngresoControls &c, const DeductionChoices &chosen)
+// The texts of `table` whose boxes are on this screen, as typed; then the same put back.
+template <typename Table, std::size_t Count>
+void gatherTexts(const Table &table, const std::array<QLineEdit *, Count> &boxes, PayInputs &in)
 {
-    c.Iosper->setChecked(chosen.iosper);
-    c.Osplad->setChecked(chosen.osplad);
-    c.APORTEJUB->setChecked(chosen.pension);
-    c.Ley4035->setChecked(chosen.law4035);
-    c.UTREL->setChecked(chosen.unionDues);
-    c.cajacomp->setChecked(chosen.compensationFund);
-    c.Seguro3011->setChecked(chosen.insurance3011);
+    for (std::size_t index = 0; index < Count; ++index)
+        if (const QLineEdit *box = boxes[index])
+            textIn(in, table[index]) = textOf(*box);
+}
+
+template <typename Table, std::size_t Count>
+void restoreTexts(const Table &table, const std::array<QLineEdit *, Count> &boxes,
+                  const PayInputs &in)
+{
+    for (std::size_t index = 0; index < Count; ++index)
+        if (QLineEdit *box = boxes[index])
+            box->setText(fromText(textIn(in, table[index])));
 }
 
 // Checks `chosen` in the exclusive `group`, or no button of it for nullptr.
@@ -150,12 +122,53 @@ void checkInGroup(QButtonGroup &group, QAbstractButton *chosen)
 
 } // namespace
 
+// The controls with the tables of inputs' names for them.
 struct IngresoScreen::Controls : IngresoControls {
-    explicit Controls(QWidget &screen) : IngresoControls(screen), fieldBoxes(fieldBoxesOn(screen))
+    explicit Controls(QWidget &screen)
+        : IngresoControls(screen), fieldBoxes(controlsOn<QLineEdit>(screen, kInputFields)),
+          textBoxes(controlsOn<QLineEdit>(screen, kInputTexts)),
+          tickBoxes(controlsOn<QCheckBox>(screen, kInputTicks)),
+          payKindOptions(controlsOn<QRadioButton>(screen, kPayKinds))
     {
     }
 
     FieldBoxes fieldBoxes;
+    std::array<QLineEdit *, kInputTexts.size()> textBoxes;
+    std::array<QCheckBox *, kInputTicks.size()> tickBoxes;
+    std::array<QRadioButton *, kPayKinds.size()> payKindOptions;
+
+    QCheckBox &tickBox(InputTick tick) const { return *tickBoxes[static_cast<std::size_t>(tick)]; }
+
+    // The kind of pay, the bracket, the zone, each tick and each deduction as chosen.
+    void gatherChoices(PayInputs &in) const
+    {
+        for (std::size_t index = 0; index < kPayKinds.size(); ++index)
+            in.*kPayKinds[index].chosen = payKindOptions[index]->isChecked();
+        in.seniorityBracket = std::max(antiguedad->checkedId(), 0);
+        in.zone = zona->chosenZone();
+        for (const InputTickInfo &tick : kInputTicks)
+            in.*tick.ticked = tickBox(tick.tick).isChecked();
+        for (std::size_t index = 0; index < kDeductionInputs.size(); ++index)
+            in.deductionsChosen.*kDeductionInputs[index].chosen =
+                deductionBoxes[index]->isChecked();
+    }
+
+    // The option of the kind of pay chosen in `in`, or nullptr for none.
+    QRadioButton *payKindOf(const PayInputs &in) const
+    {
+        for (std::size_t index = 0; index < kPayKinds.size(); ++index)
+            if (in.*kPayKinds[index].chosen)
+                return payKindOptions[index];
+        return nullptr;
+    }
+
+    void restoreTicksAndDeductions(const PayInputs &in) const
+    {
+        for (const InputTickInfo &tick : kInputTicks)
+            tickBox(tick.tick).setChecked(in.*tick.ticked);
+        for (std::size_t index = 0; index < kDeductionInputs.size(); ++index)
+            deductionBoxes[index]->setChecked(in.deductionsChosen.*kDeductionInputs[index].chosen);
+    }
 };
 
 IngresoScreen::IngresoScreen(QWidget *parent, const std::function<void()> &awaitFonts)
@@ -235,13 +248,10 @@ PayInputs IngresoScreen::gatherInputs(const SelectedPosition &position) const
 {
     const Controls &c = *m_controls;
     PayInputs in;
-    gatherPayBasis(c, in);
-    gatherCountTexts(c.fieldBoxes, in);
     in.position = position;
-    gatherSupplements(c, in);
-    gatherFamilyAndTransport(c, in);
-    in.deductionsChosen = chosenDeductions(c);
-    in.teacherName = textOf(*c.docente);
+    gatherTexts(kInputFields, c.fieldBoxes, in);
+    gatherTexts(kInputTexts, c.textBoxes, in);
+    c.gatherChoices(in);
     return in;
 }
 
@@ -297,20 +307,14 @@ bool IngresoScreen::absencesTicked() const
 void IngresoScreen::restoreInputs(const PayInputs &inputs, bool absencesTicked)
 {
     Controls &c = *m_controls;
-    for (const InputFieldInfo &info : kInputFields)
-        if (QLineEdit *box = c.fieldBoxes[indexOf(info.field)])
-            box->setText(fromText(inputs.*info.text));
-    c.docente->setText(fromText(inputs.teacherName));
+    restoreTexts(kInputFields, c.fieldBoxes, inputs);
+    restoreTexts(kInputTexts, c.textBoxes, inputs);
 
-    QRadioButton *mode = inputs.positionChosen         ? c.cargo
-                         : inputs.secondaryHoursChosen ? c.horasmedio
-                         : inputs.higherHoursChosen    ? c.horassup
-                                                       : nullptr;
-    checkInGroup(*c.categoria, mode);
+    checkInGroup(*c.categoria, c.payKindOf(inputs));
     showHourFieldsOf(inputs);
     hidePositionSummary();
 
-    c.opincentivo->setChecked(inputs.incentive);
+    c.restoreTicksAndDeductions(inputs);
     ingreso_opincentivo_Click();
     checkInGroup(*c.antiguedad, c.antiguedad->button(inputs.seniorityBracket));
     c.porcantig->setText(fromText(seniorityText(inputs)));
@@ -319,14 +323,9 @@ void IngresoScreen::restoreInputs(const PayInputs &inputs, bool absencesTicked)
     // A count keeps its text even under an unticked box, which does not read it.
     c.inasist->setChecked(absencesTicked);
     c.dinasist->setVisible(absencesTicked);
-    c.transporte->setChecked(inputs.transport);
     setShown({c.cantkm, c.mensajekm}, inputs.transport);
-    c.hijos->setChecked(inputs.children);
     c.cantidadhijos->setVisible(inputs.children);
-    c.hijosdisc->setChecked(inputs.disabledChildren);
     c.cantidadhijosdisc->setVisible(inputs.disabledChildren);
-    c.conyuge->setChecked(inputs.spouse);
-    restoreDeductions(c, inputs.deductionsChosen);
 }
 
 // The hour fields as choosing the kind of pay shows them: a level's hours and the code counts
