@@ -37,6 +37,22 @@ const SelectedPosition &untouchedSelection()
     return untouched;
 }
 
+// A scale file as the screens can use it: one with more seniority brackets than the data entry
+// screen offers is refused too.
+ScaleFile readScaleForScreens(const QString &path)
+{
+    ScaleFile read = readScaleFile(path);
+    const int most = IngresoScreen::kMostBrackets;
+    if (read.scale && static_cast<int>(read.scale->seniorityBrackets.size()) > most) {
+        read.problem = QStringLiteral("tiene %1 tramos de antigüedad, y la pantalla de ingreso "
+                                      "de datos ofrece a lo sumo %2")
+                           .arg(read.scale->seniorityBrackets.size())
+                           .arg(most);
+        read.scale.reset();
+    }
+    return read;
+}
+
 } // namespace
 
 PagaluzApp::PagaluzApp(const QLocale &locale, const std::function<void()> &awaitFonts)
@@ -54,6 +70,9 @@ PagaluzApp::PagaluzApp(const QLocale &locale, const std::function<void()> &await
     connect(m_ingreso.get(), &IngresoScreen::calculateRequested, this,
             &PagaluzApp::ingreso_Command1_Click);
     connect(m_ingreso.get(), &IngresoScreen::quitRequested, this, &PagaluzApp::quit);
+    connect(m_ingreso.get(), &IngresoScreen::scaleFileChosen, this, &PagaluzApp::loadScaleFile);
+    connect(m_ingreso.get(), &IngresoScreen::builtInScaleChosen, this,
+            &PagaluzApp::useBuiltInScale);
     connectDocuments();
 }
 
@@ -367,7 +386,7 @@ void PagaluzApp::showTableMessage(const QString &text, const QString &details)
 void PagaluzApp::chooseStartingScale(const std::optional<QString> &scaleFile)
 {
     if (scaleFile) {
-        const ScaleFile read = readScaleFile(*scaleFile);
+        const ScaleFile read = readScaleForScreens(*scaleFile);
         if (read.scale) {
             useScale(read.scale);
             return;
@@ -391,7 +410,7 @@ void PagaluzApp::chooseStartingScale(const std::optional<QString> &scaleFile)
 void PagaluzApp::loadScaleFile(const QString &path)
 {
     const QString fileName = QFileInfo(path).fileName();
-    const ScaleFile read = readScaleFile(path);
+    const ScaleFile read = readScaleForScreens(path);
     if (!read.scale) {
         showScaleMessage(QStringLiteral("La escala de %1 no se puede usar; sigue en uso «%2».")
                              .arg(fileName, scaleName(*m_scale)),
@@ -423,6 +442,7 @@ void PagaluzApp::useBuiltInScale()
 void PagaluzApp::useScale(std::shared_ptr<const PayScale> scale)
 {
     m_scale = std::move(scale);
+    m_ingreso->showScale(m_scale, m_scale.get() == &PayScale::builtIn());
 }
 
 void PagaluzApp::showScaleMessage(const QString &text, const QString &details)

@@ -20,6 +20,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -32,6 +33,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <QTranslator>
 #include <QWindow>
 
@@ -147,6 +149,13 @@ private:
         click(app.ingreso(), "cargo");
         app.advertencia().setTableFileChooser([path](QWidget *) { return path; });
         click(app.advertencia(), "cargartabla");
+    }
+
+    // "Cargar escala…" on the data entry screen's button "escala", the file `path` chosen.
+    static void loadScale(PagaluzApp &app, const QString &path)
+    {
+        app.ingreso().setScaleFileChooser([path](QWidget *) { return path; });
+        app.ingreso().findChild<QAction *>(QStringLiteral("cargarescala"))->trigger();
     }
 
     static int rowsOffered(PagaluzApp &app)
@@ -531,17 +540,31 @@ private slots:
         QCOMPARE(scaleName(refused.scale()), QStringLiteral("Haberes Agosto 08"));
     }
 
-    // A scale file loaded is used and kept for the next start, until the built-in scale is
-    // chosen again; one with a fault leaves the scale in use and the kept copy as they were.
+    // The button "escala" stands where no control of the data entry screen is.
+    void theScaleButtonCoversNothing()
+    {
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        const QRect button = child<QToolButton>(app.ingreso(), "escala")->geometry();
+        for (QWidget *other : app.ingreso().findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (!other->objectName().isEmpty() && other->objectName() != QLatin1String("escala"))
+                QVERIFY2(!button.intersects(other->geometry()), qPrintable(other->objectName()));
+    }
+
+    // A scale file loaded on the data entry screen is used and kept for the next start, until
+    // the built-in scale is chosen again; one with a fault leaves the scale in use and the kept
+    // copy as they were.
     void aLoadedScaleIsKeptUntilTheBuiltInOneIsChosen()
     {
         {
             PagaluzApp app(QLocale(QStringLiteral("es_AR")));
             app.start();
-            app.loadScaleFile(tableFile("marzo.toml", otherScale()));
+            loadScale(app, tableFile("marzo.toml", otherScale()));
             QVERIFY(!app.scaleMessage());
             QCOMPARE(contentsOf(storedScale()), otherScale());
-            app.loadScaleFile(tableFile("mala.toml", "nombre = \"Haberes Abril 09\"\n"));
+            QCOMPARE(labelText(app.ingreso(), "Label10"), QStringLiteral("Marzo de 2.009"));
+            QCOMPARE(child<QToolButton>(app.ingreso(), "escala")->text(),
+                     QStringLiteral("Escala: Haberes Marzo 09"));
+            loadScale(app, tableFile("mala.toml", "nombre = \"Haberes Abril 09\"\n"));
             QVERIFY(app.scaleMessage());
             QVERIFY2(app.scaleMessage()->text().contains(
                          QStringLiteral("sigue en uso «Haberes Marzo 09»")),
@@ -555,8 +578,9 @@ private slots:
             app.chooseStartingScale(std::nullopt);
             QVERIFY(!app.scaleMessage());
             QCOMPARE(scaleName(app.scale()), QStringLiteral("Haberes Marzo 09"));
-            app.useBuiltInScale();
+            app.ingreso().findChild<QAction *>(QStringLiteral("escalaincorporada"))->trigger();
             QCOMPARE(scaleName(app.scale()), QStringLiteral("Haberes Agosto 08"));
+            QCOMPARE(labelText(app.ingreso(), "Label10"), QStringLiteral("Agosto de 2.008"));
             QVERIFY(!QFile::exists(storedScale()));
         }
         // A kept copy that cannot be read is told at start, and the built-in scale used.
