@@ -118,7 +118,8 @@ int writeInputsPdf(const QString &pdfPath, const QString &inputPath,
             return kExitBadUsage;
         }
         JsonParser parser;
-        inputs = payInputsFromJson(parser.parsePadded(text->text()));
+        inputs = payInputsFromJson(parser.parsePadded(text->text()), PositionCatalogue::builtIn(),
+                                   *scale);
     } catch (const RefusedDocument &refused) {
         err << "pagaluz: " << refused.what() << '\n';
         return kExitBadUsage;

@@ -214,7 +214,8 @@ Diagnosis diagnose(const PayInputs &entered, const SchoolPayslip &school,
     diagnosis.finished = true;
     if (enteredMatch.allEqual)
         return diagnosis;
-    const std::vector<Candidate> candidates = candidateChanges(entered, positions);
+    const std::vector<Candidate> candidates =
+        candidateChanges(entered, positions, calculator.scale());
     // Room for the findings and for those that turn out to be the same at the school's
     // precision.
     HitList hits(4 * limits.maxFindings);

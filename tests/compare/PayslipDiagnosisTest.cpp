@@ -166,7 +166,7 @@ TEST(PayslipDiagnosisTest, StopsWhenCancelled)
 TEST(PayslipDiagnosisTest, TriesEachTickAndDeductionOfTheTables)
 {
     const PayInputs entered = workedExampleInputs();
-    const std::vector<Candidate> candidates = candidateChanges(entered, builtIn());
+    const std::vector<Candidate> candidates = candidateChanges(entered, builtIn(), PayScale::builtIn());
     const auto flipping = [&](std::string_view label, auto flipped) {
         std::vector<int> inputs;
         for (const Candidate &candidate : candidates) {
