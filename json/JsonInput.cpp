@@ -325,8 +325,9 @@ private:
     std::uint32_t m_seen = 0;
 };
 
-// The keys a saved file adds to the inputs: its version, the tick of "Inasistencias Just" and the
-// payslip's comment. None takes part in the calculation.
+// The keys a saved file adds to the inputs: its version, the tick of "Inasistencias Just", the
+// payslip's comment and the name of the scale it was saved under. None takes part in the
+// calculation.
 class SavedFileKeys {
 public:
     explicit SavedFileKeys(SavedInputs &saved) : m_saved(saved) {}
@@ -347,8 +348,10 @@ public:
         } else if (*known == "absences") {
             m_saved.absencesTicked = flagOf(member.value, path);
             m_absencesGiven = true;
-        } else {
+        } else if (*known == "comment") {
             m_saved.comment = textOf(member.value, path);
+        } else {
+            m_saved.scaleName = textOf(member.value, path);
         }
         return true;
     }
@@ -361,7 +364,8 @@ public:
     }
 
 private:
-    static constexpr std::array<std::string_view, 3> kKeys{"pagaluz", "absences", "comment"};
+    static constexpr std::array<std::string_view, 4> kKeys{"pagaluz", "absences", "comment",
+                                                           "scale"};
 
     static void readVersion(element value, const KeyPath &path)
     {

@@ -269,6 +269,7 @@ SavedInputs PagaluzApp::savedInputs() const
     saved.absencesTicked = m_ingreso->absencesTicked();
     if (m_haberes)
         saved.comment = m_haberes->comment().toStdString();
+    saved.scaleName = m_scale->period.title;
     return saved;
 }
 
@@ -294,6 +295,14 @@ void PagaluzApp::restoreSavedInputs(const SavedInputs &saved)
     }
     if (m_haberes || !saved.comment.empty())
         haberes().setComment(QString::fromStdString(saved.comment));
+    if (!saved.scaleName.empty() && saved.scaleName != m_scale->period.title)
+        showScaleMessage(
+            QStringLiteral("Estos datos se guardaron con la escala «%1»; se calculan con la "
+                           "escala en uso, «%2».")
+                .arg(QString::fromStdString(saved.scaleName), scaleName(*m_scale)),
+            QStringLiteral("Para calcular con «%1», cargue su archivo de escala con el botón "
+                           "«Escala» de la pantalla de ingreso de datos.")
+                .arg(QString::fromStdString(saved.scaleName)));
 }
 
 void PagaluzApp::chooseStartingTable(const std::optional<QString> &positionsFile)
@@ -443,6 +452,7 @@ void PagaluzApp::useScale(std::shared_ptr<const PayScale> scale)
 {
     m_scale = std::move(scale);
     m_ingreso->showScale(m_scale, m_scale.get() == &PayScale::builtIn());
+    m_documents->setScale(m_scale);
 }
 
 void PagaluzApp::showScaleMessage(const QString &text, const QString &details)

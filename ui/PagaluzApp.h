@@ -98,7 +98,8 @@ private:
     void connectDocuments();
     // The data as the screens hold them, as a saved file keeps them.
     SavedInputs savedInputs() const;
-    // Saved data onto the screens, the position confirmed as by "Listo".
+    // Saved data onto the screens, the position confirmed as by "Listo"; data saved under
+    // another scale than the one in use are told so.
     void restoreSavedInputs(const SavedInputs &saved);
     void useTable(std::shared_ptr<const PositionCatalogue> table, const QString &fileName,
                   const QDateTime &loaded);
