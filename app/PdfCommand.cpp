@@ -10,10 +10,12 @@
 #include "LocaleConventions.h"
 #include "PayCalculator.h"
 #include "PrintableText.h"
+#include "ScaleReader.h"
 #include "WholeFile.h"
 
 #include <QDate>
 
+#include <memory>
 #include <optional>
 #include <sstream>
 
@@ -44,12 +46,35 @@ QString writeOut(const QByteArray &pdf, std::ostream &out)
     return {};
 }
 
+// The scale of the file at `path`, read whole and strictly; null, with the exit status in
+// `status` and the reason told to `err`, when it cannot be used.
+std::shared_ptr<const PayScale> readScale(const QString &path, std::ostream &err, int &status)
+{
+    status = kExitBadUsage;
+    try {
+        const std::optional<InputText> text =
+            readFile(path.toLocal8Bit().toStdString(), kLargestScaleFile);
+        if (!text) {
+            err << "pagaluz: no se puede leer la escala " << path.toStdString() << '\n';
+            return nullptr;
+        }
+        return std::make_shared<const PayScale>(readPayScale(text->text()));
+    } catch (const RefusedDocument &refused) {
+        err << "pagaluz: " << refused.what() << '\n';
+    } catch (const ScaleRefused &refused) {
+        err << "pagaluz: escala " << path.toStdString() << ": " << refused.what() << '\n';
+        status = kExitConversionFailed;
+    }
+    return nullptr;
+}
+
 // The screens show a position's points in the header once it is confirmed, before "Calcular";
 // so does the page.
-int writePdf(const PayInputs &inputs, const Payslip &payslip, const QString &pdfPath,
-             const QLocale &locale, std::ostream &out, std::ostream &err)
+int writePdf(const PayInputs &inputs, const Payslip &payslip, std::shared_ptr<const PayScale> scale,
+             const QString &pdfPath, const QLocale &locale, std::ostream &out, std::ostream &err)
 {
     ui::HaberesScreen screen;
+    screen.setScale(std::move(scale));
     if (inputs.positionChosen) {
         const SelectedPosition &position = inputs.position;
         screen.setConfirmedPosition(
@@ -68,13 +93,21 @@ int writePdf(const PayInputs &inputs, const Payslip &payslip, const QString &pdf
 }
 
 // The payslip of the input at `inputPath` written as a PDF at `pdfPath`; messages to `err`.
-int writeInputsPdf(const QString &pdfPath, const QString &inputPath, const QLocale &locale,
-                   std::istream &in, std::ostream &out, std::ostream &err)
+int writeInputsPdf(const QString &pdfPath, const QString &inputPath,
+                   const std::optional<QString> &scalePath, const QLocale &locale, std::istream &in,
+                   std::ostream &out, std::ostream &err)
 {
     if (const QString refused = ui::notAFileToReplace(pdfPath);
         pdfPath != QLatin1String("-") && !refused.isEmpty()) {
         err << "pagaluz: " << refused.toStdString() << '\n';
         return kExitCannotCreate;
+    }
+    std::shared_ptr<const PayScale> scale(std::shared_ptr<const PayScale>(), &PayScale::builtIn());
+    if (scalePath) {
+        int status = kExitSuccess;
+        scale = readScale(*scalePath, err, status);
+        if (!scale)
+            return status;
     }
     PayInputs inputs;
     try {
@@ -85,7 +118,8 @@ int writeInputsPdf(const QString &pdfPath, const QString &inputPath, const QLoca
             return kExitBadUsage;
         }
         JsonParser parser;
-        inputs = payInputsFromJson(parser.parsePadded(text->text()));
+        inputs = payInputsFromJson(parser.parsePadded(text->text()), PositionCatalogue::builtIn(),
+                                   *scale);
     } catch (const RefusedDocument &refused) {
         err << "pagaluz: " << refused.what() << '\n';
         return kExitBadUsage;
@@ -96,24 +130,27 @@ int writeInputsPdf(const QString &pdfPath, const QString &inputPath, const QLoca
         err << "pagaluz: datos mal formados: " << error.what() << '\n';
         return kExitBadUsage;
     }
-    const CalculationResult result = PayCalculator(decimalConventionsOf(locale)).calculate(inputs);
+    const CalculationResult result =
+        PayCalculator(decimalConventionsOf(locale), Explanations::Omitted, *scale)
+            .calculate(inputs);
     if (!result.succeeded()) {
         err << result.error().message << '\n';
         return result.error().kind == CalculationError::Kind::Validation ? kExitValidationFailed
                                                                          : kExitConversionFailed;
     }
-    return writePdf(inputs, result.payslip(), pdfPath, locale, out, err);
+    return writePdf(inputs, result.payslip(), std::move(scale), pdfPath, locale, out, err);
 }
 
 } // namespace
 
-int writePayslipPdf(const QString &pdfPath, const QString &inputPath, const QLocale &locale,
+int writePayslipPdf(const QString &pdfPath, const QString &inputPath,
+                    const std::optional<QString> &scalePath, const QLocale &locale,
                     std::istream &in, std::ostream &out, std::ostream &err)
 {
     // Messages quote the user's files: they reach the terminal with their control characters
     // escaped.
     std::ostringstream messages;
-    const int status = writeInputsPdf(pdfPath, inputPath, locale, in, out, messages);
+    const int status = writeInputsPdf(pdfPath, inputPath, scalePath, locale, in, out, messages);
     err << printableText(messages.str());
     return status;
 }

@@ -43,12 +43,19 @@ struct ProgramOptions {
         QStringLiteral("Calcula, hasta que el programa termine, con la tabla de cargos de TABLA "
                        "(CSV como catalogue/positions.csv) en lugar de la incorporada."),
         QStringLiteral("TABLA")};
+    QCommandLineOption scale{
+        QStringLiteral("scale"),
+        QStringLiteral("Calcula con la escala de haberes del archivo ESCALA (como la que escribe "
+                       "pagaluz-calc --print-scale) en lugar de la escala en uso: hasta que el "
+                       "programa termine, o para el PDF de --pdf."),
+        QStringLiteral("ESCALA")};
 
     ProgramOptions() : help(parser.addHelpOption()), version(parser.addVersionOption())
     {
         parser.setApplicationDescription(QStringLiteral(
             "Liquidación de haberes docentes: calcula el recibo de sueldo mensual de un docente "
-            "de escuela pública con la escala \"Haberes Agosto 08\", con cada línea de haberes "
+            "de escuela pública con la escala \"Haberes Agosto 08\" o la de un archivo de "
+            "escala, con cada línea de haberes "
             "y de descuentos y los totales, y lo muestra en una planilla que se puede imprimir. "
             "Abre la pantalla de ingreso de datos, con los datos de ARCHIVO si se indica."));
         parser.addPositionalArgument(
@@ -61,6 +68,7 @@ struct ProgramOptions {
         parser.addOption(startupProbe);
         parser.addOption(pdf);
         parser.addOption(positionsFile);
+        parser.addOption(scale);
     }
 };
 
@@ -96,8 +104,11 @@ int writePdf(const ProgramOptions &options)
                              "DATOS.json\n");
         return pagaluz::kExitBadUsage;
     }
-    return pagaluz::writePayslipPdf(options.parser.value(options.pdf), inputs.front(), QLocale(),
-                                    std::cin, std::cout, std::cerr);
+    const std::optional<QString> scale = options.parser.isSet(options.scale)
+                                             ? std::optional(options.parser.value(options.scale))
+                                             : std::nullopt;
+    return pagaluz::writePayslipPdf(options.parser.value(options.pdf), inputs.front(), scale,
+                                    QLocale(), std::cin, std::cout, std::cerr);
 }
 
 } // namespace
@@ -145,6 +156,9 @@ int main(int argc, char *argv[])
     pagaluz.start();
     pagaluz.chooseStartingTable(options.parser.isSet(options.positionsFile)
                                     ? std::optional(options.parser.value(options.positionsFile))
+                                    : std::nullopt);
+    pagaluz.chooseStartingScale(options.parser.isSet(options.scale)
+                                    ? std::optional(options.parser.value(options.scale))
                                     : std::nullopt);
     if (!files.isEmpty())
         pagaluz.documents().openFile(files.front());

@@ -3,10 +3,14 @@
 #include "NumberText.h"
 #include "PayCalculator.h"
 #include "PositionCatalogue.h"
+#include "ScaleReader.h"
+#include "ScaleWriter.h"
 #include "SelectedPositionFromCatalogue.h"
 #include "SeniorityAndZone.h"
 
 #include <benchmark/benchmark.h>
+
+#include <memory>
 
 namespace pagaluz {
 namespace {
@@ -63,9 +67,10 @@ PayInputs higherHours()
 }
 
 void calculate(benchmark::State &state, const PayInputs &inputs,
-               Explanations explanations = Explanations::Omitted)
+               Explanations explanations = Explanations::Omitted,
+               const PayScale &scale = PayScale::builtIn())
 {
-    const PayCalculator calculator(DecimalConventions::comma(), explanations);
+    const PayCalculator calculator(DecimalConventions::comma(), explanations, scale);
     for (auto _ : state)
         benchmark::DoNotOptimize(calculator.calculate(inputs));
 }
@@ -73,6 +78,13 @@ void calculate(benchmark::State &state, const PayInputs &inputs,
 void BM_WorkedExample(benchmark::State &state)
 {
     calculate(state, workedExample());
+}
+// The same with the scale read from a scale file, as --scale and the screens hold it.
+void BM_WorkedExampleLoadedScale(benchmark::State &state)
+{
+    const auto scale =
+        std::make_shared<const PayScale>(readPayScale(scaleFileText(PayScale::builtIn())));
+    calculate(state, workedExample(), Explanations::Omitted, *scale);
 }
 // The same with every line, total and note explained, as the payslip screen asks for it.
 void BM_WorkedExampleExplained(benchmark::State &state)
@@ -119,6 +131,7 @@ void BM_FormatPlainNumber(benchmark::State &state)
 }
 
 BENCHMARK(BM_WorkedExample);
+BENCHMARK(BM_WorkedExampleLoadedScale);
 BENCHMARK(BM_WorkedExampleExplained);
 BENCHMARK(BM_EverythingTicked);
 BENCHMARK(BM_HigherHours);

@@ -15,20 +15,22 @@ std::string quoted(std::string_view label)
     return "«" + std::string(label) + "»";
 }
 
-std::string bracketText(int bracket)
+std::string bracketText(int bracket, const PayScale &scale)
 {
-    if (bracket < 1 || bracket > static_cast<int>(kSeniorityBrackets.size()))
+    PayInputs chosen;
+    chooseSeniorityBracket(chosen, bracket, scale);
+    const SeniorityBracket *bracketChosen = chosenBracket(chosen, scale);
+    if (bracketChosen == nullptr)
         return "ningún tramo";
-    const SeniorityBracket &chosen = kSeniorityBrackets[static_cast<std::size_t>(bracket - 1)];
-    return quoted(chosen.caption) + " (" + std::string(chosen.percentText) + ")";
+    return quoted(bracketChosen->caption) + " (" + bracketChosen->percentText + ")";
 }
 
-std::string zoneText(int zone)
+std::string zoneText(int zone, const PayScale &scale)
 {
-    if (zone < 0 || zone >= static_cast<int>(kZones.size()))
+    const Zone *chosen = zoneAt(zone, scale);
+    if (chosen == nullptr)
         return "ninguna zona";
-    const Zone &chosen = kZones[static_cast<std::size_t>(zone)];
-    return quoted(chosen.name) + " (" + std::to_string(chosen.percent) + " %)";
+    return quoted(chosen->name) + " (" + std::to_string(chosen->percent) + " %)";
 }
 
 std::string positionText(const SelectedPosition &position)
@@ -39,8 +41,9 @@ std::string positionText(const SelectedPosition &position)
 // Builds the list of single changes, in the order they are tried.
 class CandidateList {
 public:
-    CandidateList(const PayInputs &entered, const PositionCatalogue &positions)
-        : m_entered(entered), m_positions(positions)
+    CandidateList(const PayInputs &entered, const PositionCatalogue &positions,
+                  const PayScale &scale)
+        : m_entered(entered), m_positions(positions), m_scale(scale)
     {
     }
 
@@ -101,20 +104,24 @@ private:
 
     void addSeniority()
     {
-        for (int bracket = 1; bracket <= static_cast<int>(kSeniorityBrackets.size()); ++bracket)
+        const PayScale &scale = m_scale;
+        for (int bracket = 1; bracket <= static_cast<int>(scale.seniorityBrackets.size());
+             ++bracket)
             if (bracket != m_entered.seniorityBracket)
-                addNamed(kSeniorityBracketInput.label, bracketText(m_entered.seniorityBracket),
-                         bracketText(bracket),
-                         [bracket](PayInputs &in) { chooseSeniorityBracket(in, bracket); });
+                addNamed(kSeniorityBracketInput.label,
+                         bracketText(m_entered.seniorityBracket, scale),
+                         bracketText(bracket, scale), [bracket, &scale](PayInputs &in) {
+                             chooseSeniorityBracket(in, bracket, scale);
+                         });
         ++m_input;
     }
 
     void addZones()
     {
-        for (int zone = -1; zone < static_cast<int>(kZones.size()); ++zone)
+        for (int zone = -1; zone < static_cast<int>(m_scale.zones.size()); ++zone)
             if (zone != m_entered.zone)
-                addNamed(kZoneInput.label, zoneText(m_entered.zone), zoneText(zone),
-                         [zone](PayInputs &in) { in.zone = zone; });
+                addNamed(kZoneInput.label, zoneText(m_entered.zone, m_scale),
+                         zoneText(zone, m_scale), [zone](PayInputs &in) { in.zone = zone; });
         ++m_input;
     }
 
@@ -190,6 +197,7 @@ private:
 
     const PayInputs &m_entered;
     const PositionCatalogue &m_positions;
+    const PayScale &m_scale;
     std::vector<Candidate> m_list;
     int m_input = 0;
 };
@@ -197,9 +205,9 @@ private:
 } // namespace
 
 std::vector<Candidate> candidateChanges(const PayInputs &entered,
-                                        const PositionCatalogue &positions)
+                                        const PositionCatalogue &positions, const PayScale &scale)
 {
-    return CandidateList(entered, positions).build();
+    return CandidateList(entered, positions, scale).build();
 }
 
 } // namespace pagaluz

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PayInputs.h"
+#include "PayScale.h"
 #include "PositionCatalogue.h"
 
 #include <functional>
@@ -30,8 +31,9 @@ struct Candidate {
 // The single changes near `entered`, in the order they are tried: seniority bracket, zone,
 // incentive, each deduction, spouse, the children counts 0 to 15, absence days 0 to 31,
 // transport, each hours count of the chosen kind of pay, the position among the rows of its
-// name, then among all rows of `positions`.
+// name, then among all rows of `positions`. The brackets and zones are those of `scale`, which
+// must outlive the candidates.
 std::vector<Candidate> candidateChanges(const PayInputs &entered,
-                                        const PositionCatalogue &positions);
+                                        const PositionCatalogue &positions, const PayScale &scale);
 
 } // namespace pagaluz

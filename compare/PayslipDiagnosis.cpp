@@ -93,7 +93,8 @@ std::vector<UnexplainedLine> unexplainedLines(const PayInputs &entered, const Pa
                                               const SchoolPayslip &school,
                                               const PayCalculator &calculator)
 {
-    const PayCalculator explaining(calculator.conventions(), Explanations::Built);
+    const PayCalculator explaining(calculator.conventions(), Explanations::Built,
+                                   calculator.scale());
     const CalculationResult result = explaining.calculate(entered);
     const CalculationResult bestResult = calculator.calculate(best);
     std::vector<UnexplainedLine> lines;
@@ -204,7 +205,7 @@ Diagnosis diagnose(const PayInputs &entered, const SchoolPayslip &school,
 {
     const Clock::time_point start = Clock::now();
     SearchClock clock(limits);
-    const PayCalculator fast(calculator.conventions());
+    const PayCalculator fast(calculator.conventions(), Explanations::Omitted, calculator.scale());
     Diagnosis diagnosis;
 
     const CalculationResult enteredResult = fast.calculate(entered);
@@ -213,7 +214,8 @@ Diagnosis diagnose(const PayInputs &entered, const SchoolPayslip &school,
     diagnosis.finished = true;
     if (enteredMatch.allEqual)
         return diagnosis;
-    const std::vector<Candidate> candidates = candidateChanges(entered, positions);
+    const std::vector<Candidate> candidates =
+        candidateChanges(entered, positions, calculator.scale());
     // Room for the findings and for those that turn out to be the same at the school's
     // precision.
     HitList hits(4 * limits.maxFindings);

@@ -192,7 +192,7 @@ void writeChanges(const std::vector<InputChange> &changes, JsonWriter &json)
 void writeInputs(const PayInputs &inputs, JsonWriter &json)
 {
     std::string text;
-    appendSavedInputsJson({inputs, inputs.absenceDays != "0", {}}, text);
+    appendSavedInputsJson({inputs, inputs.absenceDays != "0", {}, {}}, text);
     while (!text.empty() && text.back() == '\n')
         text.pop_back();
     json.key("inputs").raw(text);

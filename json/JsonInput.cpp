@@ -262,17 +262,6 @@ void readPosition(element value, const KeyPath &path, PayInputs &inputs)
     readObject(objectOf(value, path), &path, kPositionReaders, inputs.position);
 }
 
-void readSeniorityBracket(element value, const KeyPath &path, PayInputs &inputs)
-{
-    chooseSeniorityBracket(
-        inputs, wholeNumberOf(value, path, 0, static_cast<int>(kSeniorityBrackets.size())));
-}
-
-void readZone(element value, const KeyPath &path, PayInputs &inputs)
-{
-    inputs.zone = wholeNumberOf(value, path, -1, static_cast<int>(kZones.size()) - 1);
-}
-
 void readDeductions(element value, const KeyPath &path, PayInputs &inputs)
 {
     readObject(objectOf(value, path), &path, kDeductionReaders, inputs.deductionsChosen);
@@ -281,8 +270,6 @@ void readDeductions(element value, const KeyPath &path, PayInputs &inputs)
 constexpr std::array kInputObjectReaders{
     KeyReader<PayInputs>{kPayKindKey, &readMode},
     KeyReader<PayInputs>{kPositionKey, &readPosition},
-    KeyReader<PayInputs>{kSeniorityBracketInput.key, &readSeniorityBracket},
-    KeyReader<PayInputs>{kZoneInput.key, &readZone},
     KeyReader<PayInputs>{kDeductionsKey, &readDeductions},
 };
 
@@ -303,8 +290,44 @@ constexpr auto kInputReaders = [] {
     return readers;
 }();
 
-// The keys a saved file adds to the inputs: its version, the tick of "Inasistencias Just" and the
-// payslip's comment. None takes part in the calculation.
+// The choices whose range is the pay scale's: the seniority bracket (0 for none, else up to the
+// scale's number of brackets) and the zone (-1 for none, else an index of its list).
+class ScaleChoiceKeys {
+public:
+    ScaleChoiceKeys(PayInputs &inputs, const PayScale &scale) : m_inputs(inputs), m_scale(scale) {}
+
+    bool operator()(const simdjson::dom::key_value_pair &member, const KeyPath &path)
+    {
+        const bool bracket = member.key == kSeniorityBracketInput.key;
+        if (!bracket && member.key != kZoneInput.key)
+            return false;
+        const std::uint32_t bit = bracket ? 1 : 2;
+        if ((m_seen & bit) != 0)
+            refuse(path, "clave repetida");
+        m_seen |= bit;
+        if (member.value.is_null())
+            return true;
+        if (bracket)
+            chooseSeniorityBracket(
+                m_inputs,
+                wholeNumberOf(member.value, path, 0,
+                              static_cast<int>(m_scale.seniorityBrackets.size())),
+                m_scale);
+        else
+            m_inputs.zone =
+                wholeNumberOf(member.value, path, -1, static_cast<int>(m_scale.zones.size()) - 1);
+        return true;
+    }
+
+private:
+    PayInputs &m_inputs;
+    const PayScale &m_scale;
+    std::uint32_t m_seen = 0;
+};
+
+// The keys a saved file adds to the inputs: its version, the tick of "Inasistencias Just", the
+// payslip's comment and the name of the scale it was saved under. None takes part in the
+// calculation.
 class SavedFileKeys {
 public:
     explicit SavedFileKeys(SavedInputs &saved) : m_saved(saved) {}
@@ -325,8 +348,10 @@ public:
         } else if (*known == "absences") {
             m_saved.absencesTicked = flagOf(member.value, path);
             m_absencesGiven = true;
-        } else {
+        } else if (*known == "comment") {
             m_saved.comment = textOf(member.value, path);
+        } else {
+            m_saved.scaleName = textOf(member.value, path);
         }
         return true;
     }
@@ -339,7 +364,8 @@ public:
     }
 
 private:
-    static constexpr std::array<std::string_view, 3> kKeys{"pagaluz", "absences", "comment"};
+    static constexpr std::array<std::string_view, 4> kKeys{"pagaluz", "absences", "comment",
+                                                           "scale"};
 
     static void readVersion(element value, const KeyPath &path)
     {
@@ -378,23 +404,29 @@ void choosePositionRow(simdjson::dom::object input, const PositionCatalogue &cat
 
 } // namespace
 
-SavedInputs savedInputsFromJson(element input, const PositionCatalogue &catalogue)
+SavedInputs savedInputsFromJson(element input, const PositionCatalogue &catalogue,
+                                const PayScale &scale)
 {
     if (input.type() != element_type::OBJECT)
         throw MalformedInput("se esperaba un objeto JSON con los datos del recibo, no " +
                              std::string(typeName(input)));
     SavedInputs saved;
     SavedFileKeys savedFileKeys(saved);
+    ScaleChoiceKeys scaleChoices(saved.inputs, scale);
     const simdjson::dom::object object = input.get_object().value_unsafe();
-    readObject(object, nullptr, kInputReaders, saved.inputs, savedFileKeys);
+    readObject(object, nullptr, kInputReaders, saved.inputs,
+               [&](const simdjson::dom::key_value_pair &member, const KeyPath &path) {
+                   return scaleChoices(member, path) || savedFileKeys(member, path);
+               });
     choosePositionRow(object, catalogue, saved.inputs);
     savedFileKeys.finish();
     return saved;
 }
 
-PayInputs payInputsFromJson(element input, const PositionCatalogue &catalogue)
+PayInputs payInputsFromJson(element input, const PositionCatalogue &catalogue,
+                            const PayScale &scale)
 {
-    return savedInputsFromJson(input, catalogue).inputs;
+    return savedInputsFromJson(input, catalogue, scale).inputs;
 }
 
 } // namespace pagaluz

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PayInputs.h"
+#include "PayScale.h"
 #include "PositionCatalogue.h"
 #include "SavedInputs.h"
 
@@ -20,17 +21,20 @@ public:
 
 // The inputs of one calculation from their JSON object. Every key is optional: an absent key,
 // or one whose value is null, keeps the value the data entry screen starts with. A position
-// code selects its row of `catalogue` as the selection screen's code box does; the position's
+// code selects its row of `catalogue` as the selection screen's code box does; the seniority
+// bracket and the zone are within the brackets and zones of `scale`; the position's
 // own texts then replace the boxes they name. Of several faults, the one reported is the first
 // in the order of the text. The keys a saved file adds are known too (see SavedInputs): a file
 // of a newer version than this program reads is refused naming its "pagaluz" key. Throws
 // MalformedInput.
 PayInputs payInputsFromJson(simdjson::dom::element input,
-                            const PositionCatalogue &catalogue = PositionCatalogue::builtIn());
+                            const PositionCatalogue &catalogue = PositionCatalogue::builtIn(),
+                            const PayScale &scale = PayScale::builtIn());
 
 // A saved file's content, read as payInputsFromJson reads the inputs. Without "absences", the box
 // is ticked when "absenceDays" is not "0". Throws MalformedInput.
 SavedInputs savedInputsFromJson(simdjson::dom::element input,
-                                const PositionCatalogue &catalogue = PositionCatalogue::builtIn());
+                                const PositionCatalogue &catalogue = PositionCatalogue::builtIn(),
+                                const PayScale &scale = PayScale::builtIn());
 
 } // namespace pagaluz

@@ -82,6 +82,8 @@ void appendSavedInputsJson(const SavedInputs &saved, std::string &out)
             writeTick(in, tick, json);
     writeDeductions(in.deductionsChosen, json);
     json.key("comment").string(saved.comment);
+    if (!saved.scaleName.empty())
+        json.key("scale").string(saved.scaleName);
     json.endObject();
     json.raw("\n");
 }

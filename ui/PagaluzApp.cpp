@@ -7,8 +7,10 @@
 #include "IngresoScreen.h"
 #include "LocaleConventions.h"
 #include "PayCalculator.h"
+#include "PayScale.h"
 #include "PositionTableFile.h"
 #include "PrinterTarget.h"
+#include "ScaleFile.h"
 #include "ShownText.h"
 
 #include <QApplication>
@@ -35,11 +37,28 @@ const SelectedPosition &untouchedSelection()
     return untouched;
 }
 
+// A scale file as the screens can use it: one with more seniority brackets than the data entry
+// screen offers is refused too.
+ScaleFile readScaleForScreens(const QString &path)
+{
+    ScaleFile read = readScaleFile(path);
+    const int most = IngresoScreen::kMostBrackets;
+    if (read.scale && static_cast<int>(read.scale->seniorityBrackets.size()) > most) {
+        read.problem = QStringLiteral("tiene %1 tramos de antigüedad, y la pantalla de ingreso "
+                                      "de datos ofrece a lo sumo %2")
+                           .arg(read.scale->seniorityBrackets.size())
+                           .arg(most);
+        read.scale.reset();
+    }
+    return read;
+}
+
 } // namespace
 
 PagaluzApp::PagaluzApp(const QLocale &locale, const std::function<void()> &awaitFonts)
     : m_locale(locale), m_conventions(decimalConventionsOf(locale)),
       m_ingreso(std::make_unique<IngresoScreen>(nullptr, awaitFonts)),
+      m_scale(sharedBuiltInScale()),
       // The event loop ends without offering the windows a close: the selection screen would
       // take it as "Listo", the data entry screen as a question already answered.
       m_quit([] { QApplication::exit(0); })
@@ -51,6 +70,9 @@ PagaluzApp::PagaluzApp(const QLocale &locale, const std::function<void()> &await
     connect(m_ingreso.get(), &IngresoScreen::calculateRequested, this,
             &PagaluzApp::ingreso_Command1_Click);
     connect(m_ingreso.get(), &IngresoScreen::quitRequested, this, &PagaluzApp::quit);
+    connect(m_ingreso.get(), &IngresoScreen::scaleFileChosen, this, &PagaluzApp::loadScaleFile);
+    connect(m_ingreso.get(), &IngresoScreen::builtInScaleChosen, this,
+            &PagaluzApp::useBuiltInScale);
     connectDocuments();
 }
 
@@ -134,11 +156,12 @@ void PagaluzApp::ingreso_Command1_Click()
         m_advertencia ? m_advertencia->selectedPosition() : SelectedPosition{};
     const PayInputs inputs = m_ingreso->gatherInputs(position);
     const CalculationResult result =
-        PayCalculator(m_conventions, Explanations::Built).calculate(inputs);
+        PayCalculator(m_conventions, Explanations::Built, *m_scale).calculate(inputs);
     if (result.succeeded()) {
         const bool referencePoints =
             inputs.positionChosen && m_advertencia && m_advertencia->referencePointsChosen();
         haberes().setEnteredInputs(inputs, m_table);
+        haberes().setScale(m_scale);
         haberes().showPayslip(result.payslip(),
                               m_locale.toString(QDate::currentDate(), QLocale::ShortFormat),
                               result.explanation(), referencePoints);
@@ -246,6 +269,7 @@ SavedInputs PagaluzApp::savedInputs() const
     saved.absencesTicked = m_ingreso->absencesTicked();
     if (m_haberes)
         saved.comment = m_haberes->comment().toStdString();
+    saved.scaleName = m_scale->period.title;
     return saved;
 }
 
@@ -271,6 +295,14 @@ void PagaluzApp::restoreSavedInputs(const SavedInputs &saved)
     }
     if (m_haberes || !saved.comment.empty())
         haberes().setComment(QString::fromStdString(saved.comment));
+    if (!saved.scaleName.empty() && saved.scaleName != m_scale->period.title)
+        showScaleMessage(
+            QStringLiteral("Estos datos se guardaron con la escala «%1»; se calculan con la "
+                           "escala en uso, «%2».")
+                .arg(QString::fromStdString(saved.scaleName), scaleName(*m_scale)),
+            QStringLiteral("Para calcular con «%1», cargue su archivo de escala con el botón "
+                           "«Escala» de la pantalla de ingreso de datos.")
+                .arg(QString::fromStdString(saved.scaleName)));
 }
 
 void PagaluzApp::chooseStartingTable(const std::optional<QString> &positionsFile)
@@ -358,6 +390,80 @@ void PagaluzApp::showTableMessage(const QString &text, const QString &details)
     m_tableMessage->setObjectName(QStringLiteral("tableMessage"));
     m_tableMessage->setInformativeText(shownText(details));
     m_tableMessage->open();
+}
+
+void PagaluzApp::chooseStartingScale(const std::optional<QString> &scaleFile)
+{
+    if (scaleFile) {
+        const ScaleFile read = readScaleForScreens(*scaleFile);
+        if (read.scale) {
+            useScale(read.scale);
+            return;
+        }
+        showScaleMessage(QStringLiteral("La escala de %1 no se puede usar.")
+                             .arg(QFileInfo(*scaleFile).fileName()),
+                         read.problem);
+    }
+    QString problem;
+    if (std::shared_ptr<const PayScale> kept = m_scaleStore.load(problem)) {
+        useScale(std::move(kept));
+        return;
+    }
+    if (!problem.isEmpty())
+        showScaleMessage(QStringLiteral("La escala guardada no se puede leer; se usa la escala "
+                                        "incorporada «%1».")
+                             .arg(scaleName(PayScale::builtIn())),
+                         problem);
+}
+
+void PagaluzApp::loadScaleFile(const QString &path)
+{
+    const QString fileName = QFileInfo(path).fileName();
+    const ScaleFile read = readScaleForScreens(path);
+    if (!read.scale) {
+        showScaleMessage(QStringLiteral("La escala de %1 no se puede usar; sigue en uso «%2».")
+                             .arg(fileName, scaleName(*m_scale)),
+                         read.problem);
+        return;
+    }
+    useScale(read.scale);
+    const QString problem = m_scaleStore.save(read.text);
+    if (!problem.isEmpty())
+        showScaleMessage(QStringLiteral("La escala «%1» se usa hasta que termine el programa, "
+                                        "pero no se pudo guardar para las próximas veces; la "
+                                        "guardada antes sigue como estaba.")
+                             .arg(scaleName(*m_scale)),
+                         problem);
+}
+
+void PagaluzApp::useBuiltInScale()
+{
+    useScale(sharedBuiltInScale());
+    const QString problem = m_scaleStore.remove();
+    if (!problem.isEmpty())
+        showScaleMessage(QStringLiteral("Se usa la escala incorporada hasta que termine el "
+                                        "programa, pero la escala guardada no se pudo borrar."),
+                         problem);
+}
+
+// The payslip shown keeps the scale it was calculated with, which heads it; the next
+// "Calcular" uses this one.
+void PagaluzApp::useScale(std::shared_ptr<const PayScale> scale)
+{
+    m_scale = std::move(scale);
+    m_ingreso->showScale(m_scale, m_scale.get() == &PayScale::builtIn());
+    m_documents->setScale(m_scale);
+}
+
+void PagaluzApp::showScaleMessage(const QString &text, const QString &details)
+{
+    m_scaleMessage =
+        std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Escala de haberes"),
+                                      shownText(text), QMessageBox::Ok, m_ingreso.get());
+    m_scaleMessage->setTextFormat(Qt::PlainText);
+    m_scaleMessage->setObjectName(QStringLiteral("scaleMessage"));
+    m_scaleMessage->setInformativeText(shownText(details));
+    m_scaleMessage->open();
 }
 
 } // namespace pagaluz::ui

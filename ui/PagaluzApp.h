@@ -6,6 +6,7 @@
 #include "PositionSummary.h"
 #include "PositionTableStore.h"
 #include "SavedInputs.h"
+#include "ScaleStore.h"
 
 #include <QLocale>
 #include <QObject>
@@ -44,6 +45,17 @@ public:
     // run only, when one is given and can be used; else the copy kept by the last "Cargar
     // tabla…"; else the built-in table. A file or a copy that cannot be used is told.
     void chooseStartingTable(const std::optional<QString> &positionsFile);
+    // The pay scale the program starts with: the scale file `scaleFile`, for this run only,
+    // when one is given and can be used; else the copy kept by the last scale file loaded;
+    // else the built-in scale. A file or a copy that cannot be used is told.
+    void chooseStartingScale(const std::optional<QString> &scaleFile);
+    // The pay scale every calculation, explanation and comparison uses.
+    const PayScale &scale() const { return *m_scale; }
+    // A scale file that can be used takes the place of the scale in use and is kept for the
+    // next start; one that cannot is told, and the scale in use stays.
+    void loadScaleFile(const QString &path);
+    // The built-in scale takes the place of the scale in use, and the kept copy goes.
+    void useBuiltInScale();
 
     IngresoScreen &ingreso() { return *m_ingreso; }
     // Each created on first use.
@@ -58,6 +70,8 @@ public:
     QMessageBox *conversionMessage() const { return m_conversionMessage.get(); }
     // The last message about a position table, while it is open.
     QMessageBox *tableMessage() const { return m_tableMessage.get(); }
+    // The last message about a pay scale, while it is open.
+    QMessageBox *scaleMessage() const { return m_scaleMessage.get(); }
 
     // What "Salir" does once nothing unsaved is left; tests replace ending the program.
     void setQuitAction(std::function<void()> quit) { m_quit = std::move(quit); }
@@ -84,11 +98,14 @@ private:
     void connectDocuments();
     // The data as the screens hold them, as a saved file keeps them.
     SavedInputs savedInputs() const;
-    // Saved data onto the screens, the position confirmed as by "Listo".
+    // Saved data onto the screens, the position confirmed as by "Listo"; data saved under
+    // another scale than the one in use are told so.
     void restoreSavedInputs(const SavedInputs &saved);
     void useTable(std::shared_ptr<const PositionCatalogue> table, const QString &fileName,
                   const QDateTime &loaded);
     void showTableMessage(const QString &text, const QString &details);
+    void useScale(std::shared_ptr<const PayScale> scale);
+    void showScaleMessage(const QString &text, const QString &details);
 
     QLocale m_locale;
     DecimalConventions m_conventions;
@@ -102,6 +119,9 @@ private:
     PositionTableStore m_tableStore;
     std::shared_ptr<const PositionCatalogue> m_table; // null for the built-in table
     QString m_tableDescription;                       // what the selection screen says of it
+    std::unique_ptr<QMessageBox> m_scaleMessage;
+    ScaleStore m_scaleStore;
+    std::shared_ptr<const PayScale> m_scale;
     std::function<void()> m_quit;
 };
 

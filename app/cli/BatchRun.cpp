@@ -29,9 +29,9 @@ using simdjson::dom::element;
 void writeResult(element input, const BatchCalculation &calculation, JsonWriter &json)
 {
     try {
-        writeResultJson(
-            calculation.calculator.calculate(payInputsFromJson(input, calculation.positions)),
-            json);
+        writeResultJson(calculation.calculator.calculate(payInputsFromJson(
+                            input, calculation.positions, calculation.calculator.scale())),
+                        json);
     } catch (const MalformedInput &error) {
         writeInputErrorJson(error.what(), json);
     }

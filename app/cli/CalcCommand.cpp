@@ -310,16 +310,16 @@ PositionCatalogue readPositionsFile(const QString &path)
     }
 }
 
-PayInputs singleInputs(std::string_view text, const PositionCatalogue &positions)
+PayInputs singleInputs(std::string_view text, const Tables &tables)
 {
     JsonParser parser;
-    return payInputsFromJson(parser.parsePadded(text), positions);
+    return payInputsFromJson(parser.parsePadded(text), tables.positions, tables.scale);
 }
 
 int runSingle(std::string_view text, const CalcOptions &options, const QLocale &locale,
               const Tables &tables, std::ostream &out, std::ostream &err)
 {
-    const PayInputs inputs = singleInputs(text, tables.positions);
+    const PayInputs inputs = singleInputs(text, tables);
     const CalculationResult result = calculatorFor(options, locale, tables.scale).calculate(inputs);
     if (options.json)
         writeJsonResult(result, out);
@@ -348,7 +348,7 @@ int runCompare(std::string_view text, const CalcOptions &options, const QLocale 
 {
     const PositionCatalogue &positions = tables.positions;
     const SchoolPayslip school = readSchoolPayslip(*options.compare);
-    const PayInputs inputs = singleInputs(text, positions);
+    const PayInputs inputs = singleInputs(text, tables);
     const CalculationResult result =
         PayCalculator(decimalConventionsOf(locale), Explanations::Omitted, tables.scale)
             .calculate(inputs);

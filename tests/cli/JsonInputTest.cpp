@@ -299,6 +299,42 @@ TEST(JsonInput, NamesTheNumberThatIsOutOfRange)
     }
 }
 
+// The bracket and the zone are read within the brackets and zones of the scale in use.
+TEST(JsonInput, TheBracketAndTheZoneAreThoseOfTheScale)
+{
+    pagaluz::PayScale scale = pagaluz::PayScale::builtIn();
+    scale.seniorityBrackets.pop_back();
+    scale.seniorityBrackets.back().percent = 115;
+    scale.zones.resize(6, scale.zones.back());
+    const struct {
+        const char *json;
+        const char *refused;
+    } cases[] = {
+        {R"({"seniorityBracket": 12})",
+         "\"seniorityBracket\": se esperaba un número entero de 0 a 11"},
+        {R"({"zone": 5})", ""},
+        {R"({"zone": 6})", "\"zone\": se esperaba un número entero de -1 a 5"},
+        {R"({"seniorityBracket": 11, "seniorityBracket": 11})",
+         "\"seniorityBracket\": clave repetida"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.json);
+        JsonParser parser;
+        try {
+            const PayInputs in = payInputsFromJson(parser.parse(std::string_view(c.json)),
+                                                   pagaluz::PositionCatalogue::builtIn(), scale);
+            EXPECT_STREQ(c.refused, "");
+            EXPECT_EQ(in.zone, 5);
+        } catch (const MalformedInput &error) {
+            EXPECT_EQ(std::string(error.what()).rfind(c.refused, 0), 0u) << error.what();
+        }
+    }
+    JsonParser parser;
+    const PayInputs eleventh = payInputsFromJson(parser.parse(R"({"seniorityBracket": 11})"),
+                                                 pagaluz::PositionCatalogue::builtIn(), scale);
+    EXPECT_EQ(pagaluz::seniorityPercent(eleventh, scale), 115);
+}
+
 TEST(JsonInput, TheOrderOfTheKeysDoesNotMatter)
 {
     const char *const orders[] = {

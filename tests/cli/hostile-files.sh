@@ -88,5 +88,17 @@ run pdf-key-escaped 64 'u001B\]0;title\\u0007\\u000D' "$desktop" --pdf keys.pdf 
 printf 'code,na\033[2Jme\n' >table.csv
 run calc-table-escaped 2 'na\\u001B\[2Jme' "$calc" --positions-file table.csv "$example"
 
+# A pay scale for --pdf: a device, a folder, and a scale with a fault whose key holds control
+# characters; nothing is written.
+run pdf-scale-device 64 'pasa de 1 MiB' "$desktop" --scale /dev/zero --pdf scale.pdf "$example"
+run pdf-scale-folder 64 'folder es una carpeta' "$desktop" --scale folder --pdf scale.pdf "$example"
+"$calc" --print-scale >scale.toml
+run pdf-scale 0 '' "$desktop" --scale scale.toml --pdf scale.pdf "$example"
+[ "$(head -c 5 scale.pdf)" = "%PDF-" ] && rm scale.pdf || fail "pdf-scale: no PDF"
+printf '"a\\u001b[2J" = 1\n' >>scale.toml
+run pdf-scale-escaped 2 'escala scale.toml: línea [0-9]+, columna 1 \(.*a\\u001B\[2J\)' \
+    "$desktop" --scale scale.toml --pdf scale.pdf "$example"
+[ ! -e scale.pdf ] || fail "pdf-scale: a PDF was written"
+
 [ "$failures" -eq 0 ] || exit 1
 echo "all cases passed"

@@ -66,6 +66,32 @@ TEST(PayslipDiagnosisTest, NamesTheBracketTheSchoolApplied)
                      !diagnosis.findings[index - 1].match.allEqual);
 }
 
+// The school paid by another pay scale: diagnosed with that scale, the bracket it applied is
+// found, and a line no change explains is explained with that scale's figures.
+TEST(PayslipDiagnosisTest, CalculatesWithTheScaleOfItsCalculator)
+{
+    PayScale scale = PayScale::builtIn();
+    scale.pointValue.value = 0.7;
+    scale.pointValue.shown = Decimal::fromDouble(0.7);
+    scale.pointValue.source = "de la escala «Haberes Marzo 09»";
+    const PayCalculator calculator({}, Explanations::Omitted, scale);
+    PayInputs theirs = workedExampleInputs();
+    chooseSeniorityBracket(theirs, 5);
+    SchoolPayslip school = printed(calculator.calculate(theirs).payslip());
+
+    const Diagnosis found = diagnose(workedExampleInputs(), school, calculator, {}, builtIn());
+    ASSERT_FALSE(found.findings.empty());
+    EXPECT_TRUE(found.findings.front().match.allEqual) << found.findings.front().text;
+
+    school.lines[0].amount.value += Money::fromTenThousandths(3);
+    const Diagnosis unexplained =
+        diagnose(theirs, school, calculator, {std::chrono::milliseconds(300), 5}, builtIn());
+    ASSERT_FALSE(unexplained.unexplained.empty());
+    EXPECT_NE(unexplained.unexplained.front().explanation.find("× 0,7 (valor del punto)"),
+              std::string::npos)
+        << unexplained.unexplained.front().explanation;
+}
+
 TEST(PayslipDiagnosisTest, ExplainsWhatNoChangeReproduces)
 {
     SchoolPayslip school = printed(calculateOk(workedExampleInputs()).payslip());
@@ -140,7 +166,7 @@ TEST(PayslipDiagnosisTest, StopsWhenCancelled)
 TEST(PayslipDiagnosisTest, TriesEachTickAndDeductionOfTheTables)
 {
     const PayInputs entered = workedExampleInputs();
-    const std::vector<Candidate> candidates = candidateChanges(entered, builtIn());
+    const std::vector<Candidate> candidates = candidateChanges(entered, builtIn(), PayScale::builtIn());
     const auto flipping = [&](std::string_view label, auto flipped) {
         std::vector<int> inputs;
         for (const Candidate &candidate : candidates) {

@@ -9,6 +9,7 @@
 #include "IngresoScreen.h"
 #include "JsonOutput.h"
 #include "LocaleConventions.h"
+#include "OtherScale.h"
 #include "PagaluzApp.h"
 #include "PdfFileQuestion.h"
 #include "PositionCatalogue.h"
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QScopeGuard>
@@ -243,6 +245,34 @@ private slots:
         QCOMPARE(screenResult(second.app), result);
         QCOMPARE(calculatorResult(m_script.saveName), result);
         QVERIFY(!second.app.ingreso().isWindowModified());
+    }
+
+    // Data saved under a loaded scale name it. Opened under another scale, both are named before
+    // any calculation, and the data are opened all the same; pagaluz-calc reads the file too.
+    void dataSavedUnderAnotherScaleSaySo()
+    {
+        const QString scaleFile = path(QStringLiteral("marzo.toml"));
+        QFile scale(scaleFile);
+        QVERIFY(scale.open(QIODevice::WriteOnly));
+        scale.write(QByteArray::fromStdString(pagaluz::test::otherScaleText()));
+        scale.close();
+        Program first(m_script);
+        first.app.chooseStartingScale(scaleFile);
+        enter(first.app, kWorkedExample);
+        m_script.saveName = path(QStringLiteral("datos.pagaluz"));
+        QVERIFY(first.app.documents().save());
+        QVERIFY(contentOf(m_script.saveName).contains("Haberes Marzo 09"));
+        QVERIFY(!first.app.scaleMessage());
+
+        Program second(m_script);
+        QVERIFY(second.app.documents().openFile(m_script.saveName));
+        QVERIFY(second.app.scaleMessage());
+        const QString told = second.app.scaleMessage()->text();
+        QVERIFY2(told.contains(QStringLiteral("«Haberes Marzo 09»")) &&
+                     told.contains(QStringLiteral("«Haberes Agosto 08»")),
+                 qPrintable(told));
+        QVERIFY(screenInputs(second.app) == screenInputs(first.app));
+        QCOMPARE(calculatorResult(m_script.saveName), screenResult(second.app));
     }
 
     void aBadFileIsRefusedNamingTheKey_data()

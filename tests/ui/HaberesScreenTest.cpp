@@ -7,6 +7,7 @@
 #include "HaberesPdfFileTarget.h"
 #include "NumberText.h"
 #include "PayCalculator.h"
+#include "PayScale.h"
 #include "PdfFileQuestion.h"
 #include "PositionCatalogue.h"
 #include "PrinterTarget.h"
@@ -311,6 +312,8 @@ private slots:
     void aLongNameFitsItsBox();
     void printerTargetReportsAnUnwritablePdf();
     void guardarPdfWritesThePrintedPage();
+    void theScaleNamesTheHeaderThePdfAndTheComparison_data();
+    void theScaleNamesTheHeaderThePdfAndTheComparison();
     void proposedPdfPathNamesTheTeacher_data();
     void proposedPdfPathNamesTheTeacher();
 
@@ -2073,6 +2076,36 @@ void HaberesScreenTest::theComparisonIsNamedForScreenReaders()
     const QString summary = window->findChild<QLabel *>(QStringLiteral("resumen"))->text();
     QVERIFY(summary.startsWith(QStringLiteral("1 de 11 líneas difieren.")));
     QCOMPARE(QAccessible::queryAccessibleInterface(findings)->text(QAccessible::Name), summary);
+}
+
+// The scale the payslip was calculated with heads the sheet, in a smaller size when its name
+// is long, titles the PDF and is named by the comparison.
+void HaberesScreenTest::theScaleNamesTheHeaderThePdfAndTheComparison_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("short") << QStringLiteral("Haberes Marzo 09");
+    QTest::newRow("forty characters") << QStringLiteral("Haberes de Marzo de 2009, con el decreto");
+}
+void HaberesScreenTest::theScaleNamesTheHeaderThePdfAndTheComparison()
+{
+    QFETCH(QString, name);
+    auto scale = std::make_shared<PayScale>(PayScale::builtIn());
+    scale->period.title = name.toStdString();
+    m_screen->setScale(scale);
+    show(workedExample());
+    auto *title = control<QLabel>(QStringLiteral("Label3"));
+    QCOMPARE(title->text(), name);
+    QVERIFY(title->font().pointSize() >= 6);
+    const QRect room = title->contentsRect();
+    QVERIFY(room.contains(
+        QFontMetrics(title->font()).boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, name)));
+    QByteArray utf16("\xFE\xFF"); // the title as the PDF writes it: UTF-16, big-endian
+    for (const QChar unit : QStringLiteral("Recibo de haberes — ") + name)
+        utf16.append(char(unit.unicode() >> 8)).append(char(unit.unicode() & 0xFF));
+    QVERIFY(m_screen->pdf().contains("/Title (" + utf16 + ")"));
+    ComparisonWindow *window = openComparison(*m_screen, workedExample());
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("escala"))->text(),
+             QStringLiteral("Nuestro recibo se calculó con la escala «%1».").arg(name));
 }
 
 QTEST_MAIN(HaberesScreenTest)

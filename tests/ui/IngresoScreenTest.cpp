@@ -1,6 +1,7 @@
 #include "IngresoScreen.h"
 #include "InputField.h"
 #include "PayCalculator.h"
+#include "PayScale.h"
 #include "SeniorityAndZone.h"
 
 #include <QAbstractItemView>
@@ -572,8 +573,9 @@ private slots:
             QVERIFY2(fits, qPrintable(widget->objectName()));
             ++checked;
         }
-        // Every named control of the screen and its three frames, "Guardar" and "Abrir" too.
-        QCOMPARE(checked, 75);
+        // Every named control of the screen and its three frames, "Guardar", "Abrir" and
+        // "escala" too.
+        QCOMPARE(checked, 76);
     }
 
     void familyFieldsLieInsideTheirRectangle()
@@ -622,6 +624,31 @@ private slots:
         QCOMPARE(in.seniorityBracket, bracket);
         QCOMPARE(int(seniorityPercent(in)), percent);
         QCOMPARE(q(seniorityText(in)), percentText);
+    }
+
+    // Another scale's brackets and zones take the options and the list: those it has not are
+    // hidden or gone, and a bracket it has not is no longer chosen; the zone picked stays.
+    void anotherScalesBracketsAndZones()
+    {
+        auto scale = std::make_shared<PayScale>(PayScale::builtIn());
+        scale->seniorityBrackets.pop_back();
+        scale->seniorityBrackets.front() = {"Hasta 1 año", "5 %", 5};
+        scale->zones.pop_back();
+        scale->period = {"Haberes Marzo 09", "Marzo de 2.009", "Haberes de Marzo de 2.009"};
+        click("Option12");
+        control<QComboBox>("zona")->setCurrentIndex(2);
+        m_screen->showScale(scale, false);
+        QVERIFY(control("Option12")->isHidden());
+        QVERIFY(!control("Option11")->isHidden());
+        QCOMPARE(text("porcantig"), QStringLiteral("0 %"));
+        QCOMPARE(m_screen->gatherInputs({}).seniorityBracket, 0);
+        QCOMPARE(text("Option1"), QStringLiteral("Hasta 1 año"));
+        click("Option1");
+        QCOMPARE(text("porcantig"), QStringLiteral("5 %"));
+        QCOMPARE(control<QComboBox>("zona")->count(), 4);
+        QCOMPARE(m_screen->gatherInputs({}).zone, 2);
+        QCOMPARE(control<QLabel>("Label10")->text(), QStringLiteral("Marzo de 2.009"));
+        QCOMPARE(control("Label8")->toolTip(), QStringLiteral("Haberes de Marzo de 2.009"));
     }
 
     void aLowerBracketAfterAHigherOne()

@@ -8,15 +8,19 @@
 #include "ErrorScreen.h"
 #include "HaberesScreen.h"
 #include "IngresoScreen.h"
+#include "OtherScale.h"
 #include "PositionCatalogue.h"
 #include "PositionTableStore.h"
 #include "ProgramSetup.h"
+#include "ScaleFile.h"
+#include "ScaleStore.h"
 #include "ScriptedDialogs.h"
 #include "SelectedPositionFromCatalogue.h"
 #include "SeniorityAndZone.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -29,6 +33,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <QTranslator>
 #include <QWindow>
 
@@ -132,6 +137,11 @@ private:
     }
 
     static QString storedCopy() { return PositionTableStore().path(); }
+    static QString storedScale() { return ScaleStore().path(); }
+    static QByteArray otherScale()
+    {
+        return QByteArray::fromStdString(pagaluz::test::otherScaleText());
+    }
 
     // "Cargar tabla…" on the selection screen, the file `path` chosen.
     static void loadTable(PagaluzApp &app, const QString &path)
@@ -139,6 +149,13 @@ private:
         click(app.ingreso(), "cargo");
         app.advertencia().setTableFileChooser([path](QWidget *) { return path; });
         click(app.advertencia(), "cargartabla");
+    }
+
+    // "Cargar escala…" on the data entry screen's button "escala", the file `path` chosen.
+    static void loadScale(PagaluzApp &app, const QString &path)
+    {
+        app.ingreso().setScaleFileChooser([path](QWidget *) { return path; });
+        app.ingreso().findChild<QAction *>(QStringLiteral("cargarescala"))->trigger();
     }
 
     static int rowsOffered(PagaluzApp &app)
@@ -204,6 +221,8 @@ private slots:
     {
         QFile::remove(storedCopy());
         QFile::remove(storedCopy() + QStringLiteral(".ilegible"));
+        QFile::remove(storedScale());
+        QFile::remove(storedScale() + QStringLiteral(".ilegible"));
     }
 
     void startsOnTheDataEntryScreenAlone()
@@ -499,6 +518,80 @@ private slots:
     }
 
     // "40%" typed into the zone box is refused at "Calcular", naming the zones; the text stays.
+    // --scale: every calculation of this run uses the scale, which heads the payslip; it is not
+    // kept. A scale file with a fault is told with its line and column, and changes nothing.
+    void aScaleFileGivenAtStartIsUsedForThisRunOnly()
+    {
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.start();
+        app.chooseStartingScale(tableFile("marzo.toml", otherScale()));
+        QVERIFY(!app.scaleMessage());
+        enterWorkedExample(app);
+        click(app.ingreso(), "Command1");
+        QCOMPARE(labelText(app.haberes(), "Label3"), QStringLiteral("Haberes Marzo 09"));
+        QCOMPARE(labelText(app.haberes(), "Label1_0"), QStringLiteral("$1050")); // 1500 × 0,700
+        QVERIFY(!QFile::exists(storedScale()));
+
+        PagaluzApp refused(QLocale(QStringLiteral("es_AR")));
+        refused.chooseStartingScale(tableFile("mala.toml", otherScale() + "sobra = 1\n"));
+        QVERIFY(refused.scaleMessage());
+        QVERIFY2(refused.scaleMessage()->informativeText().startsWith(QStringLiteral("línea ")),
+                 qPrintable(refused.scaleMessage()->informativeText()));
+        QCOMPARE(scaleName(refused.scale()), QStringLiteral("Haberes Agosto 08"));
+    }
+
+    // The button "escala" stands where no control of the data entry screen is.
+    void theScaleButtonCoversNothing()
+    {
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        const QRect button = child<QToolButton>(app.ingreso(), "escala")->geometry();
+        for (QWidget *other : app.ingreso().findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (!other->objectName().isEmpty() && other->objectName() != QLatin1String("escala"))
+                QVERIFY2(!button.intersects(other->geometry()), qPrintable(other->objectName()));
+    }
+
+    // A scale file loaded on the data entry screen is used and kept for the next start, until
+    // the built-in scale is chosen again; one with a fault leaves the scale in use and the kept
+    // copy as they were.
+    void aLoadedScaleIsKeptUntilTheBuiltInOneIsChosen()
+    {
+        {
+            PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+            app.start();
+            loadScale(app, tableFile("marzo.toml", otherScale()));
+            QVERIFY(!app.scaleMessage());
+            QCOMPARE(contentsOf(storedScale()), otherScale());
+            QCOMPARE(labelText(app.ingreso(), "Label10"), QStringLiteral("Marzo de 2.009"));
+            QCOMPARE(child<QToolButton>(app.ingreso(), "escala")->text(),
+                     QStringLiteral("Escala: Haberes Marzo 09"));
+            loadScale(app, tableFile("mala.toml", "nombre = \"Haberes Abril 09\"\n"));
+            QVERIFY(app.scaleMessage());
+            QVERIFY2(app.scaleMessage()->text().contains(
+                         QStringLiteral("sigue en uso «Haberes Marzo 09»")),
+                     qPrintable(app.scaleMessage()->text()));
+            QVERIFY(app.scaleMessage()->informativeText().startsWith(QStringLiteral("línea ")));
+            QCOMPARE(scaleName(app.scale()), QStringLiteral("Haberes Marzo 09"));
+            QCOMPARE(contentsOf(storedScale()), otherScale());
+        }
+        {
+            PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+            app.chooseStartingScale(std::nullopt);
+            QVERIFY(!app.scaleMessage());
+            QCOMPARE(scaleName(app.scale()), QStringLiteral("Haberes Marzo 09"));
+            app.ingreso().findChild<QAction *>(QStringLiteral("escalaincorporada"))->trigger();
+            QCOMPARE(scaleName(app.scale()), QStringLiteral("Haberes Agosto 08"));
+            QCOMPARE(labelText(app.ingreso(), "Label10"), QStringLiteral("Agosto de 2.008"));
+            QVERIFY(!QFile::exists(storedScale()));
+        }
+        // A kept copy that cannot be read is told at start, and the built-in scale used.
+        QVERIFY(QFile::copy(tableFile("mala.toml", "nombre = 3\n"), storedScale()));
+        PagaluzApp app(QLocale(QStringLiteral("es_AR")));
+        app.chooseStartingScale(std::nullopt);
+        QVERIFY(app.scaleMessage());
+        QVERIFY(app.scaleMessage()->text().startsWith(QStringLiteral("La escala guardada")));
+        QCOMPARE(scaleName(app.scale()), QStringLiteral("Haberes Agosto 08"));
+    }
+
     void aZoneTextThatNamesNoZoneIsRefusedAtCalcular()
     {
         PagaluzApp app(QLocale(QStringLiteral("es_AR")));

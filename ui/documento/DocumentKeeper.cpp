@@ -1,4 +1,5 @@
 #include "DocumentKeeper.h"
+#include "PayScale.h"
 
 #include "DocumentsFolder.h"
 #include "RecentFiles.h"
@@ -91,7 +92,7 @@ bool DocumentKeeper::openFile(const QString &path)
 {
     SavedInputs saved;
     try {
-        saved = readSavedFile(path);
+        saved = readSavedFile(path, m_scale ? *m_scale : PayScale::builtIn());
     } catch (const UnreadableFile &error) {
         m_dialogs->tellFailure(
             m_window, QStringLiteral("Abrir"),

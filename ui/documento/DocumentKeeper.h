@@ -11,6 +11,10 @@
 
 class QWidget;
 
+namespace pagaluz {
+struct PayScale;
+} // namespace pagaluz
+
 namespace pagaluz::ui {
 
 // Keeps the teacher's data in a file: saves the screens' data (asking for a name the first
@@ -29,6 +33,9 @@ public:
 
     // Tests answer the dialogs with a script.
     void setDialogs(std::unique_ptr<DocumentDialogs> dialogs);
+    // The pay scale in use, whose brackets and zones an opened file is read within (null: the
+    // built-in one).
+    void setScale(std::shared_ptr<const PayScale> scale) { m_scale = std::move(scale); }
     // The file the data are kept in; empty before the first save or opening.
     QString filePath() const { return m_path; }
     bool hasUnsavedChanges() const;
@@ -63,6 +70,7 @@ private:
 
     QWidget &m_window;
     std::function<SavedInputs()> m_current;
+    std::shared_ptr<const PayScale> m_scale;
     std::function<void(const SavedInputs &)> m_restore;
     std::unique_ptr<DocumentDialogs> m_dialogs;
     QString m_path;

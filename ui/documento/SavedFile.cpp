@@ -4,6 +4,7 @@
 #include "InputText.h"
 #include "JsonDocument.h"
 #include "JsonInput.h"
+#include "PayScale.h"
 #include "WholeFile.h"
 
 #include <string>
@@ -47,7 +48,7 @@ void checkScreensCanHold(const SavedInputs &saved)
 
 } // namespace
 
-SavedInputs readSavedFile(const QString &path)
+SavedInputs readSavedFile(const QString &path, const PayScale &scale)
 {
     QString problem;
     const QByteArray bytes = readWholeFile(path, kLargestDocument, problem);
@@ -57,7 +58,8 @@ SavedInputs readSavedFile(const QString &path)
     try {
         JsonParser parser;
         saved = savedInputsFromJson(
-            parser.parse(std::string_view(bytes.constData(), std::size_t(bytes.size()))));
+            parser.parse(std::string_view(bytes.constData(), std::size_t(bytes.size()))),
+            PositionCatalogue::builtIn(), scale);
     } catch (const JsonSyntaxError &error) {
         throw UnreadableFile(error.what());
     } catch (const MalformedInput &error) {

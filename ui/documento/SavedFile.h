@@ -6,6 +6,10 @@
 
 #include <stdexcept>
 
+namespace pagaluz {
+struct PayScale;
+} // namespace pagaluz
+
 namespace pagaluz::ui {
 
 // A file that cannot be opened as a teacher's data: the message says why, naming the key at
@@ -20,7 +24,8 @@ public:
 // a newer version, or with a value the screens cannot hold: a text longer than its box takes,
 // or days of absence while "Inasistencias Just" is not ticked (the box that would show them is
 // hidden, and they would be deducted unseen).
-SavedInputs readSavedFile(const QString &path);
+// The seniority bracket and the zone are read within those of `scale`, the scale in use.
+SavedInputs readSavedFile(const QString &path, const PayScale &scale);
 
 // Writes `saved` to `path` through a temporary file beside it, which takes the earlier file's
 // place only once it is whole: a full disk or a crash leaves the earlier file as it was.

@@ -109,6 +109,10 @@ ComparisonWindow::ComparisonWindow(QWidget *parent)
                                                 "establecimiento como están impresos (con sus "
                                                 "centavos); podés agregar códigos."),
                                  this));
+    m_scaleName = new QLabel(this);
+    m_scaleName->setObjectName(QStringLiteral("escala"));
+    m_scaleName->setTextFormat(Qt::PlainText);
+    layout->addWidget(m_scaleName);
 
     m_table = new TypedTable(0, ColumnCount, this);
     m_table->setObjectName(QStringLiteral("lineas"));
@@ -187,7 +191,8 @@ bool ComparisonWindow::searching() const
 }
 
 void ComparisonWindow::setSubject(const PayInputs &inputs, const Payslip &payslip,
-                                  std::shared_ptr<const PositionCatalogue> positions)
+                                  std::shared_ptr<const PositionCatalogue> positions,
+                                  std::shared_ptr<const PayScale> scale)
 {
     const bool another = !(payslip == m_payslip) || m_table->rowCount() == 0;
     m_inputs = inputs;
@@ -196,6 +201,11 @@ void ComparisonWindow::setSubject(const PayInputs &inputs, const Payslip &paysli
         positions ? std::move(positions)
                   : std::shared_ptr<const PositionCatalogue>(
                         std::shared_ptr<const PositionCatalogue>(), &PositionCatalogue::builtIn());
+    m_scale = scale ? std::move(scale)
+                    : std::shared_ptr<const PayScale>(std::shared_ptr<const PayScale>(),
+                                                      &PayScale::builtIn());
+    m_scaleName->setText(QStringLiteral("Nuestro recibo se calculó con la escala «%1».")
+                             .arg(QString::fromStdString(m_scale->period.title)));
     if (another)
         fillTable();
     else
@@ -462,11 +472,13 @@ void ComparisonWindow::startSearch(const SchoolPayslip &school)
     limits.cancel = m_cancel.get();
     limits.progress = m_calculations.get();
     // The search has its own copies: the window may change, or close, while it runs.
-    m_search->setFuture(QtConcurrent::run(
-        [inputs = m_inputs, school, conventions = m_payslip.conventions(), limits,
-         positions = m_positions, cancel = m_cancel, calculations = m_calculations] {
-            return diagnose(inputs, school, PayCalculator(conventions), limits, *positions);
-        }));
+    m_search->setFuture(QtConcurrent::run([inputs = m_inputs, school,
+                                           conventions = m_payslip.conventions(), limits,
+                                           positions = m_positions, scale = m_scale,
+                                           cancel = m_cancel, calculations = m_calculations] {
+        return diagnose(inputs, school, PayCalculator(conventions, Explanations::Omitted, *scale),
+                        limits, *positions);
+    }));
     m_searchWanted = true;
     m_searchClock.start();
     m_progress->setValue(0);

@@ -23,6 +23,7 @@ class QTimer;
 namespace pagaluz {
 class PositionCatalogue;
 struct Diagnosis;
+struct PayScale;
 struct PayslipComparison;
 struct SchoolPayslip;
 } // namespace pagaluz
@@ -42,11 +43,13 @@ public:
     explicit ComparisonWindow(QWidget *parent);
     ~ComparisonWindow() override;
 
-    // The payslip compared, the inputs it was calculated from and the position table they were
-    // read with (null: the built-in one); the table is filled anew with its codes when the
-    // payslip is another than before, and loses the rows added and left blank.
+    // The payslip compared, the inputs it was calculated from, the position table they were
+    // read with and the pay scale it was calculated with (null: the built-in ones), which the
+    // search calculates with and the window names; the table is filled anew with its codes
+    // when the payslip is another than before, and loses the rows added and left blank.
     void setSubject(const PayInputs &inputs, const Payslip &payslip,
-                    std::shared_ptr<const PositionCatalogue> positions);
+                    std::shared_ptr<const PositionCatalogue> positions,
+                    std::shared_ptr<const PayScale> scale = nullptr);
 
     // How applying a finding is confirmed; tests answer without a dialog.
     void setApplyQuestion(std::function<bool(QWidget &parent, const QString &question)> ask)
@@ -90,6 +93,7 @@ private:
     PayInputs m_inputs;
     Payslip m_payslip;
     std::shared_ptr<const PositionCatalogue> m_positions;
+    std::shared_ptr<const PayScale> m_scale;
     std::unique_ptr<Diagnosis> m_diagnosis;
     QString m_comparisonText; // the summary of the comparison, before the findings
     double m_searchSeconds = 2.0;
@@ -103,6 +107,7 @@ private:
     QElapsedTimer m_searchClock;
     QTimer *m_progressTimer = nullptr;
 
+    QLabel *m_scaleName = nullptr;
     QTableWidget *m_table = nullptr;
     QPushButton *m_compare = nullptr;
     QProgressBar *m_progress = nullptr;

@@ -4,6 +4,7 @@
 #include "SheetPlacement.h"
 #include "Twips.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -23,6 +24,8 @@ constexpr int kGapBelowName = kBelowNameTop - (480 + 300);
 // Room under the name's last line, in pixels: on paper a text is laid out in its font's own
 // measures, a little taller than on the screen, and its descenders must stay inside the box.
 constexpr int kSpareBelowName = 3;
+// The smallest size the period title is written in, in points: a long name goes on two lines.
+constexpr int kSmallestTitlePoints = 6;
 
 QString fromStd(const std::string &text)
 {
@@ -57,6 +60,18 @@ void HaberesHeader::showConfirmedPosition(const PositionSummary &summary)
     m_complementPoints->setText(summary.complementPoints);
 }
 
+void HaberesHeader::showScaleName(const QString &name)
+{
+    m_period->setText(name);
+    const QRect room = m_period->contentsRect();
+    QFont font = titleFont();
+    while (font.pointSize() > kSmallestTitlePoints &&
+           !room.contains(
+               QFontMetrics(font).boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, name)))
+        font.setPointSize(font.pointSize() - 1);
+    m_period->setFont(font);
+}
+
 void HaberesHeader::setName(const QString &name)
 {
     m_name->setText(name);
@@ -74,12 +89,12 @@ void HaberesHeader::setName(const QString &name)
 
 void HaberesHeader::buildTitleAndName()
 {
-    QLabel *period = addLabel("Label3", QRect(8160, 0, 2295, 375), Qt::AlignCenter);
-    period->setText(QStringLiteral("Haberes Agosto 08"));
-    period->setFont(titleFont());
-    period->setFrameStyle(QFrame::Box | QFrame::Plain);
-    setBackground(*period, Qt::white);
-    setTextColour(*period, Qt::black);
+    m_period = addLabel("Label3", QRect(8160, 0, 2295, 375), Qt::AlignCenter);
+    m_period->setFont(titleFont());
+    m_period->setWordWrap(true);
+    m_period->setFrameStyle(QFrame::Box | QFrame::Plain);
+    setBackground(*m_period, Qt::white);
+    setTextColour(*m_period, Qt::black);
 
     m_name = addLabel("carsel", kNamePlace, Qt::AlignLeft | Qt::AlignTop);
     m_name->setWordWrap(true);

@@ -27,6 +27,9 @@ public:
     void showHeader(const PayslipHeader &header);
     // "Listo" on the selection screen: the confirmed position's code and points.
     void showConfirmedPosition(const PositionSummary &summary);
+    // The name of the pay scale the payslip was calculated with, as the period title; a name
+    // wider than its box is written smaller, on two lines if need be.
+    void showScaleName(const QString &name);
 
 private:
     void place(QWidget &widget, const QRect &twips);
@@ -38,6 +41,7 @@ private:
     void setName(const QString &name);
 
     QWidget &m_screen;
+    QLabel *m_period = nullptr;                  // Label3
     QLabel *m_name = nullptr;                    // carsel
     QLabel *m_numberTitle = nullptr;             // Label11
     QLineEdit *m_number = nullptr;               // numcargo

@@ -82,7 +82,7 @@ QByteArray pdfDocument(const PrintPage &page)
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     QPdfWriter writer(&pdf);
-    writer.setTitle(QStringLiteral("Recibo de haberes"));
+    writer.setTitle(page.documentTitle());
     writer.setCreator(QStringLiteral("Pagaluz"));
     writer.setResolution(kPageResolution);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,

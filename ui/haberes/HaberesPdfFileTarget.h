@@ -4,7 +4,7 @@
 
 namespace pagaluz::ui {
 
-// Prints the payslip onto one A4 page of a PDF file titled "Recibo de haberes", whose author
+// Prints the payslip onto one A4 page of a PDF file titled with the page's title, whose author
 // is the teacher.
 class PdfFileTarget : public PrintTarget {
 public:

@@ -6,6 +6,7 @@
 #include "HaberesSheet.h"
 #include "HaberesStyle.h"
 #include "LineExplanations.h"
+#include "PayScale.h"
 #include "PrinterTarget.h"
 #include "SheetPlacement.h"
 #include "ShownText.h"
@@ -165,6 +166,11 @@ public:
     QSize size() const override { return twipsSize(kClientWidth, kSheetHeight); }
     void paint(QPainter &painter) const override { m_screen.paintPage(painter); }
     QString teacherName() const override { return m_screen.m_teacherName; }
+    QString documentTitle() const override
+    {
+        return QStringLiteral("Recibo de haberes — %1")
+            .arg(QString::fromStdString(m_screen.m_scale->period.title));
+    }
 
 private:
     HaberesScreen &m_screen;
@@ -195,6 +201,7 @@ HaberesScreen::HaberesScreen(QWidget *parent)
     buildScrollBar();
     for (std::size_t i = 0; i < kMarks.size(); ++i)
         m_controls->marks[i] = addMark(*this, kMarks[i]);
+    setScale(nullptr);
 }
 
 HaberesScreen::~HaberesScreen() = default;
@@ -274,9 +281,17 @@ void HaberesScreen::setPayslip(const Payslip &payslip, const QString &date,
     m_teacherName = QString::fromStdString(payslip.teacherName);
     m_payslip = payslip;
     if (m_comparison)
-        m_comparison->setSubject(m_enteredInputs, m_payslip, m_positions);
+        m_comparison->setSubject(m_enteredInputs, m_payslip, m_positions, m_scale);
     sheet.setTeacherName(m_teacherName);
     m_controls->date->setText(date);
+}
+
+void HaberesScreen::setScale(std::shared_ptr<const PayScale> scale)
+{
+    m_scale = scale ? std::move(scale)
+                    : std::shared_ptr<const PayScale>(std::shared_ptr<const PayScale>(),
+                                                      &PayScale::builtIn());
+    m_controls->header.showScaleName(QString::fromStdString(m_scale->period.title));
 }
 
 void HaberesScreen::setConfirmedPosition(const PositionSummary &summary)
@@ -404,7 +419,7 @@ void HaberesScreen::Haberes_CompararRecibo_Click()
         connect(m_comparison, &ComparisonWindow::applyRequested, this,
                 &HaberesScreen::inputsToApply);
     }
-    m_comparison->setSubject(m_enteredInputs, m_payslip, m_positions);
+    m_comparison->setSubject(m_enteredInputs, m_payslip, m_positions, m_scale);
     m_comparison->show();
     m_comparison->raise();
     m_comparison->activateWindow();

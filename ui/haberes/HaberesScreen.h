@@ -13,6 +13,7 @@
 // The explanations' header is kept from moc, which cannot read all of C++20's headers.
 namespace pagaluz {
 class PositionCatalogue;
+struct PayScale;
 struct PayslipExplanation;
 } // namespace pagaluz
 
@@ -52,6 +53,9 @@ public:
         m_enteredInputs = inputs;
         m_positions = std::move(positions);
     }
+    // The pay scale the payslip shown was calculated with (null: the built-in one): its name
+    // heads the sheet and the PDF's title, and the comparison calculates with it.
+    void setScale(std::shared_ptr<const PayScale> scale);
     // The window "Comparar con mi recibo", created when first opened (nullptr before).
     ComparisonWindow *comparisonWindow() const { return m_comparison; }
     // "Listo" on the selection screen: the header boxes take the position's
@@ -122,6 +126,7 @@ private:
     Payslip m_payslip;
     PayInputs m_enteredInputs;
     std::shared_ptr<const PositionCatalogue> m_positions;
+    std::shared_ptr<const PayScale> m_scale;
     ComparisonWindow *m_comparison = nullptr; // a window of its own, owned by the screen
     int m_wheelAngle = 0; // the part of a notch a fine-grained wheel has turned so far
 };

@@ -20,6 +20,8 @@ public:
     // Whom the payslip is for: the document's author and part of a file name proposed for it;
     // empty when no name was given.
     virtual QString teacherName() const = 0;
+    // The document's title, which names the pay scale.
+    virtual QString documentTitle() const { return QStringLiteral("Recibo de haberes"); }
 };
 
 // Where a printout goes. The program prints to the default printer; tests print to a PDF file.

@@ -47,7 +47,7 @@ bool PrinterTarget::printOn(const QPrinterInfo &printerInfo, const PrintPage &pa
 {
     QPrinter printer(printerInfo);
     printer.setResolution(kPageResolution);
-    printer.setDocName(QStringLiteral("Recibo de haberes"));
+    printer.setDocName(page.documentTitle());
     printer.setPageMargins(QMarginsF(kPageMarginMillimetres, kPageMarginMillimetres,
                                      kPageMarginMillimetres, kPageMarginMillimetres),
                            QPageLayout::Millimeter);

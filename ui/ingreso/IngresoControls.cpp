@@ -1,6 +1,7 @@
 #include "IngresoControls.h"
 
 #include "IngresoPictures.h"
+#include "IngresoScaleButton.h"
 #include "IngresoZoneBox.h"
 #include "SeniorityAndZone.h"
 
@@ -46,6 +47,8 @@ constexpr QSize kButtonSize{169, 25};
 // the right of the position's name, where nothing else is.
 constexpr QRect kGuardarGeometry{600, 72, 88, 24};
 constexpr QRect kAbrirGeometry{697, 72, 88, 24};
+// The scale's button under them, in the free strip above the emblem.
+constexpr QRect kEscalaGeometry{600, 104, 185, 24};
 
 QString fromView(std::string_view text)
 {
@@ -247,7 +250,8 @@ void IngresoControls::createHeading(QWidget &screen)
     Label9 = label(screen, "Label9", QStringLiteral("Pagaluz"), {464, 8, 320, 32});
     setPointSize(*Label9, 20, true);
     setTextColour(*Label9, kHeadingColour);
-    Label10 = label(screen, "Label10", QStringLiteral("Agosto de 2.008"), {464, 40, 320, 22});
+    // The month the pay scale in use pays, which IngresoScreen::showScale writes.
+    Label10 = label(screen, "Label10", QString(), {464, 40, 320, 22});
     setPointSize(*Label10, 12, false);
     setTextColour(*Label10, kHeadingColour);
 }
@@ -429,6 +433,7 @@ void IngresoControls::createFileButtons(QWidget &screen)
     recientes->setToolTipsVisible(true);
     Abrir->setMenu(recientes);
     Abrir->setPopupMode(QToolButton::MenuButtonPopup);
+    escala = place<IngresoScaleButton>(screen, "escala", kEscalaGeometry);
 }
 
 void IngresoControls::createDecorations(QWidget &screen)
@@ -442,7 +447,6 @@ void IngresoControls::createDecorations(QWidget &screen)
     Label1->setToolTip(QStringLiteral("Calcula el recibo de sueldo de un docente"));
     Label8 = label(screen, "Label8", QStringLiteral("Versión 0.1"), {552, 528, 232, 32});
     Label8->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Label8->setToolTip(QStringLiteral("Haberes de Agosto de 2.008"));
     for (QLabel *decoration : {Label1, Label8})
         setTextColour(*decoration, QColor(70, 70, 70));
 }

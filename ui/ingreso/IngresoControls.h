@@ -20,6 +20,7 @@ class QWidget;
 
 namespace pagaluz::ui {
 
+class IngresoScaleButton;
 class IngresoZoneBox;
 
 // The child widgets of the data entry screen, each under the name the screen
@@ -112,6 +113,8 @@ struct IngresoControls {
     QPushButton *Guardar;
     QToolButton *Abrir;
     QMenu *recientes;
+    // The pay scale in use, with a menu to load another or go back to the built-in one.
+    IngresoScaleButton *escala;
 
     // Decorations.
     QLabel *Picture1;

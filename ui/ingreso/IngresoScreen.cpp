@@ -1,6 +1,7 @@
 #include "IngresoScreen.h"
 
 #include "IngresoControls.h"
+#include "IngresoScaleButton.h"
 #include "IngresoZoneBox.h"
 #include "ProgramFont.h"
 #include "SeniorityAndZone.h"
@@ -9,6 +10,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -18,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QToolButton>
 
 #include <algorithm>
@@ -188,6 +191,7 @@ IngresoScreen::IngresoScreen(QWidget *parent, const std::function<void()> &await
     connectActions();
     connectFileActions();
     connectEdits();
+    showScale(nullptr, true);
 }
 
 IngresoScreen::~IngresoScreen() = default;
@@ -216,6 +220,9 @@ void IngresoScreen::connectFileActions()
     connect(c.Guardar, &QPushButton::clicked, this, &IngresoScreen::saveRequested);
     connect(c.Abrir, &QToolButton::clicked, this, &IngresoScreen::openRequested);
     connect(c.recientes, &QMenu::aboutToShow, this, &IngresoScreen::recentFilesWanted);
+    connect(c.escala, &IngresoScaleButton::scaleFileChosen, this, &IngresoScreen::scaleFileChosen);
+    connect(c.escala, &IngresoScaleButton::builtInScaleChosen, this,
+            &IngresoScreen::builtInScaleChosen);
     const auto shortcut = [this](QKeyCombination keys, void (IngresoScreen::*signal)()) {
         connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this, signal);
     };
@@ -317,7 +324,7 @@ void IngresoScreen::restoreInputs(const PayInputs &inputs, bool absencesTicked)
     c.restoreTicksAndDeductions(inputs);
     ingreso_opincentivo_Click();
     checkInGroup(*c.antiguedad, c.antiguedad->button(inputs.seniorityBracket));
-    c.porcantig->setText(fromText(seniorityText(inputs)));
+    c.porcantig->setText(fromText(seniorityText(inputs, *m_scale)));
     c.zona->chooseZone(inputs.zone);
 
     // A count keeps its text even under an unticked box, which does not read it.
@@ -406,9 +413,57 @@ void IngresoScreen::ingreso_horassup_Click()
 
 void IngresoScreen::ingreso_Option_Click(int bracket)
 {
-    const SeniorityBracket &chosen = kSeniorityBrackets.at(static_cast<std::size_t>(bracket - 1));
-    m_controls->porcantig->setText(QString::fromUtf8(
-        chosen.percentText.data(), static_cast<qsizetype>(chosen.percentText.size())));
+    PayInputs chosen;
+    chooseSeniorityBracket(chosen, bracket, *m_scale);
+    m_controls->porcantig->setText(fromText(seniorityText(chosen, *m_scale)));
+}
+
+void IngresoScreen::showScale(std::shared_ptr<const PayScale> scale, bool builtIn)
+{
+    m_scale = scale ? std::move(scale)
+                    : std::shared_ptr<const PayScale>(std::shared_ptr<const PayScale>(),
+                                                      &PayScale::builtIn());
+    Controls &c = *m_controls;
+    c.Label10->setText(fromText(m_scale->period.month));
+    c.Label8->setToolTip(fromText(m_scale->period.tooltip));
+    c.escala->showScale(fromText(m_scale->period.title), builtIn);
+    showSeniorityBrackets();
+    // Another list of zones changes no data: the zone picked stays picked.
+    const QSignalBlocker quietList(c.zona);
+    const QSignalBlocker quietText(c.zona->lineEdit());
+    c.zona->setZones(m_scale->zones);
+}
+
+// The scale's brackets on the options, in order; a bracket chosen that the scale has not is
+// unchosen.
+void IngresoScreen::showSeniorityBrackets()
+{
+    Controls &c = *m_controls;
+    const std::vector<SeniorityBracket> &brackets = m_scale->seniorityBrackets;
+    const int room = c.Frame1->width() - c.seniorityOptions.front()->x() - 2;
+    for (std::size_t index = 0; index < c.seniorityOptions.size(); ++index) {
+        QRadioButton *option = c.seniorityOptions.at(index);
+        const bool offered = index < brackets.size();
+        option->setVisible(offered);
+        if (!offered)
+            continue;
+        option->setText(fromText(brackets.at(index).caption));
+        option->setToolTip(fromText(brackets.at(index).percentText));
+        option->resize(std::min(option->sizeHint().width(), room), option->height());
+    }
+    if (c.antiguedad->checkedId() > static_cast<int>(brackets.size())) {
+        c.antiguedad->setExclusive(false);
+        c.antiguedad->checkedButton()->setChecked(false);
+        c.antiguedad->setExclusive(true);
+    }
+    PayInputs chosen;
+    chooseSeniorityBracket(chosen, std::max(c.antiguedad->checkedId(), 0), *m_scale);
+    c.porcantig->setText(fromText(seniorityText(chosen, *m_scale)));
+}
+
+void IngresoScreen::setScaleFileChooser(std::function<QString(QWidget *parent)> chooser)
+{
+    m_controls->escala->setFileChooser(std::move(chooser));
 }
 
 void IngresoScreen::ingreso_opincentivo_Click()

@@ -13,6 +13,11 @@
 class QCloseEvent;
 class QKeyEvent;
 
+// The scale's header is kept from moc, which cannot read all of C++20's headers.
+namespace pagaluz {
+struct PayScale;
+} // namespace pagaluz
+
 namespace pagaluz::ui {
 
 // The data entry screen "Ingreso de datos": the program's home screen. It
@@ -59,6 +64,16 @@ public:
     // The files "Abrir" offers on its menu, the newest first.
     void showRecentFiles(const QStringList &paths);
 
+    // The most seniority brackets the screen offers: its option buttons.
+    static constexpr int kMostBrackets = 12;
+    // The pay scale in use (null: the built-in one), which `builtIn` says it is: the month it
+    // pays over the screen, its name on the button "escala", its seniority brackets on the
+    // options (those beyond its count hidden, a bracket it has not unchosen) and its zones in
+    // the list. It must have at most kMostBrackets brackets.
+    void showScale(std::shared_ptr<const PayScale> scale, bool builtIn);
+    // How "Cargar escala…" asks for the file; tests answer without a dialog.
+    void setScaleFileChooser(std::function<QString(QWidget *parent)> chooser);
+
 signals:
     void positionOptionClicked(); // "Cargo": open the position selection screen
     void hoursOptionClicked();    // either hours option: hide the selection screen
@@ -69,7 +84,9 @@ signals:
     void openRequested();         // "Abrir", Ctrl+O
     void recentFilesWanted();     // the menu of "Abrir" is about to show: showRecentFiles
     void recentFileChosen(const QString &path);
-    void inputsEdited(); // any option, box, tick, bracket or zone changed
+    void inputsEdited();                       // any option, box, tick, bracket or zone changed
+    void scaleFileChosen(const QString &path); // "Cargar escala…", a file chosen
+    void builtInScaleChosen();                 // back to the built-in scale
 
 private slots:
     void ingreso_cargo_Click();
@@ -96,9 +113,11 @@ private:
     void connectEdits();
     void hidePositionSummary();
     void showHourFieldsOf(const PayInputs &inputs);
+    void showSeniorityBrackets();
 
     struct Controls;
     std::unique_ptr<Controls> m_controls; // the child widgets, by their names
+    std::shared_ptr<const PayScale> m_scale;
 };
 
 } // namespace pagaluz::ui

@@ -1,8 +1,9 @@
 #include "IngresoZoneBox.h"
 
-#include "SeniorityAndZone.h"
+#include "PayScale.h"
 
 #include <QLineEdit>
+#include <QSignalBlocker>
 
 namespace pagaluz::ui {
 
@@ -20,23 +21,10 @@ QString percentText(const Zone &zone)
     return QStringLiteral("%1 %").arg(zone.percent);
 }
 
-// The zones with their percentages: "Común (0 %), …".
-QString zonesListed()
-{
-    QStringList zones;
-    for (const Zone &zone : kZones)
-        zones << QStringLiteral("%1 (%2)").arg(nameOf(zone), percentText(zone));
-    return zones.join(QStringLiteral(", "));
-}
-
 } // namespace
 
 IngresoZoneBox::IngresoZoneBox(QWidget *parent) : QComboBox(parent)
 {
-    for (const Zone &zone : kZones) {
-        addItem(nameOf(zone));
-        setItemData(count() - 1, percentText(zone), Qt::ToolTipRole);
-    }
     setInsertPolicy(QComboBox::NoInsert);
 
     // When typing ends, the combo box itself selects an item whose name equals
@@ -60,7 +48,34 @@ IngresoZoneBox::IngresoZoneBox(QWidget *parent) : QComboBox(parent)
     connect(this, &QComboBox::currentIndexChanged, this, &IngresoZoneBox::takeChoice);
     connect(this, &QComboBox::activated, this, &IngresoZoneBox::takeChoice);
 
+    setZones(PayScale::builtIn().zones);
     chooseZone(kNoZone);
+}
+
+void IngresoZoneBox::setZones(const std::vector<Zone> &zones)
+{
+    const int picked = chosenZone();
+    const QString typed = currentText();
+    QStringList listed;
+    {
+        const QSignalBlocker quiet(this);
+        clear();
+        for (const Zone &zone : zones) {
+            addItem(nameOf(zone));
+            setItemData(count() - 1, percentText(zone), Qt::ToolTipRole);
+            listed << QStringLiteral("%1 (%2)").arg(nameOf(zone), percentText(zone));
+        }
+    }
+    m_zonesListed = listed.join(QStringLiteral(", "));
+    if (picked != kNoZone && picked < count())
+        chooseZone(picked);
+    else if (picked != kNoZone)
+        chooseZone(kNoZone);
+    else {
+        setCurrentIndex(kNoZone);
+        m_pickedIndex = kNoZone;
+        setEditText(typed);
+    }
 }
 
 int IngresoZoneBox::chosenZone() const
@@ -82,7 +97,7 @@ QString IngresoZoneBox::refusal() const
         return {};
     return QStringLiteral("«%1» no es ninguna zona. Elija una de la lista: %2; o deje «%3» para "
                           "ninguna.")
-        .arg(typed, zonesListed(), kZonePrompt);
+        .arg(typed, m_zonesListed, kZonePrompt);
 }
 
 void IngresoZoneBox::chooseZone(int index)

@@ -2,6 +2,12 @@
 
 #include <QComboBox>
 
+#include <vector>
+
+namespace pagaluz {
+struct Zone;
+} // namespace pagaluz
+
 namespace pagaluz::ui {
 
 // The school zone box of the data entry screen: an editable drop-down list of
@@ -18,6 +24,10 @@ public:
 
     explicit IngresoZoneBox(QWidget *parent = nullptr);
 
+    // The zones of the pay scale in use, in list order. The zone picked stays picked when the
+    // new list has one at its place, else the prompt comes back.
+    void setZones(const std::vector<Zone> &zones);
+
     // The list index of the picked zone while its name still stands in the
     // box, else kNoZone.
     int chosenZone() const;
@@ -31,6 +41,8 @@ public:
 private:
     void takeChoice(int index);
 
+    // "Común (0 %), …", as a refusal lists them.
+    QString m_zonesListed;
     int m_pickedIndex = kNoZone;
     bool m_finishingTypedText = false;
 };
