@@ -28,9 +28,10 @@ using simdjson::dom::element_type;
 
 std::string linePath(std::size_t index, std::string_view key = {})
 {
-    std::string path = "lines[" + std::to_string(index) + "]";
+    std::string path = "lines[";
+    path.append(std::to_string(index)).append("]");
     if (!key.empty())
-        path += "." + std::string(key);
+        path.append(".").append(key);
     return path;
 }
 

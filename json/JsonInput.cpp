@@ -238,7 +238,7 @@ std::string payKindsText()
     for (std::size_t index = 0; index < kPayKinds.size(); ++index) {
         if (index > 0)
             text += index + 1 == kPayKinds.size() ? " o " : ", ";
-        text += "\"" + std::string(kPayKinds[index].mode) + "\"";
+        text.append("\"").append(kPayKinds[index].mode).append("\"");
     }
     return text;
 }
