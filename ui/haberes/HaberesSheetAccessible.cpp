@@ -1,6 +1,7 @@
 #include "HaberesSheetAccessible.h"
 
 #include "HaberesSheet.h"
+#include "LeafAccessible.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>
@@ -54,18 +55,13 @@ QRect globalRect(const QWidget &widget)
 class SheetAccessible;
 
 // One item of the sheet: it has no widget of its own and reads its cells when asked.
-class SheetItemAccessible : public QAccessibleInterface {
+class SheetItemAccessible : public LeafAccessible {
 public:
     SheetItemAccessible(SheetAccessible &sheet, int slot) : m_sheet(sheet), m_slot(slot) {}
 
     bool isValid() const override;
-    QObject *object() const override { return nullptr; }
     QWindow *window() const override;
     QAccessibleInterface *parent() const override;
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override;

@@ -1,5 +1,6 @@
 #include "TypedTableAccessible.h"
 
+#include "LeafAccessible.h"
 #include "TypedTable.h"
 
 #include <QAccessibleWidget>
@@ -26,7 +27,7 @@ QString rowName(const QTableWidget &table, int row)
 
 // One cell of the table, a column header (row kHeader) or a row header (column kHeader). It has
 // no widget of its own and reads the table when asked.
-class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class CellAccessible : public LeafAccessible, public QAccessibleTableCellInterface {
 public:
     CellAccessible(QTableWidget *table, int row, int column)
         : m_table(table), m_row(row), m_column(column)
@@ -34,13 +35,8 @@ public:
     }
 
     bool isValid() const override;
-    QObject *object() const override { return nullptr; }
     QWindow *window() const override;
     QAccessibleInterface *parent() const override;
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text t, const QString &text) override;
     QRect rect() const override;
